@@ -1,0 +1,37 @@
+# Two entry points for a fresh Debian machine: `make run` and `make test`.
+PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev googletest libgtest-dev \
+            libbenchmark-dev fonts-liberation xvfb xauth
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+JOBS ?= $(shell nproc)
+
+.PHONY: run test deps build build-test bench clean
+
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y $$missing; \
+	fi
+
+build: deps
+	cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELK_BUILD_TESTS=OFF -DVELK_BUILD_BENCH=OFF
+	cmake --build build/release -j $(JOBS) --target velkarion
+
+run: build
+	./build/release/velkarion $(RUN_ARGS)
+
+build-test: deps
+	cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Sanitize -DVELK_BUILD_BENCH=OFF
+	cmake --build build/sanitize -j $(JOBS)
+
+test: build-test
+	cd build/sanitize && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELK_BUILD_TESTS=OFF
+	cmake --build build/bench -j $(JOBS)
+
+clean:
+	rm -rf build

@@ -1,0 +1,59 @@
+#pragma once
+// What a sheet's document holds besides the slot table: display, page, print and
+// title-block settings and the zoom. The view reads these through GetDocument().
+#include <string>
+
+#include "model/SlotColumns.h"
+
+namespace velk {
+
+constexpr int kTitleTextCount = 10;
+constexpr int kTitleRowCount = 7;
+
+struct SheetDocument {
+    double m_zoom = 2.0;
+    double m_prevZoom = 2.0;
+    int m_savedScrollX = 0;
+    int m_savedScrollY = 0;
+    int m_vThumbTracking = 0;
+    int m_hThumbTracking = 0;
+    int m_showGrid = 1;
+    int m_printSavedGrid = 1;
+    int m_pageFormat = 1;
+    int m_showFrame = 1;
+    int m_titleBlockKind = 2;
+    int m_refsVertical = 0;
+    int m_showTerminalRefs = 1;
+    int m_showConnectionSymbols = 0;
+    int m_showWireLabels = 0;
+    int m_autoJunction = 1;
+    int m_guideLines = 0;
+    int m_printSavedGuideLines = 0;
+    int m_showZoneRefs = 1;
+    int m_pageWidth = 234;
+    int m_pageHeight = 333;
+    int m_printOffsetX = 0;
+    int m_printOffsetY = 0;
+    float m_printScale = 1.0f;
+    int m_printLineWidth = 2;
+    int m_printInColor = 1;
+    CheckedArray<std::string, kTitleTextCount> m_titleText;
+    CheckedArray<int, kTitleRowCount> m_titleShow;
+    CheckedArray<int, kTitleRowCount> m_titleAlign;
+
+    SheetDocument() {
+        m_titleShow.fill(1);
+        m_titleAlign.fill(1);
+    }
+    virtual ~SheetDocument() = default;
+
+    // The document's title (file name without folder, or "Velkar1" and so on).
+    virtual std::string sheetTitle() const { return std::string(); }
+    virtual void setModified(bool modified) { m_modifiedFlag = modified; }
+    virtual bool isModified() const { return m_modifiedFlag; }
+
+private:
+    bool m_modifiedFlag = false;
+};
+
+}  // namespace velk

@@ -1,0 +1,338 @@
+#pragma once
+// The sheet view: one object per open sheet window. It holds the whole schematic
+// as fixed columns of 1000 slots (entry i of every column belongs to slot i) and
+// has one draw-and-evaluate routine per component type. There are no component
+// objects: painting, simulation, editing, dialogs and the sheet file all work on
+// these columns by slot index.
+#include <string>
+
+#include "model/SheetDocument.h"
+#include "model/SlotColumns.h"
+#include "model/TypeCodes.h"
+#include "platform/color.h"
+#include "platform/dc.h"
+#include "platform/geometry.h"
+#include "platform/window.h"
+
+namespace velk {
+
+class StatusPanes;  // platform/statusbar.h
+
+constexpr int kMaxPlacedItems = 999;  // placement and loading stop here
+constexpr int kNoMarker = -10;
+constexpr int kNoPoint = -1000;
+
+class CVelkarionView : public View {
+public:
+    CVelkarionView();
+    ~CVelkarionView() override;
+
+    SheetDocument* GetDocument() const { return m_document; }
+    void setDocument(SheetDocument* doc) { m_document = doc; }
+
+    // --- persistent columns ----------------------------------------------------------
+    SlotColumn<int> m_componentId;
+    SlotColumn<int> m_type;
+    SlotColumn<std::string> m_label;
+    SlotColumn<int> m_x, m_y;
+    SlotColumn<int> m_x2, m_y2;
+    SlotColumn<int> m_boxX1, m_boxY1, m_boxX2, m_boxY2;
+    SlotColumn<int> m_deleted;
+    SlotColumn<Color> m_color;
+    SlotColumn<int> m_orientation;
+    SlotColumn<int> m_variant;
+    SlotColumn<int> m_labelVisible;
+    SlotColumn<int> m_label2Visible;
+    SlotColumn<std::string> m_label2;
+    SlotColumn<TerminalRow<int>> m_terminalLink;
+    SlotColumn<TerminalRow<std::string>> m_terminalName;
+    SlotColumn<TerminalRow<int>> m_terminalNameVisible;
+    SlotColumn<std::string> m_paramText;
+
+    // --- run-time columns (never saved) ---------------------------------------------
+    SlotColumn<int> m_controlOutput;
+    SlotColumn<Letters<15>> m_potential;
+    SlotColumn<int> m_state;
+    SlotColumn<int> m_drawnState;
+    SlotColumn<TerminalRow<Letters<2>>> m_terminalPotential;
+    SlotColumn<int> m_selected;
+
+    // --- per-type meanings of general columns ---------------------------------------
+    AliasColumn<int> m_netNumber{m_terminalLink, 0};
+    AliasColumn<int> m_lineCorner{m_terminalLink, 0};
+    AliasColumn<int> m_flashPhase{m_terminalLink, 0};
+    AliasColumn<int> m_beepToggle{m_terminalLink, 0};
+    AliasColumn<int> m_bundleNumber{m_terminalLink, 1};
+    AliasColumn<int> m_timerCount{m_terminalLink, 6};
+    AliasColumn<int> m_timerOutput{m_terminalLink, 7};
+    AliasColumn<int> m_brakeCountdown{m_terminalLink, 8};
+    AliasColumn<std::string> m_timerUnit{m_terminalName, 2};
+    AliasColumn<std::string> m_lampColor{m_terminalName, 2};
+    AliasColumn<std::string> m_timerValue{m_terminalName, 3};
+    AliasColumn<Letters<2>> m_driveCommand{m_terminalPotential, 8};
+
+    // --- scalars ---------------------------------------------------------------------------
+    int m_zoomWindowArmed = 0;
+    int m_dragStartX = 0, m_dragStartY = 0;
+    int m_dragCurrentX = 0, m_dragCurrentY = 0;
+    int m_markerX = 0, m_markerY = 0;
+    int m_zoomAnchorX = 0, m_zoomAnchorY = 0;
+    int m_pointerX = 0, m_pointerY = 0;
+    int m_zoomDragActive = 0;
+    int m_pickedIndex = 0;
+    int m_componentCount = 0;
+    int m_loopIndex = 0;
+    CheckedArray<int, 4> m_ghostRect;
+    CheckedArray<int, 4> m_highlightRect;
+    int m_netCounter = 0;
+    int m_bundleCounter = 0;
+    Color m_currentColor = 0;
+    Color m_penColor = 0;
+    int m_toolDragActive = 0;
+    int m_lastPointX = 0, m_lastPointY = 0;
+    int m_printing = 0;
+    int m_penWidth = 0;
+    int m_toolOrientation = 0;
+    int m_toolVariant = 0;
+    int m_drawingPlaced = 0;
+    std::string m_filePath;
+    int m_lastKey = 0;
+    int m_grabX = 0, m_grabY = 0;
+    int m_rubberBandActive = 0;
+    int m_selectionValid = 0;
+    CheckedArray<int, 4> m_selectionRect;
+    int m_floatingBlock = 0;
+    int m_pasteSingle = 0;
+    StatusPanes* m_statusBar = nullptr;
+    int m_simulating = 0;
+    int m_paused = 0;
+    int m_stepMode = 0;
+    int m_stepPending = 0;
+
+    // --- slot helpers -------------------------------------------------------------------
+    static bool isSlotIndex(int i) { return i >= 0 && i < kSlotCount; }
+    // Below the count, of a type code of 1 or more and not hidden.
+    bool isLive(int i) const {
+        return i >= 0 && i < m_componentCount && m_type[i] >= 1 && m_deleted[i] == 0;
+    }
+    // Puts slot i back to the rest values of a cleared slot (m_controlOutput kept).
+    void clearSlot(int i);
+    void clearAllSlots();
+    // Components of equal label act as one device: exact, byte by byte, case-sensitive.
+    static bool labelsEqual(const std::string& a, const std::string& b) { return a == b; }
+
+    // --- draw-and-evaluate routines, one per component type ------------------------
+    using Routine = void (CVelkarionView::*)(Dc& dc, double zoom, int ox, int oy);
+    // The routine of a type code, or nullptr for codes drawn by the paint itself or
+    // by the wire pass, and for numbers that are no code.
+    static Routine routineFor(int type);
+    static const char* routineNameFor(int type);
+
+    // Supply, protection and wiring symbols
+    void DrawSupplyL(Dc& dc, double zoom, int ox, int oy);
+    void DrawSupplyN(Dc& dc, double zoom, int ox, int oy);
+    void DrawSupplyPE(Dc& dc, double zoom, int ox, int oy);
+    void DrawSupplyLN(Dc& dc, double zoom, int ox, int oy);
+    void DrawSupplyL1L2L3(Dc& dc, double zoom, int ox, int oy);
+    void DrawSupplyL1L2L3PE(Dc& dc, double zoom, int ox, int oy);
+    void DrawSupplyL1L2L3N(Dc& dc, double zoom, int ox, int oy);
+    void DrawSupplyL1L2L3NPE(Dc& dc, double zoom, int ox, int oy);
+    void DrawSupplyPlus(Dc& dc, double zoom, int ox, int oy);
+    void DrawSupplyMinus(Dc& dc, double zoom, int ox, int oy);
+    void DrawSupplyPlusMinus(Dc& dc, double zoom, int ox, int oy);
+    void DrawSupplyLNPE(Dc& dc, double zoom, int ox, int oy);
+    void DrawTransformer(Dc& dc, double zoom, int ox, int oy);
+    void DrawRectifier(Dc& dc, double zoom, int ox, int oy);
+    void DrawPowerSupplyUnit(Dc& dc, double zoom, int ox, int oy);
+    void DrawEarthSymbol(Dc& dc, double zoom, int ox, int oy);
+    void DrawDiode(Dc& dc, double zoom, int ox, int oy);
+    void DrawTransformerThreePhase(Dc& dc, double zoom, int ox, int oy);
+    void DrawPowerSupplyUnitThreePhase(Dc& dc, double zoom, int ox, int oy);
+    void DrawBattery(Dc& dc, double zoom, int ox, int oy);
+    void DrawConnectionDot(Dc& dc, double zoom, int ox, int oy);
+    void DrawBundleEntryLeft(Dc& dc, double zoom, int ox, int oy);
+    void DrawBundleEntryRight(Dc& dc, double zoom, int ox, int oy);
+    void DrawTerminalI(Dc& dc, double zoom, int ox, int oy);
+    void DrawTerminalII(Dc& dc, double zoom, int ox, int oy);
+    void DrawConnectionPointLeft(Dc& dc, double zoom, int ox, int oy);
+    void DrawConnectionPointRight(Dc& dc, double zoom, int ox, int oy);
+    void DrawTerminalStrip2(Dc& dc, double zoom, int ox, int oy);
+    void DrawTerminalStrip3(Dc& dc, double zoom, int ox, int oy);
+    void DrawTerminalStrip4(Dc& dc, double zoom, int ox, int oy);
+    void DrawFuseI(Dc& dc, double zoom, int ox, int oy);
+    void DrawFuseIN(Dc& dc, double zoom, int ox, int oy);
+    void DrawFuseII(Dc& dc, double zoom, int ox, int oy);
+    void DrawFuseIII(Dc& dc, double zoom, int ox, int oy);
+    void DrawFuseIIIN(Dc& dc, double zoom, int ox, int oy);
+    void DrawFuseSwitchI(Dc& dc, double zoom, int ox, int oy);
+    void DrawFuseSwitchIN(Dc& dc, double zoom, int ox, int oy);
+    void DrawFuseSwitchII(Dc& dc, double zoom, int ox, int oy);
+    void DrawFuseSwitchIII(Dc& dc, double zoom, int ox, int oy);
+    void DrawFuseSwitchIIIN(Dc& dc, double zoom, int ox, int oy);
+    void DrawBreakerI(Dc& dc, double zoom, int ox, int oy);
+    void DrawBreakerIN(Dc& dc, double zoom, int ox, int oy);
+    void DrawBreakerII(Dc& dc, double zoom, int ox, int oy);
+    void DrawBreakerIII(Dc& dc, double zoom, int ox, int oy);
+    void DrawBreakerIIIN(Dc& dc, double zoom, int ox, int oy);
+    void DrawRcdIN(Dc& dc, double zoom, int ox, int oy);
+    void DrawRcdIIIN(Dc& dc, double zoom, int ox, int oy);
+    void DrawThermalOverloadRelay(Dc& dc, double zoom, int ox, int oy);
+    void DrawMotorProtectionSwitchII(Dc& dc, double zoom, int ox, int oy);
+    void DrawMotorProtectionSwitchIII(Dc& dc, double zoom, int ox, int oy);
+    void DrawMotorProtectionSwitchI(Dc& dc, double zoom, int ox, int oy);
+    void DrawMotorProtectionSwitchIN(Dc& dc, double zoom, int ox, int oy);
+    void DrawMotorProtectionSwitchIIIN(Dc& dc, double zoom, int ox, int oy);
+    void DrawSurgeArresterIN(Dc& dc, double zoom, int ox, int oy);
+    void DrawSurgeArresterIIIN(Dc& dc, double zoom, int ox, int oy);
+    // Coils, timers, signalling and sensors
+    void DrawSensorNO2Wire(Dc& dc, double zoom, int ox, int oy);
+    void DrawSensorNO3Wire(Dc& dc, double zoom, int ox, int oy);
+    void DrawSensorNO2WireSide(Dc& dc, double zoom, int ox, int oy);
+    void DrawSensorNO3WireSide(Dc& dc, double zoom, int ox, int oy);
+    void DrawSensorNC2Wire(Dc& dc, double zoom, int ox, int oy);
+    void DrawSensorNC3Wire(Dc& dc, double zoom, int ox, int oy);
+    void DrawSensorNC2WireSide(Dc& dc, double zoom, int ox, int oy);
+    void DrawSensorNC3WireSide(Dc& dc, double zoom, int ox, int oy);
+    void DrawReflexBarrier(Dc& dc, double zoom, int ox, int oy);
+    void DrawBarrierEmitter(Dc& dc, double zoom, int ox, int oy);
+    void DrawBarrierEmitterSide(Dc& dc, double zoom, int ox, int oy);
+    void DrawBarrierReceiverNO2Wire(Dc& dc, double zoom, int ox, int oy);
+    void DrawBarrierReceiverNO3Wire(Dc& dc, double zoom, int ox, int oy);
+    void DrawBarrierReceiverNO2WireSide(Dc& dc, double zoom, int ox, int oy);
+    void DrawBarrierReceiverNO3WireSide(Dc& dc, double zoom, int ox, int oy);
+    void DrawBarrierReceiverNC2Wire(Dc& dc, double zoom, int ox, int oy);
+    void DrawBarrierReceiverNC3Wire(Dc& dc, double zoom, int ox, int oy);
+    void DrawBarrierReceiverNC2WireSide(Dc& dc, double zoom, int ox, int oy);
+    void DrawBarrierReceiverNC3WireSide(Dc& dc, double zoom, int ox, int oy);
+    void DrawCoil(Dc& dc, double zoom, int ox, int oy);
+    void DrawBistableCoil(Dc& dc, double zoom, int ox, int oy);
+    void DrawImpulseRelayCoil(Dc& dc, double zoom, int ox, int oy);
+    void DrawSolenoidValveCoil(Dc& dc, double zoom, int ox, int oy);
+    void DrawOnDelayTimer(Dc& dc, double zoom, int ox, int oy);
+    void DrawOffDelayTimer(Dc& dc, double zoom, int ox, int oy);
+    void DrawOnOffDelayTimer(Dc& dc, double zoom, int ox, int oy);
+    void DrawCyclicTimer(Dc& dc, double zoom, int ox, int oy);
+    void DrawPilotLamp(Dc& dc, double zoom, int ox, int oy);
+    void DrawFlashingPilotLamp(Dc& dc, double zoom, int ox, int oy);
+    void DrawBell(Dc& dc, double zoom, int ox, int oy);
+    void DrawBuzzer(Dc& dc, double zoom, int ox, int oy);
+    void DrawSiren(Dc& dc, double zoom, int ox, int oy);
+    void DrawHorn(Dc& dc, double zoom, int ox, int oy);
+    // Control contacts
+    void DrawAuxContactNO(Dc& dc, double zoom, int ox, int oy);
+    void DrawAuxContactNC(Dc& dc, double zoom, int ox, int oy);
+    void DrawAuxContactNONC(Dc& dc, double zoom, int ox, int oy);
+    void DrawAuxContactChangeover(Dc& dc, double zoom, int ox, int oy);
+    void DrawOnDelayContactNO(Dc& dc, double zoom, int ox, int oy);
+    void DrawOnDelayContactNC(Dc& dc, double zoom, int ox, int oy);
+    void DrawOnDelayContactNONC(Dc& dc, double zoom, int ox, int oy);
+    void DrawOnDelayContactChangeover(Dc& dc, double zoom, int ox, int oy);
+    void DrawOffDelayContactNO(Dc& dc, double zoom, int ox, int oy);
+    void DrawOffDelayContactNC(Dc& dc, double zoom, int ox, int oy);
+    void DrawOffDelayContactNONC(Dc& dc, double zoom, int ox, int oy);
+    void DrawOffDelayContactChangeover(Dc& dc, double zoom, int ox, int oy);
+    void DrawOnOffDelayContactNO(Dc& dc, double zoom, int ox, int oy);
+    void DrawOnOffDelayContactNC(Dc& dc, double zoom, int ox, int oy);
+    void DrawOnOffDelayContactNONC(Dc& dc, double zoom, int ox, int oy);
+    void DrawOnOffDelayContactChangeover(Dc& dc, double zoom, int ox, int oy);
+    void DrawPushButtonNO(Dc& dc, double zoom, int ox, int oy);
+    void DrawPushButtonNC(Dc& dc, double zoom, int ox, int oy);
+    void DrawPushButtonNONC(Dc& dc, double zoom, int ox, int oy);
+    void DrawPushButtonChangeover(Dc& dc, double zoom, int ox, int oy);
+    void DrawMushroomButtonNO(Dc& dc, double zoom, int ox, int oy);
+    void DrawMushroomButtonNC(Dc& dc, double zoom, int ox, int oy);
+    void DrawMushroomButtonNONC(Dc& dc, double zoom, int ox, int oy);
+    void DrawMushroomButtonChangeover(Dc& dc, double zoom, int ox, int oy);
+    void DrawLatchingSwitchNO(Dc& dc, double zoom, int ox, int oy);
+    void DrawLatchingSwitchNC(Dc& dc, double zoom, int ox, int oy);
+    void DrawLatchingSwitchNONC(Dc& dc, double zoom, int ox, int oy);
+    void DrawLatchingSwitchChangeover(Dc& dc, double zoom, int ox, int oy);
+    void DrawLimitSwitchNO(Dc& dc, double zoom, int ox, int oy);
+    void DrawLimitSwitchNC(Dc& dc, double zoom, int ox, int oy);
+    void DrawLimitSwitchNONC(Dc& dc, double zoom, int ox, int oy);
+    void DrawLimitSwitchChangeover(Dc& dc, double zoom, int ox, int oy);
+    void DrawThermalContactNO(Dc& dc, double zoom, int ox, int oy);
+    void DrawThermalContactNC(Dc& dc, double zoom, int ox, int oy);
+    void DrawThermalContactNONC(Dc& dc, double zoom, int ox, int oy);
+    void DrawThermalContactChangeover(Dc& dc, double zoom, int ox, int oy);
+    void DrawSelectorSwitchCenterOff(Dc& dc, double zoom, int ox, int oy);
+    void DrawSelectorSwitchThreeWay(Dc& dc, double zoom, int ox, int oy);
+    void DrawIntermediateSwitch(Dc& dc, double zoom, int ox, int oy);
+    // Motors, drives and power contacts
+    void DrawMotorThreePhase(Dc& dc, double zoom, int ox, int oy);
+    void DrawMotorStarDelta(Dc& dc, double zoom, int ox, int oy);
+    void DrawMotorSinglePhase(Dc& dc, double zoom, int ox, int oy);
+    void DrawMotorDahlander(Dc& dc, double zoom, int ox, int oy);
+    void DrawMotorWoundRotor(Dc& dc, double zoom, int ox, int oy);
+    void DrawMotorTwoWinding(Dc& dc, double zoom, int ox, int oy);
+    void DrawMotorDcPermanentMagnet(Dc& dc, double zoom, int ox, int oy);
+    void DrawMotorDcSeparatelyExcited(Dc& dc, double zoom, int ox, int oy);
+    void DrawResistor(Dc& dc, double zoom, int ox, int oy);
+    void DrawResistorThreePhase(Dc& dc, double zoom, int ox, int oy);
+    void DrawAutotransformer(Dc& dc, double zoom, int ox, int oy);
+    void DrawSoftStarter(Dc& dc, double zoom, int ox, int oy);
+    void DrawInverterSinglePhaseFed(Dc& dc, double zoom, int ox, int oy);
+    void DrawInverterThreePhase(Dc& dc, double zoom, int ox, int oy);
+    void DrawInverterControl(Dc& dc, double zoom, int ox, int oy);
+    void DrawDcRegulatorSinglePhase(Dc& dc, double zoom, int ox, int oy);
+    void DrawDcRegulatorSinglePhaseField(Dc& dc, double zoom, int ox, int oy);
+    void DrawDcRegulatorThreePhase(Dc& dc, double zoom, int ox, int oy);
+    void DrawDcRegulatorThreePhaseField(Dc& dc, double zoom, int ox, int oy);
+    void DrawDcRegulatorControl(Dc& dc, double zoom, int ox, int oy);
+    void DrawSoftStarterControl(Dc& dc, double zoom, int ox, int oy);
+    void DrawMainContactsII(Dc& dc, double zoom, int ox, int oy);
+    void DrawMainContactsIII(Dc& dc, double zoom, int ox, int oy);
+    void DrawMainContactsIIII(Dc& dc, double zoom, int ox, int oy);
+    void DrawSwitchDisconnectorII(Dc& dc, double zoom, int ox, int oy);
+    void DrawSwitchDisconnectorIII(Dc& dc, double zoom, int ox, int oy);
+    void DrawSwitchDisconnectorIIII(Dc& dc, double zoom, int ox, int oy);
+    void DrawMainContactsI(Dc& dc, double zoom, int ox, int oy);
+    void DrawSwitchDisconnectorI(Dc& dc, double zoom, int ox, int oy);
+    // Logic and sequential-chart blocks
+    void DrawAnd2Gate(Dc& dc, double zoom, int ox, int oy);
+    void DrawAnd3Gate(Dc& dc, double zoom, int ox, int oy);
+    void DrawAnd4Gate(Dc& dc, double zoom, int ox, int oy);
+    void DrawAnd5Gate(Dc& dc, double zoom, int ox, int oy);
+    void DrawOr2Gate(Dc& dc, double zoom, int ox, int oy);
+    void DrawOr3Gate(Dc& dc, double zoom, int ox, int oy);
+    void DrawOr4Gate(Dc& dc, double zoom, int ox, int oy);
+    void DrawOr5Gate(Dc& dc, double zoom, int ox, int oy);
+    void DrawNand2Gate(Dc& dc, double zoom, int ox, int oy);
+    void DrawNand3Gate(Dc& dc, double zoom, int ox, int oy);
+    void DrawNand4Gate(Dc& dc, double zoom, int ox, int oy);
+    void DrawNand5Gate(Dc& dc, double zoom, int ox, int oy);
+    void DrawNor2Gate(Dc& dc, double zoom, int ox, int oy);
+    void DrawNor3Gate(Dc& dc, double zoom, int ox, int oy);
+    void DrawNor4Gate(Dc& dc, double zoom, int ox, int oy);
+    void DrawNor5Gate(Dc& dc, double zoom, int ox, int oy);
+    void DrawNotGate(Dc& dc, double zoom, int ox, int oy);
+    void DrawExorGate(Dc& dc, double zoom, int ox, int oy);
+    void DrawLadderContactNO(Dc& dc, double zoom, int ox, int oy);
+    void DrawLadderContactNC(Dc& dc, double zoom, int ox, int oy);
+    void DrawLadderRisingEdge(Dc& dc, double zoom, int ox, int oy);
+    void DrawLadderFallingEdge(Dc& dc, double zoom, int ox, int oy);
+    void DrawLadderCoil(Dc& dc, double zoom, int ox, int oy);
+    void DrawLadderSetCoil(Dc& dc, double zoom, int ox, int oy);
+    void DrawLadderResetCoil(Dc& dc, double zoom, int ox, int oy);
+    void DrawLogicProbe(Dc& dc, double zoom, int ox, int oy);
+    void DrawLogicDisplay(Dc& dc, double zoom, int ox, int oy);
+    void DrawGrafcetInitialStep(Dc& dc, double zoom, int ox, int oy);
+    void DrawGrafcetStep(Dc& dc, double zoom, int ox, int oy);
+    void DrawGrafcetTransition(Dc& dc, double zoom, int ox, int oy);
+    void DrawGrafcetAction(Dc& dc, double zoom, int ox, int oy);
+    void DrawGrafcetInputLink(Dc& dc, double zoom, int ox, int oy);
+    void DrawGrafcetOutputLink(Dc& dc, double zoom, int ox, int oy);
+    void DrawGrafcetMacroStep(Dc& dc, double zoom, int ox, int oy);
+
+private:
+    SheetDocument* m_document = nullptr;
+};
+
+// Program-wide state that goes with the slot table (one set for all sheets).
+extern int g_currentTool;
+extern int g_toolSubKind;
+extern int g_itemPicked;
+extern int g_selectionCount;
+extern int g_pictureCount;
+
+}  // namespace velk

@@ -1,0 +1,49 @@
+#pragma once
+// Message boxes. A box asked for while a paint runs is not shown inside the
+// paint: it is queued and shown right after the paint returns, in the order
+// asked. Such a deferred box answers Ok to its caller at once.
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace velk {
+
+enum class BoxIcon { None, Stop, Information, Warning, Question };
+enum class BoxButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class BoxAnswer { Ok, Cancel, Yes, No };
+
+struct BoxRecord {
+    std::string text;     // Windows-1250 bytes, as the program holds them
+    std::string caption;  // Windows-1250 bytes
+    BoxIcon icon = BoxIcon::None;
+    BoxButtons buttons = BoxButtons::Ok;
+};
+
+// The application's caption for plain boxes ("Velkarion").
+void setApplicationCaption(const std::string& caption);
+const std::string& applicationCaption();
+
+// A plain box captioned with the application's name.
+BoxAnswer messageBox(const std::string& text, BoxButtons buttons = BoxButtons::Ok,
+                     BoxIcon icon = BoxIcon::None);
+// A box with a caption of its own ("Error" with BoxIcon::Stop for simulation faults).
+BoxAnswer messageBox(const std::string& text, const std::string& caption, BoxIcon icon,
+                     BoxButtons buttons = BoxButtons::Ok);
+
+// Paint bracketing, used by the window layer: boxes asked for between begin and
+// end are shown when the outermost paint ends.
+void beginPaintDeferral();
+void endPaintDeferral();
+bool boxesDeferred();
+// Shows the queued boxes now (the window layer calls it after each paint).
+void showDeferredBoxes();
+
+// Headless use: every box goes to the handler instead of the screen; the handler
+// gives the answer. Pass nullptr to show boxes again.
+void setMessageBoxHandler(std::function<BoxAnswer(const BoxRecord&)> handler);
+
+// The system's short warning sound.
+void messageBeep();
+int beepCount();  // how many beeps so far (for tests)
+
+}  // namespace velk

@@ -1,0 +1,25 @@
+#pragma once
+// Windows-1250: the 8-bit text of sheet files, "config.cfg", libraries and of
+// every text the program holds. Conversion happens only where text meets the
+// screen or the keyboard.
+#include <string>
+
+namespace velk {
+
+class TextCodec1250 {
+public:
+    // Each byte to its character; bytes without a character become U+FFFD.
+    static std::string toUtf8(const std::string& bytes);
+    // False (and `out` untouched) when a character has no Windows-1250 byte or the
+    // input is not valid UTF-8.
+    static bool fromUtf8(const std::string& utf8, std::string& out);
+    // One Unicode code point to its byte; -1 when it has none.
+    static int byteOf(char32_t codePoint);
+    static char32_t codePointOf(unsigned char byte);
+};
+
+// Source texts are written in UTF-8; this gives their Windows-1250 bytes
+// (for literals that are known to be representable).
+std::string cp1250(const char* utf8);
+
+}  // namespace velk
