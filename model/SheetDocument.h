@@ -1,8 +1,10 @@
 #pragma once
 // What a sheet's document holds besides the slot table: display, page, print and
 // title-block settings and the zoom. The view reads these through GetDocument().
+#include <memory>
 #include <string>
 
+#include "model/Cdib.h"
 #include "model/SlotColumns.h"
 
 namespace velk {
@@ -51,6 +53,17 @@ struct SheetDocument {
     virtual std::string sheetTitle() const { return std::string(); }
     virtual void setModified(bool modified) { m_modifiedFlag = modified; }
     virtual bool isModified() const { return m_modifiedFlag; }
+
+    // --- pictures and the sheet file (model/SheetFile.cpp, model/Pictures.cpp) ------
+    // The bitmap of each picture item, by slot. Items sharing a file share one
+    // bitmap; an entry whose file name is not the slot's text is stale and unused.
+    SlotColumn<std::shared_ptr<const CDIB>> m_pictures;
+    // The bitmap of the last export.
+    std::shared_ptr<const CDIB> m_exportDib;
+    // The window title after loading or Save As: the file's name without folder.
+    virtual void setSheetTitle(const std::string& title) {}
+    // Every window of the document paints itself anew.
+    virtual void updateAllViews() {}
 
 private:
     bool m_modifiedFlag = false;

@@ -1,6 +1,7 @@
 #include "model/TypeCodes.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace velk {
 

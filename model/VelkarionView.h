@@ -4,7 +4,9 @@
 // has one draw-and-evaluate routine per component type. There are no component
 // objects: painting, simulation, editing, dialogs and the sheet file all work on
 // these columns by slot index.
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "model/SheetDocument.h"
 #include "model/SlotColumns.h"
@@ -17,6 +19,7 @@
 namespace velk {
 
 class StatusPanes;  // platform/statusbar.h
+class MdiFrame;     // platform/frame.h
 
 constexpr int kMaxPlacedItems = 999;  // placement and loading stop here
 constexpr int kNoMarker = -10;
@@ -324,6 +327,146 @@ public:
     void DrawGrafcetOutputLink(Dc& dc, double zoom, int ox, int oy);
     void DrawGrafcetMacroStep(Dc& dc, double zoom, int ox, int oy);
 
+    // --- symbol-command interpreter and terminal matching (render/Interpreter.cpp) --
+    // Draws one symbol command at the origin (ox, oy), turned by the orientation of
+    // the slot being drawn (or of the tool for the preview), at `scale` device pixels
+    // per command unit (zoom / 5 for the component routines). A "NUME" command leaves
+    // its terminal in g_terminalPoint and g_terminalUnits (render/Terminals.h).
+    // Reads no character past the end of the text nor past column 43.
+    void DrawCommand(Dc& dc, std::string_view command, double scale, int ox, int oy);
+    // The live wire with an end on the terminal of the last "NUME" command, the last
+    // one in slot order when there are several; -1 when none.
+    int wireAtTerminal() const;
+    // The first such wire after slot `after` (-1 starts the walk); -1 when none.
+    // For routines that feed every wire at a terminal, in slot order.
+    int nextWireAtTerminal(int after) const;
+    // Whether one end of slot j (any kind of item) lies on that terminal.
+    bool endsAtTerminal(int j) const;
+
+    // --- paint routine, sheet frame, title block and free drawing (render/) ---------
+    // Pointer guide lines across the visible area (sheet pixels, under everything).
+    void DrawGuideLines(Dc& dc);
+    // Frame, zone references, grid dots and title block of the page format.
+    void DrawSheetFrame(Dc& dc);
+    // The two title-block layouts at their corner in drawing units; both follow the
+    // document's zoom, whatever the zoom argument says.
+    void DrawTitleBlock1(Dc& dc, double zoom, int x0, int y0);
+    void DrawTitleBlock2(Dc& dc, double zoom, int x0, int y0);
+    // One free-drawing item (types 1 to 6, 8 and 9) of a live slot.
+    void DrawFreeItem(Dc& dc, int slot);
+    // Status panes 0 to 2 as the program starts: "Velkarion", "Edición", "Stop".
+    void SetStartStatusTexts();
+    // Test seams of the paint, empty in the program. When set, the paint calls
+    // m_routineProbe instead of the component routine it would call (with the type
+    // code and the routine's arguments), and m_wirePassProbe instead of DrawWires.
+    std::function<void(Dc& dc, int type, double zoom, int ox, int oy)> m_routineProbe;
+    std::function<void(Dc& dc)> m_wirePassProbe;
+
+    // --- simulation core: letters, faults, wire pass, nets, modes (render/) --------
+    // Two letters meet (the sides of a closed contact, two touching wires): reports
+    // a short circuit or an earth fault when the clash table says so, else nothing.
+    // A caller learns of a report from m_simulating being 0 afterwards.
+    void CheckPotentialClash(char a, char b);
+    // Fault stops: simulation off, every live letter "0", one "Error" box, status
+    // "Edición" / "Stop", the loop index left past the last slot.
+    void ReportShortCircuit();
+    void ReportEarthFault();
+    void ReportFedEarthConnection();
+    // One wire pass: draws wires, bundles and chart lines (when m_drawingPlaced is
+    // 0), calls the dot and bundle-entry routines, carries letters while simulating.
+    void DrawWires(Dc& dc);
+    // Net and bundle numbering at Simulate, and the merges they are made of.
+    void NumberWireNets();
+    void NumberBundles();
+    void MergeTouchingWires(int k);
+    void NumberDotsOnWire(int k);
+    void MergeWiresAtDot(int d);
+    void NumberBundleEntriesAtWireEnds(int k);
+    void MergeTouchingBundles(int k);
+    void NumberBundleEntriesOnBundle(int k);
+    // Mode commands: Simulate, Edit, Pause, Step.
+    void OnModeRun();
+    void OnModeEdit();
+    void OnModePause();
+    void OnModeStep();
+    // 1 while a large sheet waits for the erasing repaint of its next clock tick.
+    int m_deferredRedraw = 0;
+
+    // --- sheet file, pictures and bitmap export (model/SheetFile.cpp, Pictures.cpp) --
+    // The open dialog, then the reader; the initial update runs it for Open.
+    void OpenDrawing();
+    // The reader without the dialog: clears the sheet, reads the file, keeps its
+    // path and applies the loaded zoom. False when the file could not be opened
+    // or is no sheet (the path is then left empty).
+    bool LoadDrawing(const std::string& path);
+    void OnFileSave();
+    void OnFileSaveAs();
+    // The whole text of the sheet file, the end group written `endGroups` times.
+    std::string ComposeSheetText(int endGroups) const;
+    // Reads a sheet file's text into the table (from slot 0) and the document;
+    // pictures are read from `folder`. False when the header word is wrong.
+    bool ReadSheetText(const std::string& text, const std::string& folder);
+    void OnFileImportPicture();
+    void OnFileExportPicture();
+    // The bitmap of picture slot `slot` stretched into the device box, or an
+    // empty frame when the slot has no readable bitmap.
+    void DrawPictureStretched(Dc& dc, int slot, int x, int y, int width, int height);
+    // The bitmap of a picture slot; nullptr when it has none.
+    const CDIB* PictureOf(int slot) const;
+    // Helpers of the above: the file written whole ("No se puede guardar el
+    // archivo" when that fails), the bitmap of a loaded picture item read from
+    // `folder`, and the loaded zoom applied as a whole number with its scroll range.
+    bool WriteDrawing(int endGroups);
+    void LoadPictureOfSlot(int slot, const std::string& folder);
+    void ApplyLoadedZoom();
+
+    // --- pointer motion, placement ghost and component placement (edit/) ----------
+    // Pointer motion over the sheet: status text, grid marker, guide-line bands,
+    // placement ghost, rubber figures, live and group moves. Bit 0 of flags: left
+    // button held.
+    void OnMouseMove(int flags, Point point);
+    // Hides the preview until the next move, then scrolls as the platform does.
+    void OnMouseWheel(int flags, int delta, Point point);
+    void onMouseMove(int flags, Point p) override { OnMouseMove(flags, p); }
+    void onWheel(int flags, int delta, Point p) override { OnMouseWheel(flags, delta, p); }
+    // The box that a symbol of the type covers around its insertion point, in device
+    // pixels at the zoom, turned by the orientation code; empty for types without
+    // a box of their own.
+    static Rect ComputePlacementGhost(int type, double zoom, int orientation);
+    // Common tail of the palette, zoom and grid commands: drops pick and selection
+    // and parks the preview near the sheet origin.
+    void BeginToolPlacement();
+    // The left-button release with a component tool armed: completes the tool only
+    // when its press happened in this view with the tool armed (m_toolDragActive,
+    // which it clears), places the component and runs the closing steps. True when
+    // a component was placed.
+    bool FinishComponentTool();
+    // Writes the current tool's component (and an inverter control's companion slot)
+    // at the count. False, with nothing written, when the tool is no component tool,
+    // while simulating, or when the type's slot limit is reached (with a beep).
+    bool PlaceComponent();
+    // The closing steps of a completed placement: blank the slots from the count
+    // up, show the new item (not for wire and link tools), mark the sheet modified.
+    void ClosePlacement();
+    // 1 once the pointer has moved in this view since the preview was last parked or
+    // hidden: the preview point is then where the user saw the ghost. Otherwise a
+    // placement goes to the press point.
+    int m_previewFollowsPointer = 0;
+
+    // --- creation, initial update and the platform's handlers (model/ViewInit.cpp) --
+    // Turns a fresh view into an empty sheet in edit mode (or a loaded one after
+    // Open): slot table cleared, scalar defaults, title-block defaults, status
+    // panes, scroll area of the page format and timer 1 at 250 ms.
+    void OnInitialUpdate();
+    // The paint (render/Paint.cpp) and the clock tick (render/Clock.cpp).
+    void OnDraw(Dc& dc);
+    void OnTimer(int id);
+    void onInitialUpdate() override { OnInitialUpdate(); }
+    void onPaint(Dc& dc) override { OnDraw(dc); }
+    void onTimer(int id) override { OnTimer(id); }
+    // The main window whose status bar m_statusBar is; nullptr without one.
+    MdiFrame* m_mainWnd = nullptr;
+
 private:
     SheetDocument* m_document = nullptr;
 };
@@ -334,5 +477,8 @@ extern int g_toolSubKind;
 extern int g_itemPicked;
 extern int g_selectionCount;
 extern int g_pictureCount;
+// Set by Open just before it runs New: the new view's initial update then asks
+// for the file and reads it (model/ViewInit.cpp).
+extern int g_openOnInit;
 
 }  // namespace velk

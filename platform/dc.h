@@ -15,6 +15,9 @@
 
 namespace velk {
 
+// A dotted pen alternates one pixel on, one off along the path (the phase runs on
+// across a chain of lineTo calls and restarts at moveTo); only a one-pixel pen is
+// dotted, wider ones draw solid. A wider pen is a square stamp centred on the path.
 enum class PenStyle { Solid, Dot, Null };
 
 struct Pen {
@@ -36,7 +39,7 @@ struct Brush {
 struct Font {
     std::string face = "Arial";
     // Cell height in logical units (character height plus internal leading);
-    // a negative value is the character height alone.
+    // a negative value is the character height alone; 0 a default cell of 16.
     int height = 0;
     int escapement = 0;  // tenths of a degree, counter-clockwise: 0, 900, 1800, 2700
     int weight = 0;      // 0 default, 400 normal, 700 bold
@@ -56,6 +59,11 @@ enum TextAlign : int {
     kAlignBaseline = 24,
 };
 
+// The raster mode governs everything a drawing operation paints with the pen or
+// the brush: lines, outlines, the interiors of rectangles, ellipses, chords and
+// polygons, and setPixel. Text, fillRect, flood fills and bit-block transfers
+// always copy. Each pixel of one operation is combined once, so NotXorPen drawn
+// twice restores the surface exactly.
 enum class RasterMode {
     CopyPen,    // dest = pen
     NotXorPen,  // dest = NOT(pen XOR dest): drawing twice restores the surface
@@ -98,6 +106,7 @@ public:
     virtual void moveTo(int x, int y);
     Point currentPosition() const { return m_current; }
     virtual void lineTo(int x, int y);  // the end pixel is not drawn
+    // With a null pen the fill alone covers [left, right - 1) x [top, bottom - 1).
     virtual void rectangle(int left, int top, int right, int bottom);
     virtual void fillRect(const Rect& r, Color c);  // no outline, ignores the raster mode
     virtual void ellipse(int left, int top, int right, int bottom);
@@ -138,6 +147,7 @@ private:
     bool m_bkTransparent = false;
     int m_textAlign = kAlignLeft | kAlignTop;
     RasterMode m_rop = RasterMode::CopyPen;
+    std::unique_ptr<Impl> m_impl;  // scratch buffers and the font in use
 };
 
 }  // namespace velk

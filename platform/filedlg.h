@@ -1,9 +1,12 @@
 #pragma once
 // File open and save dialogs. Paths are returned whole (folder included), as
-// 8-bit Windows-1250 text like every text of the program.
+// 8-bit Windows-1250 text like every text of the program. A chosen file makes its
+// folder the current directory, as the desktop's dialogs do: sheets and pictures
+// are then opened by their bare names.
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace velk {
 
@@ -20,5 +23,17 @@ std::optional<std::string> runFileDialog(const FileDialogRequest& request);
 
 // Headless use: the handler answers every dialog instead of the screen.
 void setFileDialogHandler(std::function<std::optional<std::string>(const FileDialogRequest&)> handler);
+
+// The next open dialog is answered with `path` without being shown (a file named on
+// the command line or chosen from the recent files goes the way of File Open).
+void presetNextOpenDialog(const std::string& path);
+void clearOpenDialogPreset();
+
+// The description|pattern pairs of a filter text ("a|*.x|b|*.*||").
+struct FilterEntry {
+    std::string description;
+    std::string pattern;
+};
+std::vector<FilterEntry> parseFileFilter(const std::string& filter);
 
 }  // namespace velk

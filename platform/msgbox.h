@@ -37,6 +37,11 @@ void endPaintDeferral();
 bool boxesDeferred();
 // Shows the queued boxes now (the window layer calls it after each paint).
 void showDeferredBoxes();
+// Runs `action` when the outermost paint has ended (at once when no paint runs),
+// in turn with the deferred boxes: how a paint opens a dialog without a modal
+// loop inside it.
+void runAfterPaint(std::function<void()> action);
+bool hasDeferredBoxes();
 
 // Headless use: every box goes to the handler instead of the screen; the handler
 // gives the answer. Pass nullptr to show boxes again.

@@ -9,7 +9,8 @@ class Settings {
 public:
     // Chooses the key under which the settings are kept.
     static void setKey(const std::string& key);
-    // Headless use: keep the settings in this file instead of the user's store.
+    // Headless use: keep the settings in this file instead of the user's store
+    // (an empty path goes back to the user's store).
     static void useFile(const std::string& path);
 
     static std::string readString(const std::string& section, const std::string& entry,
@@ -19,6 +20,7 @@ public:
     static int readInt(const std::string& section, const std::string& entry, int fallback = 0);
     static void writeInt(const std::string& section, const std::string& entry, int value);
     static bool hasSection(const std::string& section);
+    static void removeEntry(const std::string& section, const std::string& entry);
     static void sync();
 };
 

@@ -14,3 +14,20 @@ public:
 };
 
 }  // namespace velk
+
+namespace velk {
+
+// The panes of the main window's status bar; nullptr while there is none.
+StatusPanes* mainStatusPanes();
+
+// Panes that only keep their texts: for a view that lives without a main window.
+class DetachedStatusPanes : public StatusPanes {
+public:
+    void setPaneText(int pane, const std::string& text) override;
+    std::string paneText(int pane) const override;
+
+private:
+    std::string m_texts[3];
+};
+
+}  // namespace velk

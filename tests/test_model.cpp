@@ -24,7 +24,9 @@ TEST(TypeCodes, CountsAndFamilies) {
     EXPECT_EQ(kAllTypeCodeCount, 248);
     int components = 0;
     for (int i = 0; i < kAllTypeCodeCount; ++i) {
-        if (i > 0) EXPECT_LT(kAllTypeCodes[i - 1], kAllTypeCodes[i]) << "ascending and unique";
+        if (i > 0) {
+            EXPECT_LT(kAllTypeCodes[i - 1], kAllTypeCodes[i]) << "ascending and unique";
+        }
         if (kAllTypeCodes[i] >= 1000) ++components;
     }
     EXPECT_EQ(components, 237);

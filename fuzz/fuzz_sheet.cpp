@@ -1,0 +1,51 @@
+// Feeds arbitrary bytes to the sheet reader. Besides not crashing, a sheet read
+// from any text must write out to a text that reads back to itself, unless some
+// text in it holds one of the file's delimiters (only damaged files make those).
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "model/SheetDocument.h"
+#include "model/VelkarionView.h"
+#include "platform/msgbox.h"
+
+namespace {
+
+using namespace velk;
+
+bool holdsDelimiter(const std::string& text) { return text.find_first_of("*#$") != std::string::npos; }
+
+bool textsAreClean(const CVelkarionView& view) {
+    for (int i = 0; i < view.m_componentCount; ++i) {
+        if (holdsDelimiter(view.m_label[i]) || holdsDelimiter(view.m_label2[i])) return false;
+        for (int k = 0; k < kTerminalCount; ++k)
+            if (holdsDelimiter(view.m_terminalName[i][k])) return false;
+    }
+    return true;
+}
+
+std::string readAndWrite(const std::string& text) {
+    SheetDocument doc;
+    CVelkarionView view;
+    view.setDocument(&doc);
+    view.ReadSheetText(text, "/nonexistent-folder/");
+    if (view.m_componentCount < 0 || view.m_componentCount > kMaxPlacedItems) __builtin_trap();
+    if (doc.m_zoom < 1.0 || doc.m_zoom > 20.0 || doc.m_pageFormat < 0 || doc.m_pageFormat > 4) __builtin_trap();
+    if (!textsAreClean(view)) return std::string();
+    return view.ComposeSheetText(2);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static const bool quiet = [] {
+        setMessageBoxHandler([](const BoxRecord&) { return BoxAnswer::Ok; });
+        return true;
+    }();
+    (void)quiet;
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    const std::string written = readAndWrite(text);
+    if (written.empty()) return 0;
+    if (readAndWrite(written) != written) __builtin_trap();
+    return 0;
+}

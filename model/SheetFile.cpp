@@ -1,0 +1,493 @@
+// The .cad sheet file: one line of 8-bit text holding every saved slot, the
+// sheet settings and the title block. Written by Save and Save As, read when a
+// window is made by Open. Texts are kept as the bytes they are; numbers are
+// plain decimals. The reader stops at the end of the text whatever the text
+// says, and every number it takes is brought into its valid range.
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "model/Cdib.h"
+#include "model/VelkarionView.h"
+#include "model/WholeFile.h"
+#include "platform/filedlg.h"
+#include "platform/msgbox.h"
+#include "render/Paint.h"
+
+namespace velk {
+
+namespace {
+
+constexpr std::string_view kHeaderWord = "Velkarion";
+constexpr std::string_view kRecordsEnd = "$$$";
+constexpr std::string_view kSheetGroupEnd = "&&&";
+constexpr std::string_view kEndGroup = "***$$$&&&";
+constexpr char kSheetFilter[] = "Archivos Velkarion (*.cad)|*.cad|Todos los archivos (*.*) |*.*||";
+constexpr char kUnsavedName[] = "*.cad";
+
+// Terminal names and their flags in a record: eight, nine for the autotransformer.
+int savedTerminals(int type) { return type == kTypeAutotransformer ? 9 : 8; }
+
+bool isSavedSlot(const CVelkarionView& v, int i) {
+    return (v.m_type[i] >= 1 || v.m_type[i] == kTypeCompanionSlot) && v.m_deleted[i] == 0;
+}
+
+// --- the numbers of a record after its texts, in file order ---------------------------
+
+struct Range {
+    long long low, high;
+};
+constexpr Range kAnyInt{std::numeric_limits<int>::min(), std::numeric_limits<int>::max()};
+// Far beyond the largest sheet, yet small enough that pixels at zoom 20 and their
+// squares stay inside an int.
+constexpr Range kCoordinate{-10000, 10000};
+constexpr Range kFlag{0, 1};
+
+enum RecordNumber {
+    kNumX, kNumY, kNumX2, kNumY2, kNumBoxX1, kNumBoxY1, kNumBoxX2, kNumBoxY2, kNumColor,
+    kNumOrientation, kNumVariant, kNumLabelVisible, kNumLabel2Visible, kNumLink0, kNumLink1,
+    kRecordNumberCount
+};
+constexpr Range kRecordNumberRanges[kRecordNumberCount] = {
+    kCoordinate, kCoordinate, kCoordinate, kCoordinate,  // position, second point
+    kCoordinate, kCoordinate, kCoordinate, kCoordinate,  // box offsets
+    {0, 0xffffff},                                       // colour
+    {0, 7},                                              // orientation
+    kAnyInt, kAnyInt, kAnyInt, kAnyInt, kAnyInt,         // reserved, shown flags, links
+};
+
+long long recordNumber(const CVelkarionView& v, int i, int field) {
+    switch (field) {
+        case kNumX: return v.m_x[i];
+        case kNumY: return v.m_y[i];
+        case kNumX2: return v.m_x2[i];
+        case kNumY2: return v.m_y2[i];
+        case kNumBoxX1: return v.m_boxX1[i];
+        case kNumBoxY1: return v.m_boxY1[i];
+        case kNumBoxX2: return v.m_boxX2[i];
+        case kNumBoxY2: return v.m_boxY2[i];
+        case kNumColor: return v.m_color[i];
+        case kNumOrientation: return v.m_orientation[i];
+        case kNumVariant: return v.m_variant[i];
+        case kNumLabelVisible: return v.m_labelVisible[i];
+        case kNumLabel2Visible: return v.m_label2Visible[i];
+        case kNumLink0: return v.m_terminalLink[i][0];
+        case kNumLink1: return v.m_terminalLink[i][1];
+    }
+    return 0;
+}
+
+void setRecordNumber(CVelkarionView& v, int i, int field, int value) {
+    switch (field) {
+        case kNumX: v.m_x[i] = value; break;
+        case kNumY: v.m_y[i] = value; break;
+        case kNumX2: v.m_x2[i] = value; break;
+        case kNumY2: v.m_y2[i] = value; break;
+        case kNumBoxX1: v.m_boxX1[i] = value; break;
+        case kNumBoxY1: v.m_boxY1[i] = value; break;
+        case kNumBoxX2: v.m_boxX2[i] = value; break;
+        case kNumBoxY2: v.m_boxY2[i] = value; break;
+        case kNumColor: v.m_color[i] = static_cast<Color>(value); break;
+        case kNumOrientation: v.m_orientation[i] = value; break;
+        case kNumVariant: v.m_variant[i] = value; break;
+        case kNumLabelVisible: v.m_labelVisible[i] = value; break;
+        case kNumLabel2Visible: v.m_label2Visible[i] = value; break;
+        case kNumLink0: v.m_terminalLink[i][0] = value; break;
+        case kNumLink1: v.m_terminalLink[i][1] = value; break;
+    }
+}
+
+// --- the sheet group: nine numbers, then the page height and width ---------------------
+
+struct SheetNumber {
+    int SheetDocument::*field;  // nullptr: the zoom, kept as a double
+    Range range;
+};
+const SheetNumber kSheetNumbers[] = {
+    {&SheetDocument::m_pageFormat, {0, 4}},
+    {&SheetDocument::m_showFrame, kFlag},
+    {&SheetDocument::m_showTerminalRefs, kFlag},
+    {&SheetDocument::m_titleBlockKind, {0, 2}},
+    {nullptr, {1, 20}},
+    {&SheetDocument::m_refsVertical, kFlag},
+    {&SheetDocument::m_showGrid, kFlag},
+    {&SheetDocument::m_showConnectionSymbols, kFlag},
+    {&SheetDocument::m_showWireLabels, kFlag},
+};
+constexpr Range kZoomRange{1, 20};
+constexpr Range kPageSide{1, 999};
+
+// --- the title block: ten texts at fixed widths, then fourteen one-digit flags ---------
+
+struct TitleField {
+    int width;       // characters in the file
+    int readLength;  // characters kept: the last field keeps a blank before the flags
+};
+constexpr TitleField kTitleFields[kTitleTextCount] = {
+    {11, 11}, {11, 11}, {11, 11}, {11, 11}, {25, 25}, {25, 25}, {11, 11}, {11, 11}, {11, 11}, {21, 20},
+};
+constexpr Range kTitleAlignRange{0, 2};
+
+// --- writing -------------------------------------------------------------------------------
+
+void putNumber(std::string& out, char lead, long long value) {
+    out += lead;
+    out += std::to_string(value);
+}
+
+void putText(std::string& out, char lead, const std::string& text) {
+    out += lead;
+    out += text;
+}
+
+// The zoom as the whole number the file keeps, whatever the document holds.
+int wholeZoom(double zoom) {
+    if (!(zoom >= kZoomRange.low)) return static_cast<int>(kZoomRange.low);
+    if (zoom > kZoomRange.high) return static_cast<int>(kZoomRange.high);
+    return static_cast<int>(zoom);
+}
+
+// --- reading -------------------------------------------------------------------------------
+
+int clampTo(long long value, Range range) {
+    return static_cast<int>(std::min(std::max(value, range.low), range.high));
+}
+
+// A decimal as the file holds it: leading blanks skipped, an optional sign, then
+// digits up to the first other character; no digits give 0. Saturates instead of
+// overflowing.
+long long parseNumber(std::string_view text) {
+    constexpr long long kLimit = 1000000000000LL;
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+    long long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        value = std::min(kLimit, value * 10 + (text[i] - '0'));
+    return negative ? -value : value;
+}
+
+// Walks the file's text; nothing here reads outside it.
+class Cursor {
+public:
+    Cursor(const std::string& text, std::size_t pos) : m_text(text), m_pos(pos) {}
+    char peek() const { return m_pos < m_text.size() ? m_text[m_pos] : '\0'; }
+    std::size_t pos() const { return m_pos; }
+    // The text up to the first of `stops`, moving past that delimiter. False when
+    // no delimiter follows.
+    bool take(const char* stops, std::string_view& field) {
+        const std::size_t end = m_text.find_first_of(stops, m_pos);
+        if (end == std::string::npos) return false;
+        field = std::string_view(m_text).substr(m_pos, end - m_pos);
+        m_pos = end + 1;
+        return true;
+    }
+    bool takeNumber(const char* stops, long long& value) {
+        std::string_view field;
+        if (!take(stops, field)) return false;
+        value = parseNumber(field);
+        return true;
+    }
+    // The text up to the first of `stops` or the end, stopping on the delimiter.
+    std::string_view takeUpTo(const char* stops) {
+        std::size_t end = m_text.find_first_of(stops, m_pos);
+        if (end == std::string::npos) end = m_text.size();
+        const std::string_view field = std::string_view(m_text).substr(m_pos, end - m_pos);
+        m_pos = end;
+        return field;
+    }
+    bool skipPast(std::string_view word) {
+        const std::size_t at = m_text.find(word, m_pos);
+        if (at == std::string::npos) return false;
+        m_pos = at + word.size();
+        return true;
+    }
+    // The text up to `word`, moving past it.
+    bool takeUntil(std::string_view word, std::string_view& field) {
+        const std::size_t at = m_text.find(word, m_pos);
+        if (at == std::string::npos) return false;
+        field = std::string_view(m_text).substr(m_pos, at - m_pos);
+        m_pos = at + word.size();
+        return true;
+    }
+    void skip(std::size_t n) { m_pos = std::min(m_text.size(), m_pos + n); }
+
+private:
+    const std::string& m_text;
+    std::size_t m_pos;
+};
+
+struct Record {
+    int type = 0;
+    std::string label, label2;
+    std::string names[kTerminalCount];
+    int shown[kTerminalCount] = {};
+    int numbers[kRecordNumberCount] = {};
+    std::string param;
+};
+
+// One record, the cursor on its leading "*". False when the text ends inside it.
+bool readRecord(Cursor& c, Record& r) {
+    std::string_view field;
+    long long value = 0;
+    c.skip(1);
+    if (!c.take("*", field)) return false;  // the identifier: a loaded slot takes its index
+    if (!c.takeNumber("#", value)) return false;
+    r.type = clampTo(value, kAnyInt);
+    if (!c.take("#", field)) return false;
+    r.label = field;
+    if (!c.take("#", field)) return false;
+    r.label2 = field;
+    const int terminals = savedTerminals(r.type);
+    for (int k = 0; k < terminals; ++k) {
+        if (!c.take(k == terminals - 1 ? "*" : "#", field)) return false;
+        r.names[k] = field;
+    }
+    for (int k = 0; k < terminals; ++k) {
+        if (!c.takeNumber("*", value)) return false;
+        r.shown[k] = clampTo(value, kAnyInt);
+    }
+    for (int n = 0; n < kRecordNumberCount; ++n) {
+        if (!c.takeNumber(n == kNumLink1 ? "#" : "*", value)) return false;
+        r.numbers[n] = clampTo(value, kRecordNumberRanges[n]);
+    }
+    r.param = c.takeUpTo("*$");
+    return true;
+}
+
+}  // namespace
+
+// --- composing the file ----------------------------------------------------------------------
+
+std::string CVelkarionView::ComposeSheetText(int endGroups) const {
+    static const SheetDocument kDefaults;
+    const SheetDocument& doc = GetDocument() ? *GetDocument() : kDefaults;
+    std::string out;
+    out.reserve(512 + static_cast<std::size_t>(m_componentCount) * 160);
+    out += kHeaderWord;
+    // The identifier written is the index the record gets when read back, so a
+    // sheet read and saved again gives the same bytes.
+    int identifier = 0;
+    for (int i = 0; i < kSlotCount; ++i) {
+        if (!isSavedSlot(*this, i)) continue;
+        putNumber(out, '*', identifier++);
+        putNumber(out, '*', m_type[i]);
+        putText(out, '#', m_label[i]);
+        putText(out, '#', m_label2[i]);
+        const int terminals = savedTerminals(m_type[i]);
+        for (int k = 0; k < terminals; ++k) putText(out, '#', m_terminalName[i][k]);
+        for (int k = 0; k < terminals; ++k) putNumber(out, '*', m_terminalNameVisible[i][k]);
+        for (int n = 0; n < kRecordNumberCount; ++n) putNumber(out, '*', recordNumber(*this, i, n));
+        putText(out, '#', m_paramText[i]);
+    }
+    out += kRecordsEnd;
+
+    for (const SheetNumber& s : kSheetNumbers)
+        putNumber(out, '*', s.field ? doc.*s.field : wholeZoom(doc.m_zoom));
+    std::string height = std::to_string(doc.m_pageHeight);
+    if (height.size() < 3) height.insert(0, 3 - height.size(), ' ');
+    out += '*';
+    out += height;
+    out += "*3";  // a constant: the width's digits follow it
+    out += std::to_string(doc.m_pageWidth);
+    out += kSheetGroupEnd;
+
+    for (int t = 0; t < kTitleTextCount; ++t) {
+        const TitleField& f = kTitleFields[t];
+        const std::string text = doc.m_titleText[t].substr(0, static_cast<std::size_t>(f.readLength));
+        out += '*';
+        out += text;
+        out.append(static_cast<std::size_t>(f.width) - text.size(), ' ');
+    }
+    for (int r = 0; r < kTitleRowCount; ++r) putNumber(out, '*', doc.m_titleShow[r]);
+    for (int r = 0; r < kTitleRowCount; ++r) putNumber(out, '*', doc.m_titleAlign[r]);
+    for (int g = 0; g < endGroups; ++g) out += kEndGroup;
+    return out;
+}
+
+// --- reading the file --------------------------------------------------------------------------
+
+bool CVelkarionView::ReadSheetText(const std::string& text, const std::string& folder) {
+    SheetDocument* doc = GetDocument();
+    if (text.compare(0, kHeaderWord.size(), kHeaderWord) != 0) return false;
+    Cursor c(text, kHeaderWord.size());
+
+    for (int j = 0; c.peek() == '*'; ++j) {
+        Record r;
+        if (!readRecord(c, r)) return true;  // the text ends inside a record
+        if (j >= kMaxPlacedItems) continue;  // later records are read past, not kept
+        clearSlot(j);
+        m_componentId[j] = j;
+        m_type[j] = r.type;
+        m_label[j] = std::move(r.label);
+        m_label2[j] = std::move(r.label2);
+        for (int k = 0; k < savedTerminals(r.type); ++k) {
+            m_terminalName[j][k] = std::move(r.names[k]);
+            m_terminalNameVisible[j][k] = r.shown[k];
+        }
+        for (int n = 0; n < kRecordNumberCount; ++n) setRecordNumber(*this, j, n, r.numbers[n]);
+        m_paramText[j] = std::move(r.param);
+        m_deleted[j] = 0;
+        m_componentCount = j + 1;
+        if (r.type == kTypePicture) LoadPictureOfSlot(j, folder);
+    }
+    if (!doc || !c.skipPast("*")) return true;
+
+    long long value = 0;
+    for (const SheetNumber& s : kSheetNumbers) {
+        if (!c.takeNumber("*", value)) return true;
+        if (s.field)
+            doc->*s.field = clampTo(value, s.range);
+        else
+            doc->m_zoom = clampTo(value, kZoomRange);
+    }
+    if (!c.takeNumber("*", value)) return true;
+    doc->m_pageHeight = clampTo(value, kPageSide);
+    c.skip(1);  // the constant 3 written before the width
+    std::string_view field;
+    if (!c.takeUntil(kSheetGroupEnd, field)) return true;
+    doc->m_pageWidth = clampTo(parseNumber(field), kPageSide);
+
+    // Title texts by position: each after its "*", at its field width.
+    std::size_t at = c.pos();
+    for (int t = 0; t < kTitleTextCount; ++t) {
+        const std::size_t start = at + 1;
+        if (start >= text.size()) return true;
+        std::string value = text.substr(start, static_cast<std::size_t>(kTitleFields[t].readLength));
+        value.erase(value.find_last_not_of(' ') + 1);
+        doc->m_titleText[t] = std::move(value);
+        at = start + static_cast<std::size_t>(kTitleFields[t].width);
+    }
+    for (int f = 0; f < 2 * kTitleRowCount; ++f) {
+        const std::size_t star = text.find('*', std::min(at, text.size()));
+        if (star == std::string::npos) return true;
+        const long long flag = parseNumber(std::string_view(text).substr(star + 1, 1));
+        if (f < kTitleRowCount)
+            doc->m_titleShow[f] = clampTo(flag, kFlag);
+        else
+            doc->m_titleAlign[f - kTitleRowCount] = clampTo(flag, kTitleAlignRange);
+        at = star + 1;
+    }
+    return true;
+}
+
+bool CVelkarionView::LoadDrawing(const std::string& path) {
+    SheetDocument* doc = GetDocument();
+    clearAllSlots();
+    m_componentCount = 0;
+    m_netCounter = 1;
+    m_bundleCounter = 1;
+    if (doc) doc->m_pictures.fill(nullptr);
+    m_filePath = path;
+
+    std::string text;
+    if (!readWholeFile(path, text)) {
+        messageBox("No se puede abrir el archivo");
+        m_filePath.clear();  // a later Save must ask, not overwrite what could not be read
+        return false;
+    }
+    const bool valid = ReadSheetText(text, folderOf(path));
+    if (!valid) {
+        messageBox("El archivo no es valido");
+        m_filePath.clear();
+    }
+    const std::string name = bareFileName(path);
+    if (doc) {
+        doc->setSheetTitle(name);
+        doc->m_titleText[kTitleTextCount - 1] = name;
+    }
+    g_currentTool = 0;
+    g_itemPicked = 0;
+    m_floatingBlock = 0;
+    m_rubberBandActive = 0;
+    m_selectionValid = 0;
+    ApplyLoadedZoom();
+    return valid;
+}
+
+// The zoom step of the loader: one below the loaded zoom, then one up, so the zoom
+// is a whole number, the step below is remembered for Zoom previous, and the
+// scroll area follows the page format.
+void CVelkarionView::ApplyLoadedZoom() {
+    SheetDocument* doc = GetDocument();
+    if (!doc) return;
+    const Point scroll = scrollPosition();
+    doc->m_zoom = wholeZoom(doc->m_zoom);
+    doc->m_prevZoom = std::max(doc->m_zoom - 1.0, static_cast<double>(kZoomRange.low));
+    doc->m_savedScrollX = scroll.x;
+    doc->m_savedScrollY = scroll.y;
+    struct PageSize {
+        int width, height;
+    };
+    const PageSize kPageSizes[] = {
+        {237, 337}, {337, 237}, {470, 334}, {470, 334}, {doc->m_pageWidth, doc->m_pageHeight},
+    };
+    if (doc->m_pageFormat >= 0 && doc->m_pageFormat <= 4) {
+        const PageSize& page = kPageSizes[doc->m_pageFormat];
+        setScrollSizes(static_cast<int>(doc->m_zoom * page.width), static_cast<int>(doc->m_zoom * page.height));
+    }
+    g_viewOnlyRepaint = 1;
+    BeginToolPlacement();
+    invalidate(true);
+}
+
+void CVelkarionView::OpenDrawing() {
+    FileDialogRequest request;
+    request.save = false;
+    request.filter = kSheetFilter;
+    request.initialName = m_filePath;
+    request.confirmOverwrite = true;
+    const std::optional<std::string> chosen = runFileDialog(request);
+    if (!chosen) return;
+    LoadDrawing(*chosen);
+}
+
+// --- saving ------------------------------------------------------------------------------------
+
+bool CVelkarionView::WriteDrawing(int endGroups) {
+    if (writeWholeFile(m_filePath, ComposeSheetText(endGroups)) != WriteResult::Ok) {
+        messageBox("No se puede guardar el archivo");
+        return false;
+    }
+    return true;
+}
+
+void CVelkarionView::OnFileSave() {
+    if (m_filePath.empty() || m_filePath == kUnsavedName) {
+        OnFileSaveAs();
+        return;
+    }
+    if (!WriteDrawing(2)) return;
+    if (SheetDocument* doc = GetDocument()) doc->setModified(false);
+}
+
+void CVelkarionView::OnFileSaveAs() {
+    FileDialogRequest request;
+    request.save = true;
+    request.filter = kSheetFilter;
+    request.initialName = m_filePath.empty() ? std::string(kUnsavedName) : m_filePath;
+    request.confirmOverwrite = true;
+    const std::optional<std::string> chosen = runFileDialog(request);
+    if (!chosen) return;
+    const std::string previous = m_filePath;
+    m_filePath = *chosen;
+    // The file keeps the title block's file name from before: it is updated after writing.
+    if (!WriteDrawing(1)) {
+        m_filePath = previous;
+        return;
+    }
+    const std::string name = bareFileName(m_filePath);
+    if (SheetDocument* doc = GetDocument()) {
+        doc->setSheetTitle(name);
+        doc->m_titleText[kTitleTextCount - 1] = name;
+        doc->setModified(false);
+    }
+    invalidate();
+}
+
+}  // namespace velk

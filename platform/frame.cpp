@@ -1,0 +1,534 @@
+// Documents and frame windows on the toolkit: the main window with its sheet
+// area, menus and status bar, and the child windows that hold the views.
+#include "platform/frame.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QStatusBar>
+#include <algorithm>
+
+#include "platform/app.h"
+#include "platform/document.h"
+#include "platform/msgbox.h"
+#include "platform/text1250.h"
+#include "platform/viewhost.h"
+#include "platform/window.h"
+
+namespace velk {
+
+namespace {
+
+QString toDisplay(const std::string& bytes) { return QString::fromUtf8(TextCodec1250::toUtf8(bytes)); }
+
+MdiFrame* g_statusFrame = nullptr;
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------
+// Status bar
+
+void DetachedStatusPanes::setPaneText(int pane, const std::string& text) {
+    if (pane >= 0 && pane < 3) m_texts[pane] = text;
+}
+
+std::string DetachedStatusPanes::paneText(int pane) const {
+    return pane >= 0 && pane < 3 ? m_texts[pane] : std::string();
+}
+
+namespace {
+
+class StatusBarPanes : public StatusPanes {
+public:
+    StatusBarPanes(QStatusBar* bar, int panes, int paneWidth) : m_texts(static_cast<std::size_t>(panes)) {
+        for (int i = 0; i < panes; ++i) {
+            auto* label = new QLabel(bar);
+            label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            if (i == 0) {
+                bar->addWidget(label, 1);
+            } else {
+                label->setFixedWidth(paneWidth);
+                bar->addPermanentWidget(label);
+            }
+            m_labels.push_back(label);
+        }
+    }
+    void setPaneText(int pane, const std::string& text) override {
+        if (pane < 0 || pane >= static_cast<int>(m_labels.size())) return;
+        m_texts[static_cast<std::size_t>(pane)] = text;
+        QLabel* label = m_labels[static_cast<std::size_t>(pane)];
+        if (!label) return;
+        label->setText(toDisplay(text));
+        if (label->isVisible()) label->repaint();  // shown at once, even inside a long handler
+    }
+    std::string paneText(int pane) const override {
+        if (pane < 0 || pane >= static_cast<int>(m_texts.size())) return std::string();
+        return m_texts[static_cast<std::size_t>(pane)];
+    }
+
+private:
+    std::vector<QPointer<QLabel>> m_labels;
+    std::vector<std::string> m_texts;
+};
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------
+// Document
+
+Document::Document() = default;
+
+Document::~Document() = default;
+
+bool Document::onNewDocument() {
+    m_modified = false;
+    return true;
+}
+
+void Document::setTitle(const std::string& title) {
+    m_title = title;
+    // Several windows of one document are told apart by a number after a colon.
+    for (std::size_t i = 0; i < m_frames.size(); ++i)
+        m_frames[i]->setTitle(m_frames.size() > 1 ? title + ":" + std::to_string(i + 1) : title);
+}
+
+bool Document::saveModified() {
+    if (!m_modified) return true;
+    const std::string prompt = cp1250("¿Guardar los cambios en ") + m_title + "?";
+    switch (messageBox(prompt, BoxButtons::YesNoCancel, BoxIcon::Warning)) {
+        case BoxAnswer::No: return true;
+        case BoxAnswer::Yes: return saveForClose() && !m_modified;
+        default: return false;
+    }
+}
+
+void Document::updateAllViews() {
+    for (MdiChild* f : m_frames)
+        if (f->view()) f->view()->invalidate(true);
+}
+
+void Document::attachFrame(MdiChild* frame) {
+    m_frames.push_back(frame);
+    setTitle(m_title);
+}
+
+void Document::detachFrame(MdiChild* frame) {
+    m_frames.erase(std::remove(m_frames.begin(), m_frames.end(), frame), m_frames.end());
+    setTitle(m_title);
+}
+
+bool Document::onCommand(int id) {
+    if (id != kCmdFileClose) return false;
+    if (!saveModified()) return true;
+    // The document goes with its last window: close copies of the list.
+    const std::vector<MdiChild*> frames = m_frames;
+    for (MdiChild* f : frames) f->destroy();
+    return true;
+}
+
+bool Document::hasCommand(int id) const { return id == kCmdFileClose; }
+
+// ---------------------------------------------------------------------------------------
+// Child frame
+
+namespace {
+
+class ChildWindow : public QMdiSubWindow {
+public:
+    explicit ChildWindow(MdiChild* owner) : m_owner(owner) {}
+    void release() { m_owner = nullptr; }
+
+protected:
+    void closeEvent(QCloseEvent* e) override {
+        // Closing may ask the user and destroys this window: do it after the event.
+        e->ignore();
+        QMetaObject::invokeMethod(
+            this, [this] { if (m_owner) m_owner->close(); }, Qt::QueuedConnection);
+    }
+
+private:
+    MdiChild* m_owner;
+};
+
+}  // namespace
+
+struct MdiChild::Impl {
+    QPointer<ChildWindow> window;
+    ViewHost* host = nullptr;
+};
+
+MdiChild::MdiChild() = default;
+
+MdiChild::~MdiChild() {
+    if (m_impl && m_impl->window) {
+        ChildWindow* w = m_impl->window;
+        w->release();
+        if (QMdiArea* area = w->mdiArea()) area->removeSubWindow(w);
+        w->hide();
+        w->deleteLater();
+    }
+}
+
+bool MdiChild::create(MdiFrame& frame, Document& document, std::unique_ptr<View> view) {
+    if (!preCreateWindow() || !frame.impl()) return false;
+    m_mainFrame = &frame;
+    m_document = &document;
+    m_view = std::move(view);
+    m_impl = std::make_unique<Impl>();
+    auto* window = new ChildWindow(this);
+    m_impl->window = window;
+    m_impl->host = new ViewHost(m_view.get(), window);
+    window->setWidget(m_impl->host);
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    frame.addChild(this);
+    document.attachFrame(this);
+    return true;
+}
+
+void MdiChild::setTitle(const std::string& title) {
+    m_title = title;
+    if (m_impl && m_impl->window) m_impl->window->setWindowTitle(toDisplay(title));
+    if (m_mainFrame) m_mainFrame->refreshTitle();
+}
+
+void MdiChild::show() {
+    if (m_impl && m_impl->window) m_impl->window->show();
+}
+
+void MdiChild::activate() {
+    if (m_mainFrame) m_mainFrame->childActivated(this);
+}
+
+bool MdiChild::isActive() const { return m_mainFrame && m_mainFrame->activeChild() == this; }
+
+bool MdiChild::close() {
+    if (m_document && m_document->frames().size() == 1 && !m_document->saveModified()) return false;
+    destroy();
+    return true;
+}
+
+void MdiChild::destroy() {
+    if (m_view) {
+        m_view->onDestroy();
+        m_view->killAllTimers();
+    }
+    m_view.reset();
+    Document* doc = m_document;
+    m_document = nullptr;
+    if (doc) {
+        doc->detachFrame(this);
+        if (doc->frames().empty() && Application::instance()) Application::instance()->removeDocument(doc);
+    }
+    MdiFrame* frame = m_mainFrame;
+    if (frame) frame->removeChild(this);  // deletes this window
+}
+
+// ---------------------------------------------------------------------------------------
+// Main frame
+
+namespace {
+
+class MainWindow : public QMainWindow {
+public:
+    explicit MainWindow(MdiFrame* owner) : m_owner(owner) {}
+    void release() { m_owner = nullptr; }
+
+protected:
+    void closeEvent(QCloseEvent* e) override {
+        e->ignore();
+        if (m_owner && Application::instance()) Application::instance()->exitApplication(true);
+    }
+
+private:
+    MdiFrame* m_owner;
+};
+
+QKeySequence shortcutOf(const std::string& text) {
+    const auto tab = text.find('\t');
+    if (tab == std::string::npos) return {};
+    return QKeySequence(toDisplay(text.substr(tab + 1)));
+}
+
+}  // namespace
+
+struct MdiFrame::Impl {
+    QPointer<MainWindow> window;
+    QMdiArea* area = nullptr;
+    QStatusBar* statusBar = nullptr;
+    std::unique_ptr<StatusPanes> panes;
+    MenuBar withoutSheet;
+    MenuBar withSheet;
+    bool showingSheetMenu = false;
+    bool menusBuilt = false;
+    std::vector<std::unique_ptr<MdiChild>> owned;
+
+    struct ActionRef {
+        QPointer<QAction> action;
+        int id;
+    };
+    std::vector<ActionRef> actions;
+
+    void addItems(QMenu* menu, const std::vector<MenuItem>& items) {
+        for (const MenuItem& item : items) {
+            if (!item.items.empty()) {
+                QMenu* sub = menu->addMenu(toDisplay(item.text.substr(0, item.text.find('\t'))));
+                addItems(sub, item.items);
+                continue;
+            }
+            if (item.id == 0) {
+                menu->addSeparator();
+                continue;
+            }
+            if (item.id == kCmdRecentFile1) {
+                // The recent files are put in place of this entry when the menu opens.
+                QMenu* recent = menu->addMenu(toDisplay(item.text));
+                QObject::connect(recent, &QMenu::aboutToShow, recent, [recent] { fillRecent(recent); });
+                continue;
+            }
+            QAction* action = menu->addAction(toDisplay(item.text.substr(0, item.text.find('\t'))));
+            action->setShortcut(shortcutOf(item.text));
+            const int id = item.id;
+            QObject::connect(action, &QAction::triggered, action, [id] {
+                if (Application* app = Application::instance()) app->routeCommand(id);
+            });
+            actions.push_back({action, id});
+        }
+        QObject::connect(menu, &QMenu::aboutToShow, menu, [this] { updateActions(); });
+    }
+
+    static void fillRecent(QMenu* menu) {
+        menu->clear();
+        Application* app = Application::instance();
+        if (!app || app->recentFiles().empty()) {
+            menu->addAction(QStringLiteral("-"))->setEnabled(false);
+            return;
+        }
+        const auto& files = app->recentFiles();
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            const int id = kCmdRecentFile1 + static_cast<int>(i);
+            QAction* a = menu->addAction(QStringLiteral("&%1 ").arg(i + 1) + toDisplay(files[i]));
+            QObject::connect(a, &QAction::triggered, a, [id] {
+                if (Application* application = Application::instance()) application->routeCommand(id);
+            });
+        }
+    }
+
+    void updateActions() {
+        Application* app = Application::instance();
+        for (ActionRef& ref : actions) {
+            if (!ref.action) continue;
+            CommandUpdate state;
+            const CommandResult r = app ? app->commandState(ref.id, state) : CommandResult::Unhandled;
+            ref.action->setEnabled(r == CommandResult::Handled);
+            ref.action->setCheckable(state.checked);
+            ref.action->setChecked(state.checked);
+        }
+    }
+
+    void build(bool sheetMenu) {
+        if (!window) return;
+        if (menusBuilt && sheetMenu == showingSheetMenu) return;
+        menusBuilt = true;
+        showingSheetMenu = sheetMenu;
+        QMenuBar* bar = window->menuBar();
+        bar->clear();
+        actions.clear();
+        const MenuBar& menus = sheetMenu ? withSheet : withoutSheet;
+        for (const MenuItem& top : menus) {
+            QMenu* menu = bar->addMenu(toDisplay(top.text));
+            addItems(menu, top.items);
+        }
+    }
+};
+
+MdiFrame::MdiFrame() = default;
+
+MdiFrame::~MdiFrame() {
+    if (g_statusFrame == this) g_statusFrame = nullptr;
+    if (m_impl) {
+        // The sheet windows go first; they still reach this frame while closing.
+        while (!m_impl->owned.empty()) m_impl->owned.back()->destroy();
+        if (m_impl->window) {
+            MainWindow* w = m_impl->window;
+            w->release();
+            w->hide();
+            delete w;
+        }
+    }
+}
+
+bool MdiFrame::create(const std::string& title) {
+    if (!preCreateWindow()) return false;
+    m_title = title;
+    m_impl = std::make_unique<Impl>();
+    m_impl->window = new MainWindow(this);
+    m_impl->area = new QMdiArea(m_impl->window);
+    m_impl->area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_impl->area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_impl->window->setCentralWidget(m_impl->area);
+    m_impl->window->resize(1024, 768);
+    QObject::connect(m_impl->area, &QMdiArea::subWindowActivated, m_impl->area, [this](QMdiSubWindow* w) {
+        if (!w) return;
+        for (MdiChild* c : m_children)
+            if (c->impl() && c->impl()->window == w) {
+                m_active = c;
+                refreshTitle();
+            }
+    });
+    refreshTitle();
+    if (onCreate() == -1) {
+        m_impl.reset();
+        return false;
+    }
+    return true;
+}
+
+void MdiFrame::setMenus(const MenuBar& withoutSheet, const MenuBar& withSheet) {
+    if (!m_impl) return;
+    m_impl->withoutSheet = withoutSheet;
+    m_impl->withSheet = withSheet;
+    m_impl->menusBuilt = false;
+    refreshMenus();
+}
+
+void MdiFrame::refreshMenus() {
+    if (m_impl) m_impl->build(!m_children.empty());
+}
+
+bool MdiFrame::createStatusBar(int panes, int paneWidth) {
+    if (!m_impl || !m_impl->window || panes <= 0) return false;
+    m_impl->statusBar = m_impl->window->statusBar();
+    m_impl->panes = std::make_unique<StatusBarPanes>(m_impl->statusBar, panes, paneWidth);
+    g_statusFrame = this;
+    return true;
+}
+
+StatusPanes* MdiFrame::statusPanes() const { return m_impl ? m_impl->panes.get() : nullptr; }
+
+void MdiFrame::setStatusBarVisible(bool visible) {
+    if (m_impl && m_impl->statusBar) m_impl->statusBar->setVisible(visible);
+}
+
+bool MdiFrame::statusBarVisible() const {
+    return m_impl && m_impl->statusBar && !m_impl->statusBar->isHidden();
+}
+
+void MdiFrame::show() {
+    if (m_impl && m_impl->window) m_impl->window->show();
+}
+
+bool MdiFrame::isVisible() const { return m_impl && m_impl->window && m_impl->window->isVisible(); }
+
+std::string MdiFrame::windowTitle() const {
+    const MdiChild* active = activeChild();
+    return active ? m_title + " - " + active->title() : m_title;
+}
+
+void MdiFrame::refreshTitle() {
+    if (m_impl && m_impl->window) m_impl->window->setWindowTitle(toDisplay(windowTitle()));
+}
+
+std::vector<MdiChild*> MdiFrame::children() const { return m_children; }
+
+MdiChild* MdiFrame::activeChild() const { return m_active; }
+
+void MdiFrame::addChild(MdiChild* child) {
+    m_children.push_back(child);
+    if (m_impl) {
+        m_impl->owned.emplace_back(child);
+        if (m_impl->area && child->impl() && child->impl()->window) {
+            QMdiSubWindow* w = child->impl()->window;
+            m_impl->area->addSubWindow(w);
+            const QSize area = m_impl->area->size();
+            w->resize(std::max(320, area.width() * 3 / 4), std::max(240, area.height() * 3 / 4));
+            // Each new window a step down and to the right of the one before.
+            const int step = 24 * static_cast<int>((m_children.size() - 1) % 8);
+            w->move(step, step);
+        }
+    }
+    refreshMenus();
+}
+
+void MdiFrame::removeChild(MdiChild* child) {
+    m_children.erase(std::remove(m_children.begin(), m_children.end(), child), m_children.end());
+    if (m_active == child) m_active = m_children.empty() ? nullptr : m_children.back();
+    if (m_active) childActivated(m_active);
+    refreshMenus();
+    refreshTitle();
+    if (m_impl) {
+        auto& owned = m_impl->owned;
+        auto it = std::find_if(owned.begin(), owned.end(), [child](const auto& p) { return p.get() == child; });
+        if (it != owned.end()) {
+            std::unique_ptr<MdiChild> dying = std::move(*it);
+            owned.erase(it);
+        }
+    }
+}
+
+void MdiFrame::childActivated(MdiChild* child) {
+    m_active = child;
+    if (m_impl && m_impl->area && child && child->impl() && child->impl()->window)
+        m_impl->area->setActiveSubWindow(child->impl()->window);
+    m_active = child;
+    refreshTitle();
+}
+
+void MdiFrame::cascade() {
+    if (m_impl && m_impl->area) m_impl->area->cascadeSubWindows();
+}
+
+void MdiFrame::tile() {
+    if (m_impl && m_impl->area) m_impl->area->tileSubWindows();
+}
+
+void MdiFrame::arrangeIcons() {
+    // Minimised windows line up along the bottom of the area by themselves.
+}
+
+bool MdiFrame::closeAll(bool ask) {
+    Application* app = Application::instance();
+    return app ? app->closeAllDocuments(ask) : true;
+}
+
+bool MdiFrame::onCommand(int id) {
+    switch (id) {
+        case kCmdWindowNew:
+            if (Application* app = Application::instance()) app->newWindow();
+            return true;
+        case kCmdWindowCascade: cascade(); return true;
+        case kCmdWindowTile: tile(); return true;
+        case kCmdWindowArrange: arrangeIcons(); return true;
+        case kCmdViewStatusBar: setStatusBarVisible(!statusBarVisible()); return true;
+        default: return false;
+    }
+}
+
+bool MdiFrame::onCommandUpdate(int id, CommandUpdate& state) {
+    switch (id) {
+        case kCmdWindowNew:
+        case kCmdWindowCascade:
+        case kCmdWindowTile:
+        case kCmdWindowArrange: state.enable(activeChild() != nullptr); return true;
+        case kCmdViewStatusBar:
+            state.enable(m_impl && m_impl->statusBar);
+            state.check(statusBarVisible());
+            return true;
+        default: return false;
+    }
+}
+
+bool MdiFrame::hasCommand(int id) const {
+    return id == kCmdWindowNew || id == kCmdWindowCascade || id == kCmdWindowTile || id == kCmdWindowArrange ||
+           id == kCmdViewStatusBar;
+}
+
+StatusPanes* mainStatusPanes() { return g_statusFrame ? g_statusFrame->statusPanes() : nullptr; }
+
+}  // namespace velk

@@ -1,0 +1,101 @@
+#pragma once
+// Shared pieces of the file tests: a scratch folder that goes away with the
+// test, the message boxes and file dialogs answered and recorded, and a sheet
+// (document and view) built without windows.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/SheetDocument.h"
+#include "model/VelkarionView.h"
+#include "platform/filedlg.h"
+#include "platform/msgbox.h"
+
+namespace velk::filetest {
+
+inline std::string readBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void writeBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline std::string fixturePath(const char* name) { return std::string(VELK_FIXTURES) + "/" + name; }
+
+class ScratchFolder {
+public:
+    ScratchFolder() {
+        static int counter = 0;
+        m_path = std::filesystem::temp_directory_path() /
+                 ("velk_file_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
+        std::filesystem::remove_all(m_path);
+        std::filesystem::create_directories(m_path);
+    }
+    ~ScratchFolder() {
+        std::error_code ec;
+        std::filesystem::remove_all(m_path, ec);
+    }
+    std::string file(const std::string& name) const { return (m_path / name).string(); }
+    std::string path() const { return m_path.string(); }
+
+private:
+    std::filesystem::path m_path;
+};
+
+// Records every message box (answered Ok) and answers the file dialogs from a
+// queue (an empty answer cancels), recording each request.
+class Answers {
+public:
+    Answers() {
+        setMessageBoxHandler([this](const BoxRecord& box) {
+            messages.push_back(box.text);
+            return BoxAnswer::Ok;
+        });
+        setFileDialogHandler([this](const FileDialogRequest& request) -> std::optional<std::string> {
+            requests.push_back(request);
+            if (files.empty()) return std::nullopt;
+            std::optional<std::string> answer = files.front();
+            files.pop_front();
+            return answer;
+        });
+    }
+    ~Answers() {
+        setMessageBoxHandler(nullptr);
+        setFileDialogHandler(nullptr);
+    }
+    std::vector<std::string> messages;
+    std::vector<FileDialogRequest> requests;
+    std::deque<std::optional<std::string>> files;
+};
+
+class TitledDocument : public SheetDocument {
+public:
+    void setSheetTitle(const std::string& title) override { m_shownTitle = title; }
+    std::string sheetTitle() const override { return m_shownTitle; }
+    std::string m_shownTitle = "Velkar1";
+};
+
+// A sheet as a fresh window has it after its initial update, without the window.
+struct Sheet {
+    TitledDocument doc;
+    CVelkarionView view;
+    Sheet() {
+        view.setDocument(&doc);
+        view.clearAllSlots();
+        view.m_netCounter = 1;
+        view.m_bundleCounter = 1;
+    }
+};
+
+}  // namespace velk::filetest
