@@ -1,0 +1,354 @@
+#pragma once
+// Resource and command numbers: the toolbars and menus, and every command a menu
+// item, toolbar button or accelerator sends. The numbers are fixed; handlers and
+// tables refer to them by these names. One plain list.
+
+namespace velk {
+
+// Menus and toolbars
+constexpr int IDR_MAINFRAME = 128;
+constexpr int IDR_DRAWINGTYPE = 129;
+constexpr int IDR_DRAWING_TOOLS = 159;
+constexpr int IDR_PALETTE_SELECTOR = 167;
+constexpr int IDR_COLORS = 171;
+constexpr int IDR_PALETTE_MOTORS = 173;
+constexpr int IDR_PALETTE_CONTACTORS = 175;
+constexpr int IDR_PALETTE_FUSES = 177;
+constexpr int IDR_PALETTE_PROTECTION = 179;
+constexpr int IDR_PALETTE_SUPPLIES = 183;
+constexpr int IDR_PALETTE_WIRING = 187;
+constexpr int IDR_PALETTE_SWITCHES = 189;
+constexpr int IDR_PALETTE_CONTACTS = 191;
+constexpr int IDR_PALETTE_COILS = 193;
+constexpr int IDR_PALETTE_DRIVES = 213;
+constexpr int IDR_PALETTE_SENSORS = 215;
+constexpr int IDR_PALETTE_LOGIC = 226;
+constexpr int IDR_PALETTE_GRAFCET = 228;
+
+// File
+constexpr int ID_FILE_NEW = 57600;
+constexpr int ID_FILE_OPEN = 57601;
+constexpr int ID_FILE_CLOSE = 57602;
+constexpr int ID_FILE_SAVE = 57603;
+constexpr int ID_FILE_SAVE_AS = 57604;
+constexpr int ID_FILE_PRINT_SETUP = 57606;
+constexpr int ID_FILE_PRINT = 57607;
+constexpr int ID_FILE_PRINT_DIRECT = 57608;
+constexpr int ID_FILE_PRINT_PREVIEW = 57609;
+constexpr int ID_FILE_MRU_FILE1 = 57616;
+constexpr int ID_FILE_CONFIGURATION = 32784;
+constexpr int ID_FILE_IMPORT_PICTURE = 33040;
+constexpr int ID_FILE_EXPORT_PICTURE = 33041;
+constexpr int ID_APP_ABOUT = 57664;
+constexpr int ID_APP_EXIT = 57665;
+
+// Edit
+constexpr int ID_EDIT_COPY = 57634;
+constexpr int ID_EDIT_CUT = 57635;
+constexpr int ID_EDIT_PASTE = 57637;
+constexpr int ID_EDIT_UNDO = 57643;
+constexpr int ID_EDIT_REDO = 57644;
+constexpr int ID_EDIT_SELECT_ALL_ITEMS = 32973;
+constexpr int ID_EDIT_TITLE_BLOCK = 32989;
+constexpr int ID_ROTATE_LEFT = 32904;
+constexpr int ID_ROTATE_RIGHT = 32905;
+constexpr int ID_MIRROR_VERTICAL = 32907;
+constexpr int ID_MIRROR_HORIZONTAL = 32908;
+
+// Drawing tools
+constexpr int ID_TOOL_SELECT = 32785;
+constexpr int ID_TOOL_LINE = 32786;
+constexpr int ID_TOOL_RECTANGLE = 32787;
+constexpr int ID_TOOL_ELLIPSE = 32788;
+constexpr int ID_TOOL_FILLED_RECTANGLE = 32789;
+constexpr int ID_TOOL_FILLED_ELLIPSE = 32790;
+constexpr int ID_TOOL_FILL = 32791;
+constexpr int ID_TOOL_COLOR_PICKER = 32792;
+constexpr int ID_TOOL_TEXT = 32793;
+constexpr int ID_TOOL_LIBRARIES = 32794;
+constexpr int ID_TOOL_RESERVED = 32795;
+
+// Modes
+constexpr int ID_MODE_RUN = 32971;
+constexpr int ID_MODE_EDIT = 32972;
+constexpr int ID_MODE_PAUSE = 32974;
+constexpr int ID_MODE_STEP = 32975;
+constexpr int ID_MODE_PLC_EXCHANGE = 32799;
+
+// Zoom and grid
+constexpr int ID_ZOOM_PREVIOUS = 32771;
+constexpr int ID_ZOOM_NORMAL = 32772;
+constexpr int ID_ZOOM_IN = 32773;
+constexpr int ID_ZOOM_WINDOW = 32775;
+constexpr int ID_ZOOM_ALL = 32776;
+constexpr int ID_VIEW_GRID = 32777;
+constexpr int ID_ZOOM_OUT = 32778;
+
+// Colours
+constexpr int ID_COLOR_BLACK = 32811;
+constexpr int ID_COLOR_WHITE = 32812;
+constexpr int ID_COLOR_GREY = 32813;
+constexpr int ID_COLOR_LIGHT_GREY = 32814;
+constexpr int ID_COLOR_DARK_RED = 32815;
+constexpr int ID_COLOR_RED = 32816;
+constexpr int ID_COLOR_OLIVE = 32817;
+constexpr int ID_COLOR_YELLOW = 32818;
+constexpr int ID_COLOR_GREEN = 32819;
+constexpr int ID_COLOR_LIME = 32820;
+constexpr int ID_COLOR_TEAL = 32821;
+constexpr int ID_COLOR_CYAN = 32822;
+constexpr int ID_COLOR_CHOOSE = 32823;
+
+// Show menu, bars and window
+constexpr int ID_VIEW_TOOLBAR = 59392;
+constexpr int ID_VIEW_STATUS_BAR = 59393;
+constexpr int ID_VIEW_BAR_SUPPLIES = 32977;
+constexpr int ID_VIEW_BAR_FUSES = 32978;
+constexpr int ID_VIEW_BAR_PROTECTION = 32979;
+constexpr int ID_VIEW_BAR_CONTACTORS = 32980;
+constexpr int ID_VIEW_BAR_MOTORS = 32981;
+constexpr int ID_VIEW_BAR_SWITCHES = 32983;
+constexpr int ID_VIEW_BAR_COILS = 32984;
+constexpr int ID_VIEW_BAR_CONTACTS = 32985;
+constexpr int ID_VIEW_BAR_WIRING = 32986;
+constexpr int ID_VIEW_BAR_DRIVES = 33010;
+constexpr int ID_VIEW_BAR_SENSORS = 33029;
+constexpr int ID_VIEW_BAR_LOGIC = 33071;
+constexpr int ID_VIEW_BAR_GRAFCET = 33087;
+constexpr int ID_WINDOW_NEW = 57648;
+constexpr int ID_WINDOW_ARRANGE = 57649;
+constexpr int ID_WINDOW_CASCADE = 57650;
+constexpr int ID_WINDOW_TILE_HORZ = 57651;
+constexpr int ID_NEXT_PANE = 57680;
+constexpr int ID_PREV_PANE = 57681;
+
+// Palette selector
+constexpr int ID_PALETTE_SUPPLIES = 32868;
+constexpr int ID_PALETTE_FUSES = 32856;
+constexpr int ID_PALETTE_PROTECTION = 32857;
+constexpr int ID_PALETTE_CONTACTORS = 32824;
+constexpr int ID_PALETTE_MOTORS = 32809;
+constexpr int ID_PALETTE_DRIVES = 33001;
+constexpr int ID_PALETTE_CONTACTS = 32825;
+constexpr int ID_PALETTE_SWITCHES = 32931;
+constexpr int ID_PALETTE_SENSORS = 33030;
+constexpr int ID_PALETTE_COILS = 32826;
+constexpr int ID_PALETTE_LOGIC = 33068;
+constexpr int ID_PALETTE_GRAFCET = 33081;
+constexpr int ID_PALETTE_WIRING = 32886;
+
+// Palette commands, by palette in button order
+// IDR_PALETTE_MOTORS
+constexpr int ID_PLACE_MOTOR_THREE_PHASE = 32828;
+constexpr int ID_PLACE_MOTOR_STAR_DELTA = 32829;
+constexpr int ID_PLACE_MOTOR_SINGLE_PHASE = 32830;
+constexpr int ID_PLACE_MOTOR_DAHLANDER = 32831;
+constexpr int ID_PLACE_MOTOR_TWO_WINDING = 32994;
+constexpr int ID_PLACE_MOTOR_WOUND_ROTOR = 32832;
+constexpr int ID_PLACE_MOTOR_DC_PERMANENT_MAGNET = 32999;
+constexpr int ID_PLACE_MOTOR_DC_SEPARATELY_EXCITED = 33000;
+
+// IDR_PALETTE_CONTACTORS
+constexpr int ID_PLACE_MAIN_CONTACTS_I = 32899;
+constexpr int ID_PLACE_MAIN_CONTACTS_II = 32834;
+constexpr int ID_PLACE_MAIN_CONTACTS_III = 32833;
+constexpr int ID_PLACE_MAIN_CONTACTS_IIII = 32835;
+constexpr int ID_PLACE_SWITCH_DISCONNECTOR_I = 32900;
+constexpr int ID_PLACE_SWITCH_DISCONNECTOR_II = 32836;
+constexpr int ID_PLACE_SWITCH_DISCONNECTOR_III = 32837;
+constexpr int ID_PLACE_SWITCH_DISCONNECTOR_IIII = 32838;
+
+// IDR_PALETTE_FUSES
+constexpr int ID_PLACE_FUSE_I = 32853;
+constexpr int ID_PLACE_FUSE_IN = 32842;
+constexpr int ID_PLACE_FUSE_II = 32839;
+constexpr int ID_PLACE_FUSE_III = 32840;
+constexpr int ID_PLACE_FUSE_IIIN = 32841;
+constexpr int ID_PLACE_FUSE_SWITCH_I = 32854;
+constexpr int ID_PLACE_FUSE_SWITCH_IN = 32843;
+constexpr int ID_PLACE_FUSE_SWITCH_II = 32844;
+constexpr int ID_PLACE_FUSE_SWITCH_III = 32845;
+constexpr int ID_PLACE_FUSE_SWITCH_IIIN = 32848;
+
+// IDR_PALETTE_PROTECTION
+constexpr int ID_PLACE_BREAKER_I = 32858;
+constexpr int ID_PLACE_BREAKER_IN = 32859;
+constexpr int ID_PLACE_BREAKER_II = 32860;
+constexpr int ID_PLACE_BREAKER_III = 32861;
+constexpr int ID_PLACE_BREAKER_IIIN = 32862;
+constexpr int ID_PLACE_RCD_IN = 32863;
+constexpr int ID_PLACE_RCD_IIIN = 32864;
+constexpr int ID_PLACE_THERMAL_OVERLOAD_RELAY = 32865;
+constexpr int ID_PLACE_MOTOR_PROTECTION_SWITCH_I = 32898;
+constexpr int ID_PLACE_MOTOR_PROTECTION_SWITCH_IN = 33050;
+constexpr int ID_PLACE_MOTOR_PROTECTION_SWITCH_II = 32866;
+constexpr int ID_PLACE_MOTOR_PROTECTION_SWITCH_III = 32867;
+constexpr int ID_PLACE_MOTOR_PROTECTION_SWITCH_IIIN = 33052;
+constexpr int ID_PLACE_SURGE_ARRESTER_IN = 33054;
+constexpr int ID_PLACE_SURGE_ARRESTER_IIIN = 33055;
+
+// IDR_PALETTE_SUPPLIES
+constexpr int ID_PLACE_SUPPLY_L = 32873;
+constexpr int ID_PLACE_SUPPLY_N = 32874;
+constexpr int ID_PLACE_SUPPLY_PE = 32883;
+constexpr int ID_PLACE_SUPPLY_LN = 32872;
+constexpr int ID_PLACE_SUPPLY_LNPE = 32906;
+constexpr int ID_PLACE_SUPPLY_L1L2L3 = 32870;
+constexpr int ID_PLACE_SUPPLY_L1L2L3PE = 32879;
+constexpr int ID_PLACE_SUPPLY_L1L2L3N = 32869;
+constexpr int ID_PLACE_SUPPLY_L1L2L3NPE = 32882;
+constexpr int ID_PLACE_SUPPLY_PLUS = 32876;
+constexpr int ID_PLACE_SUPPLY_MINUS = 32877;
+constexpr int ID_PLACE_SUPPLY_PLUS_MINUS = 32875;
+constexpr int ID_PLACE_EARTH_SYMBOL = 33042;
+constexpr int ID_PLACE_TRANSFORMER = 32995;
+constexpr int ID_PLACE_TRANSFORMER_THREE_PHASE = 33045;
+constexpr int ID_PLACE_DIODE = 33043;
+constexpr int ID_PLACE_RECTIFIER = 32997;
+constexpr int ID_PLACE_POWER_SUPPLY_UNIT = 32998;
+constexpr int ID_PLACE_POWER_SUPPLY_UNIT_THREE_PHASE = 33044;
+constexpr int ID_PLACE_BATTERY = 33046;
+
+// IDR_PALETTE_WIRING
+constexpr int ID_PLACE_WIRE_PHASE = 32884;
+constexpr int ID_PLACE_WIRE_NEUTRAL = 32895;
+constexpr int ID_PLACE_WIRE_PE = 32896;
+constexpr int ID_PLACE_WIRE_PLUS = 33035;
+constexpr int ID_PLACE_WIRE_MINUS = 33037;
+constexpr int ID_PLACE_CONNECTION_DOT = 32889;
+constexpr int ID_PLACE_WIRE_THREE_PHASE_VERTICAL_1 = 32893;
+constexpr int ID_PLACE_WIRE_THREE_PHASE_VERTICAL_2 = 32891;
+constexpr int ID_PLACE_WIRE_THREE_PHASE_HORIZONTAL_1 = 32894;
+constexpr int ID_PLACE_WIRE_THREE_PHASE_HORIZONTAL_2 = 32892;
+constexpr int ID_PLACE_BUNDLE = 32885;
+constexpr int ID_PLACE_BUNDLE_ENTRY_LEFT = 32888;
+constexpr int ID_PLACE_BUNDLE_ENTRY_RIGHT = 32890;
+constexpr int ID_PLACE_TERMINAL_I = 32968;
+constexpr int ID_PLACE_TERMINAL_II = 32969;
+constexpr int ID_PLACE_TERMINAL_STRIP_2 = 32991;
+constexpr int ID_PLACE_TERMINAL_STRIP_3 = 32992;
+constexpr int ID_PLACE_TERMINAL_STRIP_4 = 32993;
+constexpr int ID_PLACE_CONNECTION_POINT_LEFT = 32897;
+constexpr int ID_PLACE_CONNECTION_POINT_RIGHT = 32970;
+
+// IDR_PALETTE_SWITCHES
+constexpr int ID_PLACE_PUSH_BUTTON_NO = 32909;
+constexpr int ID_PLACE_PUSH_BUTTON_NC = 32910;
+constexpr int ID_PLACE_PUSH_BUTTON_NONC = 32912;
+constexpr int ID_PLACE_PUSH_BUTTON_CHANGEOVER = 32913;
+constexpr int ID_PLACE_MUSHROOM_BUTTON_NO = 32914;
+constexpr int ID_PLACE_MUSHROOM_BUTTON_NC = 32915;
+constexpr int ID_PLACE_MUSHROOM_BUTTON_NONC = 32917;
+constexpr int ID_PLACE_MUSHROOM_BUTTON_CHANGEOVER = 32918;
+constexpr int ID_PLACE_LATCHING_SWITCH_NO = 32919;
+constexpr int ID_PLACE_LATCHING_SWITCH_NC = 32920;
+constexpr int ID_PLACE_LATCHING_SWITCH_NONC = 32921;
+constexpr int ID_PLACE_LATCHING_SWITCH_CHANGEOVER = 32922;
+constexpr int ID_PLACE_SELECTOR_SWITCH_CENTER_OFF = 33047;
+constexpr int ID_PLACE_SELECTOR_SWITCH_THREE_WAY = 33048;
+constexpr int ID_PLACE_INTERMEDIATE_SWITCH = 33049;
+constexpr int ID_PLACE_LIMIT_SWITCH_NO = 32923;
+constexpr int ID_PLACE_LIMIT_SWITCH_NC = 32924;
+constexpr int ID_PLACE_LIMIT_SWITCH_NONC = 32925;
+constexpr int ID_PLACE_LIMIT_SWITCH_CHANGEOVER = 32926;
+constexpr int ID_PLACE_THERMAL_CONTACT_NO = 32927;
+constexpr int ID_PLACE_THERMAL_CONTACT_NC = 32928;
+constexpr int ID_PLACE_THERMAL_CONTACT_NONC = 32929;
+constexpr int ID_PLACE_THERMAL_CONTACT_CHANGEOVER = 32930;
+
+// IDR_PALETTE_CONTACTS
+constexpr int ID_PLACE_AUX_CONTACT_NO = 32937;
+constexpr int ID_PLACE_AUX_CONTACT_NC = 32938;
+constexpr int ID_PLACE_AUX_CONTACT_NONC = 32939;
+constexpr int ID_PLACE_AUX_CONTACT_CHANGEOVER = 32940;
+constexpr int ID_PLACE_ON_DELAY_CONTACT_NO = 32933;
+constexpr int ID_PLACE_ON_DELAY_CONTACT_NC = 32934;
+constexpr int ID_PLACE_ON_DELAY_CONTACT_NONC = 32935;
+constexpr int ID_PLACE_ON_DELAY_CONTACT_CHANGEOVER = 32936;
+constexpr int ID_PLACE_OFF_DELAY_CONTACT_NO = 32941;
+constexpr int ID_PLACE_OFF_DELAY_CONTACT_NC = 32942;
+constexpr int ID_PLACE_OFF_DELAY_CONTACT_NONC = 32943;
+constexpr int ID_PLACE_OFF_DELAY_CONTACT_CHANGEOVER = 32944;
+constexpr int ID_PLACE_ON_OFF_DELAY_CONTACT_NO = 32945;
+constexpr int ID_PLACE_ON_OFF_DELAY_CONTACT_NC = 32946;
+constexpr int ID_PLACE_ON_OFF_DELAY_CONTACT_NONC = 32947;
+constexpr int ID_PLACE_ON_OFF_DELAY_CONTACT_CHANGEOVER = 32948;
+
+// IDR_PALETTE_COILS
+constexpr int ID_PLACE_COIL = 32949;
+constexpr int ID_PLACE_BISTABLE_COIL = 32956;
+constexpr int ID_PLACE_IMPULSE_RELAY_COIL = 32964;
+constexpr int ID_PLACE_SOLENOID_VALVE_COIL = 32951;
+constexpr int ID_PLACE_ON_DELAY_TIMER = 32952;
+constexpr int ID_PLACE_OFF_DELAY_TIMER = 32953;
+constexpr int ID_PLACE_ON_OFF_DELAY_TIMER = 32954;
+constexpr int ID_PLACE_CYCLIC_TIMER = 32955;
+constexpr int ID_PLACE_PILOT_LAMP = 32957;
+constexpr int ID_PLACE_FLASHING_PILOT_LAMP = 32958;
+constexpr int ID_PLACE_BELL = 32961;
+constexpr int ID_PLACE_BUZZER = 32962;
+constexpr int ID_PLACE_SIREN = 32960;
+constexpr int ID_PLACE_HORN = 32959;
+
+// IDR_PALETTE_DRIVES
+constexpr int ID_PLACE_RESISTOR = 33002;
+constexpr int ID_PLACE_RESISTOR_THREE_PHASE = 33003;
+constexpr int ID_PLACE_AUTOTRANSFORMER = 33004;
+constexpr int ID_PLACE_SOFT_STARTER = 33005;
+constexpr int ID_PLACE_SOFT_STARTER_CONTROL = 33089;
+constexpr int ID_PLACE_INVERTER_SINGLE_PHASE_FED = 33006;
+constexpr int ID_PLACE_INVERTER_THREE_PHASE = 33007;
+constexpr int ID_PLACE_INVERTER_CONTROL = 33011;
+constexpr int ID_PLACE_DC_REGULATOR_SINGLE_PHASE = 33015;
+constexpr int ID_PLACE_DC_REGULATOR_SINGLE_PHASE_FIELD = 33016;
+constexpr int ID_PLACE_DC_REGULATOR_THREE_PHASE = 33018;
+constexpr int ID_PLACE_DC_REGULATOR_THREE_PHASE_FIELD = 33017;
+constexpr int ID_PLACE_DC_REGULATOR_CONTROL = 33012;
+
+// IDR_PALETTE_SENSORS
+constexpr int ID_PLACE_INDUCTIVE_SENSOR_NO = 33032;
+constexpr int ID_PLACE_INDUCTIVE_SENSOR_NC = 33020;
+constexpr int ID_PLACE_CAPACITIVE_SENSOR_NO = 33021;
+constexpr int ID_PLACE_CAPACITIVE_SENSOR_NC = 33022;
+constexpr int ID_PLACE_MAGNETIC_SENSOR_NO = 33023;
+constexpr int ID_PLACE_MAGNETIC_SENSOR_NC = 33024;
+constexpr int ID_PLACE_REFLEX_BARRIER = 33025;
+constexpr int ID_PLACE_BARRIER_EMITTER = 33027;
+constexpr int ID_PLACE_BARRIER_RECEIVER_NO = 33034;
+constexpr int ID_PLACE_BARRIER_RECEIVER_NC = 33033;
+
+// IDR_PALETTE_LOGIC
+constexpr int ID_PLACE_AND = 33056;
+constexpr int ID_PLACE_OR = 33057;
+constexpr int ID_PLACE_NOT = 33058;
+constexpr int ID_PLACE_EXOR = 33059;
+constexpr int ID_PLACE_NAND = 33060;
+constexpr int ID_PLACE_NOR = 33061;
+constexpr int ID_PLACE_LADDER_CONTACT_NO = 33062;
+constexpr int ID_PLACE_LADDER_CONTACT_NC = 33063;
+constexpr int ID_PLACE_LADDER_RISING_EDGE = 33065;
+constexpr int ID_PLACE_LADDER_FALLING_EDGE = 33066;
+constexpr int ID_PLACE_LADDER_COIL = 33067;
+constexpr int ID_PLACE_LADDER_SET_COIL = 33069;
+constexpr int ID_PLACE_LADDER_RESET_COIL = 33070;
+constexpr int ID_PLACE_LOGIC_PROBE = 33079;
+constexpr int ID_PLACE_LOGIC_DISPLAY = 33080;
+constexpr int ID_PLACE_DISPLAY_BCD = 33075;
+constexpr int ID_PLACE_DISPLAY_7_SEGMENTS = 33076;
+constexpr int ID_PLACE_PRESELECTOR_BCD = 33078;
+
+// IDR_PALETTE_GRAFCET
+constexpr int ID_PLACE_GRAFCET_INITIAL_STEP = 33088;
+constexpr int ID_PLACE_GRAFCET_STEP = 33083;
+constexpr int ID_PLACE_GRAFCET_TRANSITION = 33084;
+constexpr int ID_PLACE_GRAFCET_ACTION = 33085;
+constexpr int ID_PLACE_GRAFCET_OR_DIVERGENCE = 33094;
+constexpr int ID_PLACE_GRAFCET_OR_CONVERGENCE = 33095;
+constexpr int ID_PLACE_GRAFCET_AND_DIVERGENCE = 33086;
+constexpr int ID_PLACE_GRAFCET_AND_CONVERGENCE = 33093;
+constexpr int ID_PLACE_GRAFCET_LINK = 33092;
+constexpr int ID_PLACE_GRAFCET_INPUT_LINK = 33090;
+constexpr int ID_PLACE_GRAFCET_OUTPUT_LINK = 33091;
+constexpr int ID_PLACE_GRAFCET_MACRO_STEP = 33096;
+
+}  // namespace velk
