@@ -1,8 +1,11 @@
-// The main window and its menus.
+// The main window: its bars, the palette selector and the Show menu toggles.
 #include "app/MainFrm.h"
 
-#include "platform/command.h"
-#include "platform/text1250.h"
+#include <cstdio>
+
+#include "res/ButtonImages.h"
+#include "res/Resource.h"
+#include "res/Strings.h"
 
 namespace velk {
 
@@ -11,39 +14,56 @@ namespace {
 constexpr int kStatusPaneCount = 3;
 constexpr int kStatusPaneWidth = 70;
 
-MenuItem item(const char* utf8, int id) { return MenuItem{cp1250(utf8), id, {}}; }
-MenuItem separator() { return MenuItem{}; }
-MenuItem menu(const char* utf8, std::vector<MenuItem> items) { return MenuItem{cp1250(utf8), 0, std::move(items)}; }
+// One palette: its selector command and number, its Show menu toggle and its bar.
+struct PaletteRow {
+    int selectorId;
+    int number;
+    int toggleId;
+    int bar;
+};
+
+constexpr PaletteRow kPalettes[kPaletteCount] = {
+    {ID_PALETTE_SUPPLIES, 1, ID_VIEW_BAR_SUPPLIES, 2},
+    {ID_PALETTE_FUSES, 2, ID_VIEW_BAR_FUSES, 5},
+    {ID_PALETTE_PROTECTION, 3, ID_VIEW_BAR_PROTECTION, 3},
+    {ID_PALETTE_CONTACTORS, 4, ID_VIEW_BAR_CONTACTORS, 4},
+    {ID_PALETTE_MOTORS, 5, ID_VIEW_BAR_MOTORS, 6},
+    {ID_PALETTE_CONTACTS, 6, ID_VIEW_BAR_CONTACTS, 9},
+    {ID_PALETTE_SWITCHES, 7, ID_VIEW_BAR_SWITCHES, 11},
+    {ID_PALETTE_COILS, 8, ID_VIEW_BAR_COILS, 12},
+    {ID_PALETTE_WIRING, 9, ID_VIEW_BAR_WIRING, 8},
+    {ID_PALETTE_DRIVES, 10, ID_VIEW_BAR_DRIVES, 7},
+    {ID_PALETTE_SENSORS, 11, ID_VIEW_BAR_SENSORS, 10},
+    {ID_PALETTE_LOGIC, 12, ID_VIEW_BAR_LOGIC, 13},
+    {ID_PALETTE_GRAFCET, 13, ID_VIEW_BAR_GRAFCET, 14},
+};
+
+const PaletteRow* paletteBySelector(int id) {
+    for (const PaletteRow& p : kPalettes)
+        if (p.selectorId == id) return &p;
+    return nullptr;
+}
+
+const PaletteRow* paletteByToggle(int id) {
+    for (const PaletteRow& p : kPalettes)
+        if (p.toggleId == id) return &p;
+    return nullptr;
+}
+
+void trace(const char* text) {
+#ifndef NDEBUG
+    std::fputs(text, stderr);
+#else
+    (void)text;
+#endif
+}
 
 }  // namespace
 
-const MenuBar& mainFrameMenu() {
-    static const MenuBar bar = {
-        menu("&Plik", {item("&Nowy\tCtrl+N", kCmdFileNew), item("&Otwórz...\tCtrl+O", kCmdFileOpen),
-                       item("Konfiguracja Drukarki...", kCmdFilePrintSetup), separator(),
-                       item("Ostatnio otwarte", kCmdRecentFile1), separator(), item("&Wyjście", kCmdAppExit)}),
-        menu("&Pokaż", {item("Paski narzędzi", kCmdViewToolbar), item("Pasek statusu", kCmdViewStatusBar)}),
-        menu("o programie", {item("O Velkarion...", kCmdAppAbout)}),
-    };
-    return bar;
-}
-
-const MenuBar& sheetWindowMenu() {
-    static const MenuBar bar = {
-        menu("&Plik", {item("&Nowy\tCtrl+N", kCmdFileNew), item("&Otwórz...\tCtrl+O", kCmdFileOpen),
-                       item("&Zamknij", kCmdFileClose), item("Zapisz\tCtrl+G", kCmdFileSave),
-                       item("Zapisz jako..", kCmdFileSaveAs), separator(), item("Importuj obrazek", 33040),
-                       item("Eksportuj jak obrazek", 33041), separator(), item("&Drukuj...\tCtrl+I", kCmdFilePrint),
-                       item("&Podgląd wydruku", kCmdFilePrintPreview),
-                       item("Kon&figuracja wydruku...", kCmdFilePrintSetup), separator(),
-                       item("Konfiguracja", 32784), separator(), item("Ostatnio otwarte", kCmdRecentFile1),
-                       separator(), item("&Wyjście", kCmdAppExit)}),
-        menu("Pokaż", {item("Pasek Narzędzi", kCmdViewToolbar), item("Pasek statusu", kCmdViewStatusBar)}),
-        menu("Okno", {item("&Nowe okno", kCmdWindowNew), item("&Kaskada", kCmdWindowCascade),
-                      item("&Mozaika", kCmdWindowTile), item("&Organizuj okna", kCmdWindowArrange)}),
-        menu("O programie", {item("&About...", kCmdAppAbout)}),
-    };
-    return bar;
+int CMainFrame::barOfPalette(int number) {
+    for (const PaletteRow& p : kPalettes)
+        if (p.number == number) return p.bar;
+    return -1;
 }
 
 bool CMainFrame::LoadFrame() {
@@ -53,9 +73,77 @@ bool CMainFrame::LoadFrame() {
 }
 
 int CMainFrame::OnCreate() {
-    // Three text panes; the sheet views fill them.
-    if (!createStatusBar(kStatusPaneCount, kStatusPaneWidth)) return -1;
+    setCommandStrings(&commandString);
+    // Each bar docks at its side on a row of its own, in index order.
+    for (const ToolbarSpec& spec : mainFrameToolbars())
+        if (addToolbar(spec, toolbarImages(spec)) < 0) {
+            trace("Failed to create toolbar\n");
+            return -1;
+        }
+    // Pane 0 takes the free width; panes 1 and 2 are 70 pixels wide.
+    if (!createStatusBar(kStatusPaneCount, kStatusPaneWidth)) {
+        trace("Failed to create status bar\n");
+        return -1;
+    }
+    setAccelerators(mainFrameAccelerators());
+    loadBarState(kBarStateSection);
+    for (int bar = kBarFirstPalette; bar <= kBarLastPalette; ++bar) showToolbar(bar, false);
+    m_currentPalette = 0;
     return 0;
+}
+
+void CMainFrame::OnSize(int width, int height) {
+    for (int bar = kBarFirstPalette; bar <= kBarLastPalette; ++bar) showToolbar(bar, false);
+    const int current = barOfPalette(m_currentPalette);
+    if (current >= 0) showToolbar(current, true);
+}
+
+void CMainFrame::OnPalette(int number) {
+    const int shown = barOfPalette(number);
+    if (shown < 0) return;
+    for (int bar = kBarFirstPalette; bar <= kBarLastPalette; ++bar)
+        if (bar != shown) showToolbar(bar, false);
+    showToolbar(shown, true);
+    m_currentPalette = number;
+}
+
+void CMainFrame::OnViewBar(int paletteIndex) {
+    if (paletteIndex < 0 || paletteIndex >= kPaletteCount) return;
+    int& flag = m_paletteVisible[paletteIndex];
+    flag = flag == 1 ? 0 : 1;
+    showToolbar(kBarFirstPalette + paletteIndex, flag == 1);
+}
+
+void CMainFrame::OnUpdateViewBar(int paletteIndex, CommandUpdate& cmdUI) {
+    cmdUI.enable(true);
+    cmdUI.check(paletteIndex >= 0 && paletteIndex < kPaletteCount && m_paletteVisible[paletteIndex] == 1);
+}
+
+bool CMainFrame::onCommand(int id) {
+    if (const PaletteRow* p = paletteBySelector(id)) {
+        OnPalette(p->number);
+        return true;
+    }
+    if (const PaletteRow* p = paletteByToggle(id)) {
+        OnViewBar(p->bar - kBarFirstPalette);
+        return true;
+    }
+    // Reached only when no sheet view is active, which handles both first.
+    if (id == ID_TOOL_LIBRARIES || id == ID_TOOL_RESERVED) return true;
+    return MdiFrame::onCommand(id);
+}
+
+bool CMainFrame::onCommandUpdate(int id, CommandUpdate& state) {
+    if (const PaletteRow* p = paletteByToggle(id)) {
+        OnUpdateViewBar(p->bar - kBarFirstPalette, state);
+        return true;
+    }
+    return MdiFrame::onCommandUpdate(id, state);
+}
+
+bool CMainFrame::hasCommand(int id) const {
+    return paletteBySelector(id) || paletteByToggle(id) || id == ID_TOOL_LIBRARIES || id == ID_TOOL_RESERVED ||
+           MdiFrame::hasCommand(id);
 }
 
 }  // namespace velk

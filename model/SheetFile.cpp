@@ -410,9 +410,10 @@ bool CVelkarionView::LoadDrawing(const std::string& path) {
     return valid;
 }
 
-// The zoom step of the loader: one below the loaded zoom, then one up, so the zoom
-// is a whole number, the step below is remembered for Zoom previous, and the
-// scroll area follows the page format.
+// The zoom step of the loader, as one zoom step up from one below: the zoom is a
+// whole number, the step below is remembered for Zoom previous, and the scroll
+// area follows the page format. Done here rather than through Zoom + so that a
+// sheet saved at zoom 1 comes back at 1.
 void CVelkarionView::ApplyLoadedZoom() {
     SheetDocument* doc = GetDocument();
     if (!doc) return;
@@ -421,16 +422,7 @@ void CVelkarionView::ApplyLoadedZoom() {
     doc->m_prevZoom = std::max(doc->m_zoom - 1.0, static_cast<double>(kZoomRange.low));
     doc->m_savedScrollX = scroll.x;
     doc->m_savedScrollY = scroll.y;
-    struct PageSize {
-        int width, height;
-    };
-    const PageSize kPageSizes[] = {
-        {237, 337}, {337, 237}, {470, 334}, {470, 334}, {doc->m_pageWidth, doc->m_pageHeight},
-    };
-    if (doc->m_pageFormat >= 0 && doc->m_pageFormat <= 4) {
-        const PageSize& page = kPageSizes[doc->m_pageFormat];
-        setScrollSizes(static_cast<int>(doc->m_zoom * page.width), static_cast<int>(doc->m_zoom * page.height));
-    }
+    SetPageScrollSizes();
     g_viewOnlyRepaint = 1;
     BeginToolPlacement();
     invalidate(true);

@@ -20,6 +20,7 @@ namespace velk {
 
 class StatusPanes;  // platform/statusbar.h
 class MdiFrame;     // platform/frame.h
+struct PrintInfo;  // platform/print.h
 
 constexpr int kMaxPlacedItems = 999;  // placement and loading stop here
 constexpr int kNoMarker = -10;
@@ -467,6 +468,221 @@ public:
     // The main window whose status bar m_statusBar is; nullptr without one.
     MdiFrame* m_mainWnd = nullptr;
 
+    // --- edit commands, free drawing, zoom window, keys and scroll bars (edit/) ------
+    // Clipboard, undo, redo and select all (edit/Clipboard.cpp). An inverter control
+    // and its companion slot always travel together.
+    void OnEditCut();
+    void OnEditCopy();
+    void OnEditPaste();
+    void OnEditUndo();
+    void OnEditRedo();
+    void OnEditSelectAllItems();
+    // Rotate and mirror the picked item, or the orientation of the next placement
+    // (edit/Transforms.cpp).
+    void OnRotateLeft();
+    void OnRotateRight();
+    void OnMirrorVertical();
+    void OnMirrorHorizontal();
+    // Enabling of the commands above.
+    void OnUpdateEditCut(CommandUpdate& cmdUI);
+    void OnUpdateEditCopy(CommandUpdate& cmdUI);
+    void OnUpdateEditPaste(CommandUpdate& cmdUI);
+    void OnUpdateEditUndo(CommandUpdate& cmdUI);
+    void OnUpdateEditRedo(CommandUpdate& cmdUI);
+    void OnUpdateEditSelectAllItems(CommandUpdate& cmdUI);
+    void OnUpdateRotateLeft(CommandUpdate& cmdUI);
+    void OnUpdateRotateRight(CommandUpdate& cmdUI);
+    void OnUpdateMirrorVertical(CommandUpdate& cmdUI);
+    void OnUpdateMirrorHorizontal(CommandUpdate& cmdUI);
+    // The view's command routing hands these the ids of the commands above: run,
+    // enable, and whether the id is one of them.
+    bool RunEditCommand(int id);
+    bool UpdateEditCommand(int id, CommandUpdate& state);
+    static bool HasEditCommand(int id);
+    // Free drawing and zoom window (edit/FreeDrawingTools.cpp), steps of the button
+    // handlers. The press with the text tool: places g_textToolText at the snapped
+    // press point (m_dragStartX/Y) and goes back to the select tool.
+    void PlaceText();
+    // The release with a drawing tool 1 to 8 at the unsnapped release point in
+    // sheet pixels (window point plus the scroll positions): writes the line or
+    // shape of the drag, fills the screen there and keeps the fill point, or takes
+    // the colour under the press. False when the release handler must end at once
+    // (a shape dragged left or up, the text tool).
+    bool CompletePrimitive(Point releaseSheet);
+    // The whole release with a drawing tool: CompletePrimitive for a drag that was
+    // pressed in this view, then the closing steps. False as CompletePrimitive.
+    bool FinishFreeDrawing(Point releaseSheet);
+    // The press in zoom-window mode: the snapped sheet point becomes the anchor.
+    void AnchorZoomWindow(Point sheetPoint);
+    // The release of a zoom-window drag: new zoom, scroll area and position. False
+    // when the drag gives no zoom: the release handler then ends at once and the
+    // mode stays armed.
+    bool FinishZoomWindow();
+    // Keys, background erase, cursor, scroll bars and focus (edit/Keyboard.cpp).
+    void OnKeyDown(int key, int repeat, int flags);
+    void OnEraseBkgnd(Dc& dc);
+    bool OnSetCursor(int hitTest);
+    void OnVScroll(int request, int thumbPosition);
+    void OnHScroll(int request, int thumbPosition);
+    void OnActivateView(bool activate);
+    void OnKillFocus();
+    void onKeyDown(int key, int repeat, int flags) override { OnKeyDown(key, repeat, flags); }
+    void onEraseBackground(Dc& dc) override { OnEraseBkgnd(dc); }
+    bool onSetCursor(int hitTest) override { return OnSetCursor(hitTest); }
+    void onScroll(bool vertical, int request, int thumbPosition) override {
+        if (vertical) OnVScroll(request, thumbPosition);
+        else OnHScroll(request, thumbPosition);
+    }
+    void onActivate(bool active) override { OnActivateView(active); }
+    void onKillFocus() override { OnKillFocus(); }
+
+    // --- tools, zoom and grid, drawing colours, printing ------------------------------
+    // (edit/ToolSelection.cpp, edit/ZoomCommands.cpp, edit/ColorCommands.cpp,
+    // render/Printing.cpp). Each group also runs by command id for the command
+    // routing: Run...Command is false, doing nothing, for an id not of its group.
+    // Drawing tools: the tool becomes current, nothing is armed.
+    void OnToolSelect();
+    void OnToolLine();
+    void OnToolRectangle();
+    void OnToolEllipse();
+    void OnToolFilledRectangle();
+    void OnToolFilledEllipse();
+    void OnToolFill();
+    void OnToolColorPicker();
+    // The select tool, then the text dialog; the text tool after OK.
+    void OnToolText();
+    void OnToolLibraries();
+    void OnToolReserved();
+    // A palette command: its component tool (and link sub-kind) becomes current and
+    // is armed by BeginToolPlacement.
+    void OnPaletteCommand(int id);
+    static bool IsToolCommand(int id);
+    bool RunToolCommand(int id);
+    // Zoom and grid; the screen zoom stays within 1 to 20.
+    void OnZoomPrevious();
+    void OnZoomNormal();
+    void OnZoomIn();
+    void OnZoomOut();
+    void OnZoomWindow();
+    void OnZoomAll();
+    void OnViewGrid();
+    // The scroll sizes of the page format at the document's zoom; left as they are
+    // for a format without a sheet size.
+    void SetPageScrollSizes();
+    static bool IsZoomCommand(int id);
+    bool RunZoomCommand(int id);
+    // Drawing colour of new free-drawing items and texts.
+    void OnColorBlack();
+    void OnColorWhite();
+    void OnColorGrey();
+    void OnColorLightGrey();
+    void OnColorDarkRed();
+    void OnColorRed();
+    void OnColorOlive();
+    void OnColorYellow();
+    void OnColorGreen();
+    void OnColorLime();
+    void OnColorTeal();
+    void OnColorCyan();
+    void OnColorChoose();
+    static bool IsColorCommand(int id);
+    bool RunColorCommand(int id);
+    // Print (dialog first), direct print, print preview, and the operations a job
+    // calls around its pages; OnPrint is the page paint.
+    void OnFilePrint();
+    void OnFilePrintDirect();
+    void OnFilePrintPreview();
+    bool OnPreparePrinting(PrintInfo& info);
+    void OnBeginPrinting(Dc& dc, PrintInfo& info);
+    void OnPrint(Dc& dc, PrintInfo& info);
+    void OnEndPrinting(Dc& dc, PrintInfo& info);
+    // Pixels per drawing unit on paper for the document's page format and print
+    // scale; the screen zoom for a format without one.
+    static double PrintZoomFor(const SheetDocument& doc);
+    static bool IsPrintCommand(int id);
+    bool RunPrintCommand(int id);
+
+    // --- pointer buttons, picking, selection, wiring, device operation (edit/) -----
+    // (edit/Picking.cpp, edit/Wiring.cpp, edit/DeviceOperation.cpp)
+    // Left press: snapped to the grid; starts a tool drag or a band, picks, drops a
+    // selection or a pasted item, and operates devices while simulating.
+    void OnLButtonDown(int flags, Point point);
+    // Left release: completes the tool (component, wire, link, accessory, drawing),
+    // ends a band, and lets go of devices while simulating.
+    void OnLButtonUp(int flags, Point point);
+    // Right press: the general cancel, then, for a real right button (flags with
+    // kMouseRight) while simulating, the right-button action of a device.
+    void OnRButtonDown(int flags, Point point);
+    void onLeftDown(int flags, Point p) override { OnLButtonDown(flags, p); }
+    void onLeftUp(int flags, Point p) override { OnLButtonUp(flags, p); }
+    void onRightDown(int flags, Point p) override { OnRButtonDown(flags, p); }
+    // The cancel of the right button alone: no tool, zoom window, pick or selection,
+    // no preview, whole view repainted. Esc uses it; it operates no device.
+    void CancelPointerTools();
+    // Picks the topmost item under a snapped sheet point (device pixels); `window`
+    // is the same point in window coordinates (for the grab offset).
+    void PickAtPoint(Point sheet, Point window);
+    // Ends the band at the unsnapped release sheet point and selects what lies
+    // wholly inside it.
+    void EndRubberBand(Point releaseSheet);
+    // Pick areas in drawing units, bounds included, shared by picking, band
+    // selection and device operation. A symbol's area is its box less 3 units on
+    // the left and 1 on the other sides; a line item's the rectangle of its corners.
+    bool symbolAreaContains(int slot, double px, double py) const;
+    bool lineAreaContains(int slot, double px, double py) const;
+    // The program-wide pick flag and selection count describe the view that last
+    // took input. A view taking input first puts the previous view's values away
+    // and brings back its own, so no window acts on another window's pick or
+    // selection. Commands that act on the pick or selection call it first.
+    void claimPickAndSelection();
+    int m_ownItemPicked = 0;
+    int m_ownSelectionCount = 0;
+
+    // Completions of the wire, link and accessory tools at the release. False when
+    // the release handler ends there (a drag of zero length).
+    bool PlaceWire();
+    bool PlaceGrafcetLine();
+    bool PlaceAccessory();
+    // Points where the new wire in `slot` ends strictly inside an earlier wire or
+    // chart line: the first point found and the last (at most two); their number.
+    int AddJunctionDots(int slot, Point found[2]) const;
+    // The step and transitions placed with a divergence or convergence line.
+    void InsertGrafcetElements(int line);
+
+    // Device operation while simulating, at the snapped press point, the unsnapped
+    // release point and the unsnapped right-press point (sheet pixels).
+    void OperateOnPress(Point sheet);
+    void OperateOnRelease(Point sheet);
+    void OperateOnRightPress(Point sheet);
+    // The state of device `slot` into every live slot of equal, non-empty label
+    // (the thermal overload relay: into thermal relay contacts only).
+    void CopyStateToLabel(int slot);
+    // 1 for a momentary device that the mouse holds down, until the release.
+    SlotColumn<int> m_heldByPointer;
+
+    // --- command routing and enabling (model/CommandEnabling.cpp) ---------------------
+    // A command reaches the view first: the group that knows its id runs it. The
+    // enabling answer comes only for commands that some handler of the active
+    // window would run; a command nothing handles is left to the platform, which
+    // disables it.
+    bool onCommand(int id) override;
+    bool onCommandUpdate(int id, CommandUpdate& state) override;
+    bool hasCommand(int id) const override;
+    // The common rule: file, drawing, colour, palette-selector and palette commands
+    // are usable only in edit mode.
+    void OnUpdateEditingCommand(CommandUpdate& cmdUI);
+    // Pause and Step only while simulating.
+    void OnUpdateModePause(CommandUpdate& cmdUI);
+    void OnUpdateModeStep(CommandUpdate& cmdUI);
+
+    // --- coil edge memory (symbols/control/Coils.cpp) ---------------------------------
+    // The voltage an impulse relay or bistable coil last acted on: the impulse
+    // relay's test result (0 or 1), the bistable coil's 0, 1 (set) or 2 (reset).
+    // Kept apart from the redraw cache, so a repaint after a zoom, a scroll or an
+    // uncovered window redraws the coil without toggling it. Run time only, never
+    // saved; Simulate and Edit put it back to 0.
+    SlotColumn<int> m_coilVoltageSeen;
+
 private:
     SheetDocument* m_document = nullptr;
 };
@@ -480,5 +696,7 @@ extern int g_pictureCount;
 // Set by Open just before it runs New: the new view's initial update then asks
 // for the file and reads it (model/ViewInit.cpp).
 extern int g_openOnInit;
+// The text the next click of the text tool places (Windows-1250).
+extern std::string g_textToolText;
 
 }  // namespace velk

@@ -32,7 +32,8 @@ bool readWholeFile(const std::string& path, std::string& bytes) {
     bytes.clear();
     const std::filesystem::path p = osPath(path);
     std::error_code ec;
-    if (path.empty() || std::filesystem::is_directory(p, ec)) return false;
+    // Only plain files: a folder or a device would never give a whole text.
+    if (path.empty() || !std::filesystem::is_regular_file(p, ec)) return false;
     std::ifstream in(p, std::ios::binary);
     if (!in) return false;
     in.seekg(0, std::ios::end);
@@ -64,6 +65,10 @@ WriteResult writeWholeFile(const std::string& path, const std::string& bytes) {
             return WriteResult::WriteFailed;
         }
     }
+    // The replacement keeps the access rights of the file it replaces.
+    const std::filesystem::file_status previous = std::filesystem::status(target, ec);
+    if (!ec && std::filesystem::is_regular_file(previous))
+        std::filesystem::permissions(temp, previous.permissions(), ec);
     std::filesystem::rename(temp, target, ec);
     if (ec) {
         std::filesystem::remove(temp, ec);

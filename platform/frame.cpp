@@ -2,8 +2,11 @@
 // area, menus and status bar, and the child windows that hold the views.
 #include "platform/frame.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QIcon>
+#include <QImage>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMainWindow>
@@ -11,13 +14,17 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPixmap>
 #include <QPointer>
+#include <QShortcut>
 #include <QStatusBar>
+#include <QToolBar>
 #include <algorithm>
 
 #include "platform/app.h"
 #include "platform/document.h"
 #include "platform/msgbox.h"
+#include "platform/settings.h"
 #include "platform/text1250.h"
 #include "platform/viewhost.h"
 #include "platform/window.h"
@@ -237,7 +244,10 @@ namespace {
 
 class MainWindow : public QMainWindow {
 public:
-    explicit MainWindow(MdiFrame* owner) : m_owner(owner) {}
+    explicit MainWindow(MdiFrame* owner) : m_owner(owner) {
+        // The bars are shown and hidden by the program's own commands only.
+        setContextMenuPolicy(Qt::PreventContextMenu);
+    }
     void release() { m_owner = nullptr; }
 
 protected:
@@ -245,15 +255,52 @@ protected:
         e->ignore();
         if (m_owner && Application::instance()) Application::instance()->exitApplication(true);
     }
+    void resizeEvent(QResizeEvent* e) override {
+        QMainWindow::resizeEvent(e);
+        if (m_owner) m_owner->onSize(width(), height());
+    }
 
 private:
     MdiFrame* m_owner;
 };
 
-QKeySequence shortcutOf(const std::string& text) {
-    const auto tab = text.find('\t');
-    if (tab == std::string::npos) return {};
-    return QKeySequence(toDisplay(text.substr(tab + 1)));
+// Calls a function when the pointer leaves the watched widget.
+class LeaveWatcher : public QObject {
+public:
+    LeaveWatcher(QObject* parent, std::function<void()> onLeave) : QObject(parent), m_onLeave(std::move(onLeave)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::Leave) m_onLeave();
+        return QObject::eventFilter(watched, e);
+    }
+
+private:
+    std::function<void()> m_onLeave;
+};
+
+Qt::ToolBarArea areaOf(DockSide side) {
+    switch (side) {
+        case DockSide::Bottom: return Qt::BottomToolBarArea;
+        case DockSide::Left: return Qt::LeftToolBarArea;
+        case DockSide::Right: return Qt::RightToolBarArea;
+        case DockSide::Top: break;
+    }
+    return Qt::TopToolBarArea;
+}
+
+QIcon iconOf(const Surface& image) {
+    if (image.isNull()) return QIcon();
+    const QImage wrapped(reinterpret_cast<const uchar*>(image.raw()), image.width(), image.height(),
+                         image.width() * 4, QImage::Format_RGB32);
+    return QIcon(QPixmap::fromImage(wrapped.copy()));
+}
+
+// The part of a string-table entry before (prompt) or after (tooltip) the line break.
+std::string entryPart(const std::string& entry, bool tooltip) {
+    const auto brk = entry.find('\n');
+    if (brk == std::string::npos) return tooltip ? std::string() : entry;
+    return tooltip ? entry.substr(brk + 1) : entry.substr(0, brk);
 }
 
 }  // namespace
@@ -275,6 +322,39 @@ struct MdiFrame::Impl {
     };
     std::vector<ActionRef> actions;
 
+    struct ButtonRecord {
+        int id = 0;
+        QPointer<QAction> action;
+        Surface image;
+        CommandUpdate state{false, false};
+    };
+    struct BarRecord {
+        ToolbarSpec spec;
+        QPointer<QToolBar> bar;
+        DockSide side = DockSide::Top;
+        bool docked = false;
+        std::vector<ButtonRecord> buttons;
+    };
+    std::vector<BarRecord> bars;
+    std::vector<QPointer<QShortcut>> shortcuts;
+    bool updatingButtons = false;
+    MdiFrame* owner = nullptr;
+
+    // Docks a bar at the side on a line of its own after the bars already there.
+    void dock(BarRecord& rec, DockSide side) {
+        const bool wasHidden = rec.bar->isHidden();
+        const Qt::ToolBarArea area = areaOf(side);
+        bool areaInUse = false;
+        for (const BarRecord& other : bars)
+            if (&other != &rec && other.docked && other.side == side) areaInUse = true;
+        if (rec.docked) window->removeToolBar(rec.bar);
+        if (areaInUse) window->addToolBarBreak(area);
+        window->addToolBar(area, rec.bar);
+        rec.side = side;
+        rec.docked = true;
+        rec.bar->setVisible(!wasHidden);
+    }
+
     void addItems(QMenu* menu, const std::vector<MenuItem>& items) {
         for (const MenuItem& item : items) {
             if (!item.items.empty()) {
@@ -292,15 +372,21 @@ struct MdiFrame::Impl {
                 QObject::connect(recent, &QMenu::aboutToShow, recent, [recent] { fillRecent(recent); });
                 continue;
             }
-            QAction* action = menu->addAction(toDisplay(item.text.substr(0, item.text.find('\t'))));
-            action->setShortcut(shortcutOf(item.text));
+            // The text after the tab shows the keys; the accelerator table sends them.
+            QAction* action = menu->addAction(toDisplay(item.text));
             const int id = item.id;
             QObject::connect(action, &QAction::triggered, action, [id] {
                 if (Application* app = Application::instance()) app->routeCommand(id);
             });
+            QObject::connect(action, &QAction::hovered, action, [this, id] {
+                if (owner) owner->showCommandPrompt(id);
+            });
             actions.push_back({action, id});
         }
         QObject::connect(menu, &QMenu::aboutToShow, menu, [this] { updateActions(); });
+        QObject::connect(menu, &QMenu::aboutToHide, menu, [this] {
+            if (owner) owner->endCommandPrompt();
+        });
     }
 
     static void fillRecent(QMenu* menu) {
@@ -368,6 +454,7 @@ bool MdiFrame::create(const std::string& title) {
     if (!preCreateWindow()) return false;
     m_title = title;
     m_impl = std::make_unique<Impl>();
+    m_impl->owner = this;
     m_impl->window = new MainWindow(this);
     m_impl->area = new QMdiArea(m_impl->window);
     m_impl->area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -382,6 +469,10 @@ bool MdiFrame::create(const std::string& title) {
                 refreshTitle();
             }
     });
+    // Toolbar buttons ask for their state when the program has nothing else to do.
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
+        QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, m_impl->window,
+                         [this] { updateToolbarButtons(); });
     refreshTitle();
     if (onCreate() == -1) {
         m_impl.reset();
@@ -396,6 +487,198 @@ void MdiFrame::setMenus(const MenuBar& withoutSheet, const MenuBar& withSheet) {
     m_impl->withSheet = withSheet;
     m_impl->menusBuilt = false;
     refreshMenus();
+}
+
+const MenuBar& MdiFrame::currentMenus() const {
+    static const MenuBar none;
+    if (!m_impl || !m_impl->menusBuilt) return none;
+    return m_impl->showingSheetMenu ? m_impl->withSheet : m_impl->withoutSheet;
+}
+
+// ---------------------------------------------------------------------------------------
+// Toolbars
+
+int MdiFrame::addToolbar(const ToolbarSpec& spec, const std::vector<Surface>& images) {
+    if (!m_impl || !m_impl->window) return -1;
+    Impl::BarRecord rec;
+    rec.spec = spec;
+    auto* bar = new QToolBar(toDisplay(spec.title), m_impl->window);
+    bar->setObjectName(QStringLiteral("bar%1").arg(spec.id));
+    bar->setIconSize(QSize(std::max(1, spec.imageWidth), std::max(1, spec.imageHeight)));
+    bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    rec.bar = bar;
+    std::size_t image = 0;
+    for (int id : spec.buttons) {
+        if (id == 0) {
+            bar->addSeparator();
+            continue;
+        }
+        Impl::ButtonRecord button;
+        button.id = id;
+        if (image < images.size()) button.image = images[image];
+        ++image;
+        QAction* action = bar->addAction(iconOf(button.image), toDisplay(commandTooltipOf(id)));
+        action->setToolTip(toDisplay(commandTooltipOf(id)));
+        action->setEnabled(false);  // until the first enabling answer
+        QObject::connect(action, &QAction::triggered, action, [id] {
+            if (Application* app = Application::instance()) app->routeCommand(id);
+        });
+        QObject::connect(action, &QAction::hovered, action, [this, id] { showCommandPrompt(id); });
+        button.action = action;
+        rec.buttons.push_back(std::move(button));
+    }
+    bar->installEventFilter(new LeaveWatcher(bar, [this] { endCommandPrompt(); }));
+    m_impl->bars.push_back(std::move(rec));
+    m_impl->dock(m_impl->bars.back(), spec.side);
+    bar->setVisible(true);
+    return static_cast<int>(m_impl->bars.size()) - 1;
+}
+
+int MdiFrame::toolbarCount() const { return m_impl ? static_cast<int>(m_impl->bars.size()) : 0; }
+
+const ToolbarSpec& MdiFrame::toolbarSpec(int index) const {
+    static const ToolbarSpec none;
+    if (index < 0 || index >= toolbarCount()) return none;
+    return m_impl->bars[static_cast<std::size_t>(index)].spec;
+}
+
+void MdiFrame::showToolbar(int index, bool show) {
+    if (index < 0 || index >= toolbarCount()) return;
+    if (QToolBar* bar = m_impl->bars[static_cast<std::size_t>(index)].bar) bar->setVisible(show);
+}
+
+bool MdiFrame::toolbarVisible(int index) const {
+    if (index < 0 || index >= toolbarCount()) return false;
+    const QToolBar* bar = m_impl->bars[static_cast<std::size_t>(index)].bar;
+    return bar && !bar->isHidden();
+}
+
+DockSide MdiFrame::toolbarSide(int index) const {
+    if (index < 0 || index >= toolbarCount()) return DockSide::Top;
+    return m_impl->bars[static_cast<std::size_t>(index)].side;
+}
+
+void MdiFrame::dockToolbar(int index, DockSide side) {
+    if (index < 0 || index >= toolbarCount()) return;
+    Impl::BarRecord& rec = m_impl->bars[static_cast<std::size_t>(index)];
+    if (rec.bar) m_impl->dock(rec, side);
+}
+
+bool MdiFrame::loadBarState(const std::string& section) {
+    if (!Settings::hasSection(section)) return false;
+    for (int i = 0; i < toolbarCount(); ++i) {
+        const std::string bar = "Bar" + std::to_string(toolbarSpec(i).id);
+        const int dock = Settings::readInt(section, bar + "Dock", -1);
+        if (dock >= 0 && dock <= 3) dockToolbar(i, static_cast<DockSide>(dock));
+        const int visible = Settings::readInt(section, bar + "Visible", -1);
+        if (visible == 0 || visible == 1) showToolbar(i, visible == 1);
+    }
+    return true;
+}
+
+void MdiFrame::updateToolbarButtons() {
+    if (!m_impl || m_impl->updatingButtons) return;
+    Application* app = Application::instance();
+    if (!app) return;
+    m_impl->updatingButtons = true;
+    for (Impl::BarRecord& rec : m_impl->bars) {
+        // A hidden bar asks nothing: it is asked again when it shows.
+        if (!rec.bar || rec.bar->isHidden()) continue;
+        for (Impl::ButtonRecord& button : rec.buttons) {
+            CommandUpdate state;
+            const bool handled = app->commandState(button.id, state) == CommandResult::Handled;
+            button.state = CommandUpdate{handled, state.checked};
+            if (!button.action) continue;
+            button.action->setEnabled(handled);
+            button.action->setCheckable(state.checked);
+            button.action->setChecked(state.checked);
+        }
+    }
+    m_impl->updatingButtons = false;
+}
+
+CommandUpdate MdiFrame::toolbarButtonState(int index, int id) const {
+    if (index >= 0 && index < toolbarCount())
+        for (const Impl::ButtonRecord& b : m_impl->bars[static_cast<std::size_t>(index)].buttons)
+            if (b.id == id) return b.state;
+    return CommandUpdate{false, false};
+}
+
+Surface MdiFrame::toolbarButtonImage(int index, int id) const {
+    if (index >= 0 && index < toolbarCount())
+        for (const Impl::ButtonRecord& b : m_impl->bars[static_cast<std::size_t>(index)].buttons)
+            if (b.id == id) return b.image;
+    return Surface();
+}
+
+// ---------------------------------------------------------------------------------------
+// Texts of commands and accelerators
+
+void MdiFrame::setCommandStrings(std::function<std::string(int id)> lookup) {
+    m_commandStrings = std::move(lookup);
+    if (!m_impl) return;
+    for (Impl::BarRecord& rec : m_impl->bars)
+        for (Impl::ButtonRecord& b : rec.buttons)
+            if (b.action) {
+                b.action->setText(toDisplay(commandTooltipOf(b.id)));
+                b.action->setToolTip(toDisplay(commandTooltipOf(b.id)));
+            }
+}
+
+std::string MdiFrame::commandPromptOf(int id) const {
+    return m_commandStrings ? entryPart(m_commandStrings(id), false) : std::string();
+}
+
+std::string MdiFrame::commandTooltipOf(int id) const {
+    return m_commandStrings ? entryPart(m_commandStrings(id), true) : std::string();
+}
+
+void MdiFrame::showCommandPrompt(int id) {
+    const std::string prompt = commandPromptOf(id);
+    if (prompt.empty()) {
+        endCommandPrompt();
+        return;
+    }
+    m_prompt = prompt;
+    if (m_impl && m_impl->statusBar) m_impl->statusBar->showMessage(toDisplay(prompt));
+}
+
+void MdiFrame::endCommandPrompt() {
+    m_prompt.clear();
+    if (m_impl && m_impl->statusBar) m_impl->statusBar->clearMessage();
+}
+
+void MdiFrame::setAccelerators(const std::vector<Accelerator>& table) {
+    m_accelerators = table;
+    if (!m_impl || !m_impl->window) return;
+    for (auto& sc : m_impl->shortcuts) delete sc.data();
+    m_impl->shortcuts.clear();
+    for (const Accelerator& a : table) {
+        auto* sc = new QShortcut(QKeySequence(QString::fromStdString(a.keys)), m_impl->window);
+        sc->setContext(Qt::WindowShortcut);
+        const int id = a.id;
+        QObject::connect(sc, &QShortcut::activated, sc, [id] {
+            if (Application* app = Application::instance()) app->routeCommand(id);
+        });
+        m_impl->shortcuts.push_back(sc);
+    }
+}
+
+CommandResult MdiFrame::pressAccelerator(const std::string& keys) {
+    const QKeySequence pressed(QString::fromStdString(keys));
+    for (const Accelerator& a : m_accelerators)
+        if (QKeySequence(QString::fromStdString(a.keys)) == pressed) {
+            Application* app = Application::instance();
+            return app ? app->routeCommand(a.id) : CommandResult::Unhandled;
+        }
+    return CommandResult::Unhandled;
+}
+
+void MdiFrame::resize(int width, int height) {
+    if (!m_impl || !m_impl->window) return;
+    m_impl->window->resize(width, height);
+    // A hidden window gets its resize event only when it shows.
+    if (!m_impl->window->isVisible()) onSize(width, height);
 }
 
 void MdiFrame::refreshMenus() {
@@ -506,6 +789,10 @@ bool MdiFrame::onCommand(int id) {
         case kCmdWindowTile: tile(); return true;
         case kCmdWindowArrange: arrangeIcons(); return true;
         case kCmdViewStatusBar: setStatusBarVisible(!statusBarVisible()); return true;
+        case kCmdViewToolbar:
+            if (toolbarCount() == 0) return false;
+            showToolbar(0, !toolbarVisible(0));
+            return true;
         default: return false;
     }
 }
@@ -520,13 +807,18 @@ bool MdiFrame::onCommandUpdate(int id, CommandUpdate& state) {
             state.enable(m_impl && m_impl->statusBar);
             state.check(statusBarVisible());
             return true;
+        case kCmdViewToolbar:
+            if (toolbarCount() == 0) return false;
+            state.enable(true);
+            state.check(toolbarVisible(0));
+            return true;
         default: return false;
     }
 }
 
 bool MdiFrame::hasCommand(int id) const {
     return id == kCmdWindowNew || id == kCmdWindowCascade || id == kCmdWindowTile || id == kCmdWindowArrange ||
-           id == kCmdViewStatusBar;
+           id == kCmdViewStatusBar || (id == kCmdViewToolbar && toolbarCount() > 0);
 }
 
 StatusPanes* mainStatusPanes() { return g_statusFrame ? g_statusFrame->statusPanes() : nullptr; }

@@ -2,12 +2,14 @@
 // Frame windows of the multi-document program: the main window with its menu bar,
 // the area of sheet windows and the status bar, and the child frame that holds one
 // view in that area.
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/command.h"
 #include "platform/statusbar.h"
+#include "platform/surface.h"
 
 namespace velk {
 
@@ -24,6 +26,28 @@ struct MenuItem {
     std::vector<MenuItem> items;
 };
 using MenuBar = std::vector<MenuItem>;
+
+// The edge of the main window a toolbar docks at.
+enum class DockSide { Top, Bottom, Left, Right };
+
+// One toolbar: its command buttons in order (0 stands for a separator), the size
+// of a button image and the edge it docks at. Each bar takes a row (or, at the
+// left and right edges, a column) of its own.
+struct ToolbarSpec {
+    int id = 0;         // the toolbar's resource number
+    std::string title;  // Windows-1250; shown when the bar floats
+    std::vector<int> buttons;
+    int imageWidth = 16;
+    int imageHeight = 15;
+    DockSide side = DockSide::Top;
+};
+
+// A key combination that sends a command wherever the focus is in the main
+// window: "Ctrl+N", "Alt+Backspace", "Shift+Del", "Ctrl+Ins", "F6", "Shift+F6".
+struct Accelerator {
+    std::string keys;
+    int id = 0;
+};
 
 class MdiChild : public CommandTarget {
 public:
@@ -82,6 +106,57 @@ public:
 
     // The menus without a sheet open and with one.
     void setMenus(const MenuBar& withoutSheet, const MenuBar& withSheet);
+    // The menu bar on show now: the one with a sheet while a sheet window is open.
+    const MenuBar& currentMenus() const;
+
+    // --- toolbars ----------------------------------------------------------------------
+    // Adds a bar, shown and docked at its side below (or beside) the bars before it.
+    // `images` holds one picture per command button (separators have none); a
+    // missing picture leaves the button blank. The bar's index, or -1 on failure.
+    int addToolbar(const ToolbarSpec& spec, const std::vector<Surface>& images);
+    int toolbarCount() const;
+    const ToolbarSpec& toolbarSpec(int index) const;
+    // Shows or hides a bar; the bars around it close up or make room.
+    void showToolbar(int index, bool show);
+    // Whether the bar is meant to be seen (also while the main window is hidden).
+    bool toolbarVisible(int index) const;
+    DockSide toolbarSide(int index) const;
+    void dockToolbar(int index, DockSide side);
+    // The bar layout stored in `section` of the settings: for each bar of resource
+    // number R the entries "BarRVisible" (0/1) and "BarRDock" (0 top, 1 bottom,
+    // 2 left, 3 right). Bars without entries stay as they are. False when the
+    // section is absent.
+    bool loadBarState(const std::string& section);
+    // Asks the enabling handlers about every button, as the idle time does.
+    void updateToolbarButtons();
+    // The answer the button last got (enabled, checked); disabled before the first.
+    CommandUpdate toolbarButtonState(int index, int id) const;
+    // The picture a button shows (null when it has none).
+    Surface toolbarButtonImage(int index, int id) const;
+
+    // --- texts of commands -------------------------------------------------------------
+    // The string-table entry of a command, Windows-1250: the status prompt, a line
+    // break, the tooltip; empty when the command has none.
+    void setCommandStrings(std::function<std::string(int id)> lookup);
+    std::string commandPromptOf(int id) const;
+    std::string commandTooltipOf(int id) const;
+    // Fly-by help: while the pointer is on a menu item or toolbar button, pane 0
+    // shows the command's prompt in place of its own text.
+    void showCommandPrompt(int id);
+    void endCommandPrompt();
+    // The prompt on show now; empty when pane 0 shows its own text.
+    const std::string& commandPrompt() const { return m_prompt; }
+
+    // --- accelerators ------------------------------------------------------------------
+    void setAccelerators(const std::vector<Accelerator>& table);
+    const std::vector<Accelerator>& accelerators() const { return m_accelerators; }
+    // What pressing the keys does: routes the command of their entry. Unhandled
+    // when no entry has these keys.
+    CommandResult pressAccelerator(const std::string& keys);
+
+    // The size of the main window changed (after the bars have been laid out).
+    virtual void onSize(int width, int height) {}
+    void resize(int width, int height);
     // A status bar of `panes` text panes: pane 0 takes the free width, the others
     // `paneWidth` pixels each.
     bool createStatusBar(int panes, int paneWidth);
@@ -104,7 +179,8 @@ public:
     // The window's close button or Exit: true when every window closed.
     bool closeAll(bool ask);
 
-    // Window commands and the status bar toggle.
+    // Window commands, the status bar toggle and the toolbar toggle (which acts on
+    // the first bar).
     bool onCommand(int id) override;
     bool onCommandUpdate(int id, CommandUpdate& state) override;
     bool hasCommand(int id) const override;
@@ -124,6 +200,9 @@ private:
     std::string m_title;
     std::vector<MdiChild*> m_children;
     MdiChild* m_active = nullptr;
+    std::function<std::string(int)> m_commandStrings;
+    std::string m_prompt;
+    std::vector<Accelerator> m_accelerators;
 };
 
 }  // namespace velk

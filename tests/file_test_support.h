@@ -54,10 +54,11 @@ private:
 };
 
 // Records every message box (answered Ok) and answers the file dialogs from a
-// queue (an empty answer cancels), recording each request.
+// queue (an empty answer cancels), recording each request. A chosen file makes
+// its folder the current directory; the one before comes back at the end.
 class Answers {
 public:
-    Answers() {
+    Answers() : m_previousDir(std::filesystem::current_path()) {
         setMessageBoxHandler([this](const BoxRecord& box) {
             messages.push_back(box.text);
             return BoxAnswer::Ok;
@@ -73,10 +74,15 @@ public:
     ~Answers() {
         setMessageBoxHandler(nullptr);
         setFileDialogHandler(nullptr);
+        std::error_code ec;
+        std::filesystem::current_path(m_previousDir, ec);
     }
     std::vector<std::string> messages;
     std::vector<FileDialogRequest> requests;
     std::deque<std::optional<std::string>> files;
+
+private:
+    std::filesystem::path m_previousDir;
 };
 
 class TitledDocument : public SheetDocument {

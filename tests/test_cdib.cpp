@@ -31,7 +31,7 @@ void put32(std::string& s, std::uint32_t v) {
     put16(s, v >> 16);
 }
 
-struct BmpSpec {
+struct BmpFields {
     std::uint32_t headerSize = 40;
     std::int32_t width = 3;
     std::int32_t height = 2;  // negative: rows top-down
@@ -42,7 +42,7 @@ struct BmpSpec {
     std::string pixels;                // the pixel bytes as the file holds them
 };
 
-std::string buildBmp(const BmpSpec& b) {
+std::string buildBmp(const BmpFields& b) {
     std::string info;
     if (b.headerSize == 12) {
         put32(info, 12);
@@ -95,7 +95,7 @@ constexpr Color kWhite = rgb(255, 255, 255), kBlack = rgb(0, 0, 0);
 
 struct DecodeRow {
     const char* name;
-    BmpSpec spec;
+    BmpFields fields;
     std::vector<std::vector<Color>> expected;  // top row first
 };
 
@@ -153,12 +153,12 @@ TEST(BitmapDecoding, EveryAcceptedKindGivesItsPixels) {
     };
     for (const DecodeRow& row : rows) {
         SCOPED_TRACE(row.name);
-        const std::string file = buildBmp(row.spec);
+        const std::string file = buildBmp(row.fields);
         Surface image;
         int bitCount = 0;
         ASSERT_EQ(decodeBmp(reinterpret_cast<const unsigned char*>(file.data()), file.size(), image, bitCount),
                   BmpStatus::Ok);
-        EXPECT_EQ(bitCount, row.spec.bitCount);
+        EXPECT_EQ(bitCount, row.fields.bitCount);
         ASSERT_EQ(image.height(), static_cast<int>(row.expected.size()));
         ASSERT_EQ(image.width(), static_cast<int>(row.expected[0].size()));
         for (int y = 0; y < image.height(); ++y)

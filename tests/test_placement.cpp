@@ -587,12 +587,11 @@ TEST(PlacementScenario, ToolFollowsThePointerAndPlacesInTheSheet) {
     EXPECT_EQ(calls.back().oy, 84);
 
     // The press in this view, then the release completes the tool.
-    view.m_toolDragActive = 1;
-    view.m_dragStartX = at.x;
-    view.m_dragStartY = at.y;
     calls.clear();
-    ASSERT_TRUE(view.FinishComponentTool());
-    session.flush();
+    session.press(view, at.x, at.y);
+    EXPECT_EQ(view.m_toolDragActive, 1);
+    session.release(view, at.x, at.y);
+    EXPECT_EQ(view.m_toolDragActive, 0);
     EXPECT_EQ(view.m_componentCount, 1);
     EXPECT_EQ(view.m_type[0], kTypeCoil);
     EXPECT_EQ(view.m_label[0], "-K");

@@ -7,9 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "app/VelkarionDoc.h"
 #include "file_test_support.h"
 #include "model/VelkarionView.h"
 #include "platform/text1250.h"
+#include "testkit/testkit.h"
 
 namespace velk {
 namespace {
@@ -465,6 +467,32 @@ TEST(SheetFile, OpenAsksWithTheFilterAndLoadsTheChosenSheet) {
     EXPECT_EQ(sheet.view.m_filePath, path);
 }
 
+// The loaded zoom is applied as it was saved, the step below it remembered, and
+// the scroll area sized for the page at that zoom.
+TEST(SheetFile, LoadedZoomIsAppliedAsSaved) {
+    struct Row {
+        double saved;
+        double zoom, previous;
+    };
+    const Row rows[] = {{1.0, 1.0, 1.0}, {12.0, 12.0, 11.0}, {20.0, 20.0, 19.0}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE("zoom " + std::to_string(row.saved));
+        Answers answers;
+        ScratchFolder folder;
+        Sheet saved;
+        saved.doc.m_zoom = row.saved;
+        saved.view.m_filePath = folder.file("zoom.cad");
+        saved.view.OnFileSave();
+        Sheet sheet;
+        sheet.doc.m_zoom = 2.0;
+        ASSERT_TRUE(sheet.view.LoadDrawing(saved.view.m_filePath));
+        EXPECT_EQ(sheet.doc.m_zoom, row.zoom);
+        EXPECT_EQ(sheet.doc.m_prevZoom, row.previous);
+        EXPECT_EQ(sheet.view.scrollTotalWidth(), static_cast<int>(row.zoom * 337));  // A4 landscape
+        EXPECT_EQ(sheet.view.scrollTotalHeight(), static_cast<int>(row.zoom * 237));
+    }
+}
+
 TEST(SheetFile, FirstSaveOfAnUntitledSheetRunsSaveAs) {
     Answers answers;
     ScratchFolder folder;
@@ -495,8 +523,12 @@ TEST(SheetFile, SaveOfASavedSheetWritesWithoutAskingAndReplacesALongerFile) {
     Sheet sheet;
     sheet.view.m_filePath = folder.file("plan.cad");
     writeBytes(sheet.view.m_filePath, std::string(5000, 'z'));
+    const auto rights = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                        std::filesystem::perms::group_read;
+    std::filesystem::permissions(sheet.view.m_filePath, rights);
     sheet.doc.setModified(true);
     sheet.view.OnFileSave();
+    EXPECT_EQ(std::filesystem::status(sheet.view.m_filePath).permissions(), rights);
     EXPECT_TRUE(answers.requests.empty());
     EXPECT_EQ(readBytes(sheet.view.m_filePath), sheet.view.ComposeSheetText(2));
     EXPECT_FALSE(sheet.doc.isModified());
@@ -534,6 +566,63 @@ TEST(SheetFile, SaveAsCancelledOrRefusedChangesNothing) {
         EXPECT_TRUE(sheet.doc.isModified());
         EXPECT_EQ(sheet.doc.sheetTitle(), "Velkar1");
     }
+}
+
+
+// --- through the program, as a user opens and saves ------------------------------------
+
+std::vector<std::string> messageTexts(const testkit::Session& session) {
+    std::vector<std::string> texts;
+    for (const BoxRecord& box : session.messages()) texts.push_back(box.text);
+    return texts;
+}
+
+TEST(SheetFileSession, OpenMakesAWindowWithTheSheetUnderItsName) {
+    testkit::Session session;
+    const std::string path = session.workDir() + "/every_column.cad";
+    writeBytes(path, readBytes(fixturePath("every_column.cad")));
+    CVelkarionView& view = session.openSheet(path);
+    EXPECT_EQ(view.m_componentCount, 10);
+    EXPECT_NE(session.windowTitle(view).find("every_column.cad"), std::string::npos);
+    const CVelkarionDoc& doc = session.document(view);
+    EXPECT_EQ(doc.m_titleText[9], "every_column.cad");
+    EXPECT_EQ(doc.m_titleText[6], "14-Mar-2024");  // the file's date, not today's
+    EXPECT_EQ(doc.m_zoom, 12.0);
+    EXPECT_EQ(messageTexts(session), std::vector<std::string>{"No se puede abrir el archivo"});  // its picture
+}
+
+TEST(SheetFileSession, ASheetThatCouldNotBeReadIsSavedUnderANewName) {
+    testkit::Session session;
+    CVelkarionView& view = session.openSheet(session.workDir() + "/absent.cad");
+    EXPECT_EQ(messageTexts(session), std::vector<std::string>{"No se puede abrir el archivo"});
+    EXPECT_EQ(view.m_componentCount, 0);
+    EXPECT_EQ(view.m_filePath, "");
+    const std::size_t asked = session.fileDialogs().size();
+    session.answerFileDialogs({session.workDir() + "/new.cad"});
+    view.OnFileSave();
+    ASSERT_EQ(session.fileDialogs().size(), asked + 1);
+    EXPECT_TRUE(session.fileDialogs().back().save);
+    EXPECT_FALSE(std::filesystem::exists(session.workDir() + "/absent.cad"));
+    EXPECT_TRUE(std::filesystem::exists(session.workDir() + "/new.cad"));
+}
+
+// The first Save As writes the untitled name into the title block, because the
+// name changes after writing; the window and a later Open show the file's name.
+TEST(SheetFileSession, FirstSaveAsKeepsTheUntitledNameInTheFile) {
+    testkit::Session session;
+    CVelkarionView& view = session.newSheet();
+    EXPECT_EQ(session.document(view).m_titleText[9], "Velkar1");
+    const std::string path = session.workDir() + "/plan.cad";
+    session.answerFileDialogs({path});
+    view.OnFileSaveAs();
+    EXPECT_NE(readBytes(path).find("*Velkar1" + std::string(14, ' ') + "*"), std::string::npos);
+    EXPECT_NE(session.windowTitle(view).find("plan.cad"), std::string::npos);
+    EXPECT_EQ(session.document(view).m_titleText[9], "plan.cad");
+
+    CVelkarionView& again = session.openSheet(path);
+    EXPECT_EQ(session.document(again).m_titleText[9], "plan.cad");
+    EXPECT_NE(session.windowTitle(again).find("plan.cad"), std::string::npos);
+    EXPECT_TRUE(session.messages().empty());
 }
 
 }  // namespace

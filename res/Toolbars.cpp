@@ -1,0 +1,358 @@
+// Toolbar layouts, palette buttons and accelerators of the main window.
+#include "res/Toolbars.h"
+
+#include "model/TypeCodes.h"
+#include "platform/text1250.h"
+#include "res/Resource.h"
+
+namespace velk {
+
+namespace {
+
+const std::vector<PaletteButton> kPaletteButtons = {
+    // IDR_PALETTE_MOTORS
+    {IDR_PALETTE_MOTORS, ID_PLACE_MOTOR_THREE_PHASE, kTypeMotorThreePhase, 0},
+    {IDR_PALETTE_MOTORS, ID_PLACE_MOTOR_STAR_DELTA, kTypeMotorStarDelta, 0},
+    {IDR_PALETTE_MOTORS, ID_PLACE_MOTOR_SINGLE_PHASE, kTypeMotorSinglePhase, 0},
+    {IDR_PALETTE_MOTORS, ID_PLACE_MOTOR_DAHLANDER, kTypeMotorDahlander, 0},
+    {IDR_PALETTE_MOTORS, ID_PLACE_MOTOR_TWO_WINDING, kTypeMotorTwoWinding, 0},
+    {IDR_PALETTE_MOTORS, ID_PLACE_MOTOR_WOUND_ROTOR, kTypeMotorWoundRotor, 0},
+    {IDR_PALETTE_MOTORS, 0, 0, 0},
+    {IDR_PALETTE_MOTORS, ID_PLACE_MOTOR_DC_PERMANENT_MAGNET, kTypeMotorDcPermanentMagnet, 0},
+    {IDR_PALETTE_MOTORS, ID_PLACE_MOTOR_DC_SEPARATELY_EXCITED, kTypeMotorDcSeparatelyExcited, 0},
+    // IDR_PALETTE_CONTACTORS
+    {IDR_PALETTE_CONTACTORS, ID_PLACE_MAIN_CONTACTS_I, kTypeMainContactsI, 0},
+    {IDR_PALETTE_CONTACTORS, ID_PLACE_MAIN_CONTACTS_II, kTypeMainContactsII, 0},
+    {IDR_PALETTE_CONTACTORS, ID_PLACE_MAIN_CONTACTS_III, kTypeMainContactsIII, 0},
+    {IDR_PALETTE_CONTACTORS, ID_PLACE_MAIN_CONTACTS_IIII, kTypeMainContactsIIII, 0},
+    {IDR_PALETTE_CONTACTORS, 0, 0, 0},
+    {IDR_PALETTE_CONTACTORS, ID_PLACE_SWITCH_DISCONNECTOR_I, kTypeSwitchDisconnectorI, 0},
+    {IDR_PALETTE_CONTACTORS, ID_PLACE_SWITCH_DISCONNECTOR_II, kTypeSwitchDisconnectorII, 0},
+    {IDR_PALETTE_CONTACTORS, ID_PLACE_SWITCH_DISCONNECTOR_III, kTypeSwitchDisconnectorIII, 0},
+    {IDR_PALETTE_CONTACTORS, ID_PLACE_SWITCH_DISCONNECTOR_IIII, kTypeSwitchDisconnectorIIII, 0},
+    // IDR_PALETTE_FUSES
+    {IDR_PALETTE_FUSES, ID_PLACE_FUSE_I, kTypeFuseI, 0},
+    {IDR_PALETTE_FUSES, ID_PLACE_FUSE_IN, kTypeFuseIN, 0},
+    {IDR_PALETTE_FUSES, ID_PLACE_FUSE_II, kTypeFuseII, 0},
+    {IDR_PALETTE_FUSES, ID_PLACE_FUSE_III, kTypeFuseIII, 0},
+    {IDR_PALETTE_FUSES, ID_PLACE_FUSE_IIIN, kTypeFuseIIIN, 0},
+    {IDR_PALETTE_FUSES, 0, 0, 0},
+    {IDR_PALETTE_FUSES, ID_PLACE_FUSE_SWITCH_I, kTypeFuseSwitchI, 0},
+    {IDR_PALETTE_FUSES, ID_PLACE_FUSE_SWITCH_IN, kTypeFuseSwitchIN, 0},
+    {IDR_PALETTE_FUSES, ID_PLACE_FUSE_SWITCH_II, kTypeFuseSwitchII, 0},
+    {IDR_PALETTE_FUSES, ID_PLACE_FUSE_SWITCH_III, kTypeFuseSwitchIII, 0},
+    {IDR_PALETTE_FUSES, ID_PLACE_FUSE_SWITCH_IIIN, kTypeFuseSwitchIIIN, 0},
+    // IDR_PALETTE_PROTECTION
+    {IDR_PALETTE_PROTECTION, ID_PLACE_BREAKER_I, kTypeBreakerI, 0},
+    {IDR_PALETTE_PROTECTION, ID_PLACE_BREAKER_IN, kTypeBreakerIN, 0},
+    {IDR_PALETTE_PROTECTION, ID_PLACE_BREAKER_II, kTypeBreakerII, 0},
+    {IDR_PALETTE_PROTECTION, ID_PLACE_BREAKER_III, kTypeBreakerIII, 0},
+    {IDR_PALETTE_PROTECTION, ID_PLACE_BREAKER_IIIN, kTypeBreakerIIIN, 0},
+    {IDR_PALETTE_PROTECTION, 0, 0, 0},
+    {IDR_PALETTE_PROTECTION, ID_PLACE_RCD_IN, kTypeRcdIN, 0},
+    {IDR_PALETTE_PROTECTION, ID_PLACE_RCD_IIIN, kTypeRcdIIIN, 0},
+    {IDR_PALETTE_PROTECTION, 0, 0, 0},
+    {IDR_PALETTE_PROTECTION, ID_PLACE_THERMAL_OVERLOAD_RELAY, kTypeThermalOverloadRelay, 0},
+    {IDR_PALETTE_PROTECTION, 0, 0, 0},
+    {IDR_PALETTE_PROTECTION, ID_PLACE_MOTOR_PROTECTION_SWITCH_I, kTypeMotorProtectionSwitchI, 0},
+    {IDR_PALETTE_PROTECTION, ID_PLACE_MOTOR_PROTECTION_SWITCH_IN, kTypeMotorProtectionSwitchIN, 0},
+    {IDR_PALETTE_PROTECTION, ID_PLACE_MOTOR_PROTECTION_SWITCH_II, kTypeMotorProtectionSwitchII, 0},
+    {IDR_PALETTE_PROTECTION, ID_PLACE_MOTOR_PROTECTION_SWITCH_III, kTypeMotorProtectionSwitchIII, 0},
+    {IDR_PALETTE_PROTECTION, ID_PLACE_MOTOR_PROTECTION_SWITCH_IIIN, kTypeMotorProtectionSwitchIIIN, 0},
+    {IDR_PALETTE_PROTECTION, 0, 0, 0},
+    {IDR_PALETTE_PROTECTION, ID_PLACE_SURGE_ARRESTER_IN, kTypeSurgeArresterIN, 0},
+    {IDR_PALETTE_PROTECTION, ID_PLACE_SURGE_ARRESTER_IIIN, kTypeSurgeArresterIIIN, 0},
+    // IDR_PALETTE_SUPPLIES
+    {IDR_PALETTE_SUPPLIES, ID_PLACE_SUPPLY_L, kTypeSupplyL, 0},
+    {IDR_PALETTE_SUPPLIES, ID_PLACE_SUPPLY_N, kTypeSupplyN, 0},
+    {IDR_PALETTE_SUPPLIES, ID_PLACE_SUPPLY_PE, kTypeSupplyPE, 0},
+    {IDR_PALETTE_SUPPLIES, 0, 0, 0},
+    {IDR_PALETTE_SUPPLIES, ID_PLACE_SUPPLY_LN, kTypeSupplyLN, 0},
+    {IDR_PALETTE_SUPPLIES, ID_PLACE_SUPPLY_LNPE, kTypeSupplyLNPE, 0},
+    {IDR_PALETTE_SUPPLIES, 0, 0, 0},
+    {IDR_PALETTE_SUPPLIES, ID_PLACE_SUPPLY_L1L2L3, kTypeSupplyL1L2L3, 0},
+    {IDR_PALETTE_SUPPLIES, ID_PLACE_SUPPLY_L1L2L3PE, kTypeSupplyL1L2L3PE, 0},
+    {IDR_PALETTE_SUPPLIES, 0, 0, 0},
+    {IDR_PALETTE_SUPPLIES, ID_PLACE_SUPPLY_L1L2L3N, kTypeSupplyL1L2L3N, 0},
+    {IDR_PALETTE_SUPPLIES, ID_PLACE_SUPPLY_L1L2L3NPE, kTypeSupplyL1L2L3NPE, 0},
+    {IDR_PALETTE_SUPPLIES, 0, 0, 0},
+    {IDR_PALETTE_SUPPLIES, ID_PLACE_SUPPLY_PLUS, kTypeSupplyPlus, 0},
+    {IDR_PALETTE_SUPPLIES, 0, 0, 0},
+    {IDR_PALETTE_SUPPLIES, ID_PLACE_SUPPLY_MINUS, kTypeSupplyMinus, 0},
+    {IDR_PALETTE_SUPPLIES, 0, 0, 0},
+    {IDR_PALETTE_SUPPLIES, ID_PLACE_SUPPLY_PLUS_MINUS, kTypeSupplyPlusMinus, 0},
+    {IDR_PALETTE_SUPPLIES, 0, 0, 0},
+    {IDR_PALETTE_SUPPLIES, ID_PLACE_EARTH_SYMBOL, kTypeEarthSymbol, 0},
+    {IDR_PALETTE_SUPPLIES, 0, 0, 0},
+    {IDR_PALETTE_SUPPLIES, ID_PLACE_TRANSFORMER, kTypeTransformer, 0},
+    {IDR_PALETTE_SUPPLIES, ID_PLACE_TRANSFORMER_THREE_PHASE, kTypeTransformerThreePhase, 0},
+    {IDR_PALETTE_SUPPLIES, ID_PLACE_DIODE, kTypeDiode, 0},
+    {IDR_PALETTE_SUPPLIES, ID_PLACE_RECTIFIER, kTypeRectifier, 0},
+    {IDR_PALETTE_SUPPLIES, ID_PLACE_POWER_SUPPLY_UNIT, kTypePowerSupplyUnit, 0},
+    {IDR_PALETTE_SUPPLIES, ID_PLACE_POWER_SUPPLY_UNIT_THREE_PHASE, kTypePowerSupplyUnitThreePhase, 0},
+    {IDR_PALETTE_SUPPLIES, ID_PLACE_BATTERY, kTypeBattery, 0},
+    // IDR_PALETTE_WIRING
+    {IDR_PALETTE_WIRING, ID_PLACE_WIRE_PHASE, kTypeWirePhase, 0},
+    {IDR_PALETTE_WIRING, ID_PLACE_WIRE_NEUTRAL, kTypeWireNeutral, 0},
+    {IDR_PALETTE_WIRING, ID_PLACE_WIRE_PE, kTypeWirePE, 0},
+    {IDR_PALETTE_WIRING, 0, 0, 0},
+    {IDR_PALETTE_WIRING, ID_PLACE_WIRE_PLUS, kTypeWirePlus, 0},
+    {IDR_PALETTE_WIRING, ID_PLACE_WIRE_MINUS, kTypeWireMinus, 0},
+    {IDR_PALETTE_WIRING, 0, 0, 0},
+    {IDR_PALETTE_WIRING, ID_PLACE_CONNECTION_DOT, kTypeConnectionDot, 0},
+    {IDR_PALETTE_WIRING, 0, 0, 0},
+    {IDR_PALETTE_WIRING, ID_PLACE_WIRE_THREE_PHASE_VERTICAL_1, kTypeWireThreePhaseVertical1, 0},
+    {IDR_PALETTE_WIRING, ID_PLACE_WIRE_THREE_PHASE_VERTICAL_2, kTypeWireThreePhaseVertical2, 0},
+    {IDR_PALETTE_WIRING, 0, 0, 0},
+    {IDR_PALETTE_WIRING, ID_PLACE_WIRE_THREE_PHASE_HORIZONTAL_1, kTypeWireThreePhaseHorizontal1, 0},
+    {IDR_PALETTE_WIRING, ID_PLACE_WIRE_THREE_PHASE_HORIZONTAL_2, kTypeWireThreePhaseHorizontal2, 0},
+    {IDR_PALETTE_WIRING, 0, 0, 0},
+    {IDR_PALETTE_WIRING, ID_PLACE_BUNDLE, kTypeBundle, 0},
+    {IDR_PALETTE_WIRING, ID_PLACE_BUNDLE_ENTRY_LEFT, kTypeBundleEntryLeft, 0},
+    {IDR_PALETTE_WIRING, ID_PLACE_BUNDLE_ENTRY_RIGHT, kTypeBundleEntryRight, 0},
+    {IDR_PALETTE_WIRING, 0, 0, 0},
+    {IDR_PALETTE_WIRING, ID_PLACE_TERMINAL_I, kTypeTerminalI, 0},
+    {IDR_PALETTE_WIRING, ID_PLACE_TERMINAL_II, kTypeTerminalII, 0},
+    {IDR_PALETTE_WIRING, ID_PLACE_TERMINAL_STRIP_2, kTypeTerminalStrip2, 0},
+    {IDR_PALETTE_WIRING, ID_PLACE_TERMINAL_STRIP_3, kTypeTerminalStrip3, 0},
+    {IDR_PALETTE_WIRING, ID_PLACE_TERMINAL_STRIP_4, kTypeTerminalStrip4, 0},
+    {IDR_PALETTE_WIRING, 0, 0, 0},
+    {IDR_PALETTE_WIRING, ID_PLACE_CONNECTION_POINT_LEFT, kTypeConnectionPointLeft, 0},
+    {IDR_PALETTE_WIRING, ID_PLACE_CONNECTION_POINT_RIGHT, kTypeConnectionPointRight, 0},
+    // IDR_PALETTE_SWITCHES
+    {IDR_PALETTE_SWITCHES, ID_PLACE_PUSH_BUTTON_NO, kTypePushButtonNO, 0},
+    {IDR_PALETTE_SWITCHES, ID_PLACE_PUSH_BUTTON_NC, kTypePushButtonNC, 0},
+    {IDR_PALETTE_SWITCHES, ID_PLACE_PUSH_BUTTON_NONC, kTypePushButtonNONC, 0},
+    {IDR_PALETTE_SWITCHES, ID_PLACE_PUSH_BUTTON_CHANGEOVER, kTypePushButtonChangeover, 0},
+    {IDR_PALETTE_SWITCHES, 0, 0, 0},
+    {IDR_PALETTE_SWITCHES, ID_PLACE_MUSHROOM_BUTTON_NO, kTypeMushroomButtonNO, 0},
+    {IDR_PALETTE_SWITCHES, ID_PLACE_MUSHROOM_BUTTON_NC, kTypeMushroomButtonNC, 0},
+    {IDR_PALETTE_SWITCHES, ID_PLACE_MUSHROOM_BUTTON_NONC, kTypeMushroomButtonNONC, 0},
+    {IDR_PALETTE_SWITCHES, ID_PLACE_MUSHROOM_BUTTON_CHANGEOVER, kTypeMushroomButtonChangeover, 0},
+    {IDR_PALETTE_SWITCHES, 0, 0, 0},
+    {IDR_PALETTE_SWITCHES, ID_PLACE_LATCHING_SWITCH_NO, kTypeLatchingSwitchNO, 0},
+    {IDR_PALETTE_SWITCHES, ID_PLACE_LATCHING_SWITCH_NC, kTypeLatchingSwitchNC, 0},
+    {IDR_PALETTE_SWITCHES, ID_PLACE_LATCHING_SWITCH_NONC, kTypeLatchingSwitchNONC, 0},
+    {IDR_PALETTE_SWITCHES, ID_PLACE_LATCHING_SWITCH_CHANGEOVER, kTypeLatchingSwitchChangeover, 0},
+    {IDR_PALETTE_SWITCHES, ID_PLACE_SELECTOR_SWITCH_CENTER_OFF, kTypeSelectorSwitchCenterOff, 0},
+    {IDR_PALETTE_SWITCHES, ID_PLACE_SELECTOR_SWITCH_THREE_WAY, kTypeSelectorSwitchThreeWay, 0},
+    {IDR_PALETTE_SWITCHES, ID_PLACE_INTERMEDIATE_SWITCH, kTypeIntermediateSwitch, 0},
+    {IDR_PALETTE_SWITCHES, 0, 0, 0},
+    {IDR_PALETTE_SWITCHES, ID_PLACE_LIMIT_SWITCH_NO, kTypeLimitSwitchNO, 0},
+    {IDR_PALETTE_SWITCHES, ID_PLACE_LIMIT_SWITCH_NC, kTypeLimitSwitchNC, 0},
+    {IDR_PALETTE_SWITCHES, ID_PLACE_LIMIT_SWITCH_NONC, kTypeLimitSwitchNONC, 0},
+    {IDR_PALETTE_SWITCHES, ID_PLACE_LIMIT_SWITCH_CHANGEOVER, kTypeLimitSwitchChangeover, 0},
+    {IDR_PALETTE_SWITCHES, 0, 0, 0},
+    {IDR_PALETTE_SWITCHES, ID_PLACE_THERMAL_CONTACT_NO, kTypeThermalContactNO, 0},
+    {IDR_PALETTE_SWITCHES, ID_PLACE_THERMAL_CONTACT_NC, kTypeThermalContactNC, 0},
+    {IDR_PALETTE_SWITCHES, ID_PLACE_THERMAL_CONTACT_NONC, kTypeThermalContactNONC, 0},
+    {IDR_PALETTE_SWITCHES, ID_PLACE_THERMAL_CONTACT_CHANGEOVER, kTypeThermalContactChangeover, 0},
+    // IDR_PALETTE_CONTACTS
+    {IDR_PALETTE_CONTACTS, ID_PLACE_AUX_CONTACT_NO, kTypeAuxContactNO, 0},
+    {IDR_PALETTE_CONTACTS, ID_PLACE_AUX_CONTACT_NC, kTypeAuxContactNC, 0},
+    {IDR_PALETTE_CONTACTS, ID_PLACE_AUX_CONTACT_NONC, kTypeAuxContactNONC, 0},
+    {IDR_PALETTE_CONTACTS, ID_PLACE_AUX_CONTACT_CHANGEOVER, kTypeAuxContactChangeover, 0},
+    {IDR_PALETTE_CONTACTS, 0, 0, 0},
+    {IDR_PALETTE_CONTACTS, ID_PLACE_ON_DELAY_CONTACT_NO, kTypeOnDelayContactNO, 0},
+    {IDR_PALETTE_CONTACTS, ID_PLACE_ON_DELAY_CONTACT_NC, kTypeOnDelayContactNC, 0},
+    {IDR_PALETTE_CONTACTS, ID_PLACE_ON_DELAY_CONTACT_NONC, kTypeOnDelayContactNONC, 0},
+    {IDR_PALETTE_CONTACTS, ID_PLACE_ON_DELAY_CONTACT_CHANGEOVER, kTypeOnDelayContactChangeover, 0},
+    {IDR_PALETTE_CONTACTS, 0, 0, 0},
+    {IDR_PALETTE_CONTACTS, ID_PLACE_OFF_DELAY_CONTACT_NO, kTypeOffDelayContactNO, 0},
+    {IDR_PALETTE_CONTACTS, ID_PLACE_OFF_DELAY_CONTACT_NC, kTypeOffDelayContactNC, 0},
+    {IDR_PALETTE_CONTACTS, ID_PLACE_OFF_DELAY_CONTACT_NONC, kTypeOffDelayContactNONC, 0},
+    {IDR_PALETTE_CONTACTS, ID_PLACE_OFF_DELAY_CONTACT_CHANGEOVER, kTypeOffDelayContactChangeover, 0},
+    {IDR_PALETTE_CONTACTS, 0, 0, 0},
+    {IDR_PALETTE_CONTACTS, ID_PLACE_ON_OFF_DELAY_CONTACT_NO, kTypeOnOffDelayContactNO, 0},
+    {IDR_PALETTE_CONTACTS, ID_PLACE_ON_OFF_DELAY_CONTACT_NC, kTypeOnOffDelayContactNC, 0},
+    {IDR_PALETTE_CONTACTS, ID_PLACE_ON_OFF_DELAY_CONTACT_NONC, kTypeOnOffDelayContactNONC, 0},
+    {IDR_PALETTE_CONTACTS, ID_PLACE_ON_OFF_DELAY_CONTACT_CHANGEOVER, kTypeOnOffDelayContactChangeover, 0},
+    // IDR_PALETTE_COILS
+    {IDR_PALETTE_COILS, ID_PLACE_COIL, kTypeCoil, 0},
+    {IDR_PALETTE_COILS, ID_PLACE_BISTABLE_COIL, kTypeBistableCoil, 0},
+    {IDR_PALETTE_COILS, ID_PLACE_IMPULSE_RELAY_COIL, kTypeImpulseRelayCoil, 0},
+    {IDR_PALETTE_COILS, 0, 0, 0},
+    {IDR_PALETTE_COILS, ID_PLACE_SOLENOID_VALVE_COIL, kTypeSolenoidValveCoil, 0},
+    {IDR_PALETTE_COILS, 0, 0, 0},
+    {IDR_PALETTE_COILS, ID_PLACE_ON_DELAY_TIMER, kTypeOnDelayTimer, 0},
+    {IDR_PALETTE_COILS, ID_PLACE_OFF_DELAY_TIMER, kTypeOffDelayTimer, 0},
+    {IDR_PALETTE_COILS, ID_PLACE_ON_OFF_DELAY_TIMER, kTypeOnOffDelayTimer, 0},
+    {IDR_PALETTE_COILS, ID_PLACE_CYCLIC_TIMER, kTypeCyclicTimer, 0},
+    {IDR_PALETTE_COILS, 0, 0, 0},
+    {IDR_PALETTE_COILS, ID_PLACE_PILOT_LAMP, kTypePilotLamp, 0},
+    {IDR_PALETTE_COILS, ID_PLACE_FLASHING_PILOT_LAMP, kTypeFlashingPilotLamp, 0},
+    {IDR_PALETTE_COILS, 0, 0, 0},
+    {IDR_PALETTE_COILS, ID_PLACE_BELL, kTypeBell, 0},
+    {IDR_PALETTE_COILS, ID_PLACE_BUZZER, kTypeBuzzer, 0},
+    {IDR_PALETTE_COILS, ID_PLACE_SIREN, kTypeSiren, 0},
+    {IDR_PALETTE_COILS, ID_PLACE_HORN, kTypeHorn, 0},
+    // IDR_PALETTE_DRIVES
+    {IDR_PALETTE_DRIVES, ID_PLACE_RESISTOR, kTypeResistor, 0},
+    {IDR_PALETTE_DRIVES, ID_PLACE_RESISTOR_THREE_PHASE, kTypeResistorThreePhase, 0},
+    {IDR_PALETTE_DRIVES, ID_PLACE_AUTOTRANSFORMER, kTypeAutotransformer, 0},
+    {IDR_PALETTE_DRIVES, 0, 0, 0},
+    {IDR_PALETTE_DRIVES, ID_PLACE_SOFT_STARTER, kTypeSoftStarter, 0},
+    {IDR_PALETTE_DRIVES, ID_PLACE_SOFT_STARTER_CONTROL, kTypeSoftStarterControl, 0},
+    {IDR_PALETTE_DRIVES, 0, 0, 0},
+    {IDR_PALETTE_DRIVES, ID_PLACE_INVERTER_SINGLE_PHASE_FED, kTypeInverterSinglePhaseFed, 0},
+    {IDR_PALETTE_DRIVES, ID_PLACE_INVERTER_THREE_PHASE, kTypeInverterThreePhase, 0},
+    {IDR_PALETTE_DRIVES, ID_PLACE_INVERTER_CONTROL, kTypeInverterControl, 0},
+    {IDR_PALETTE_DRIVES, 0, 0, 0},
+    {IDR_PALETTE_DRIVES, ID_PLACE_DC_REGULATOR_SINGLE_PHASE, kTypeDcRegulatorSinglePhase, 0},
+    {IDR_PALETTE_DRIVES, ID_PLACE_DC_REGULATOR_SINGLE_PHASE_FIELD, kTypeDcRegulatorSinglePhaseField, 0},
+    {IDR_PALETTE_DRIVES, ID_PLACE_DC_REGULATOR_THREE_PHASE, kTypeDcRegulatorThreePhase, 0},
+    {IDR_PALETTE_DRIVES, ID_PLACE_DC_REGULATOR_THREE_PHASE_FIELD, kTypeDcRegulatorThreePhaseField, 0},
+    {IDR_PALETTE_DRIVES, ID_PLACE_DC_REGULATOR_CONTROL, kTypeDcRegulatorControl, 0},
+    // IDR_PALETTE_SENSORS
+    {IDR_PALETTE_SENSORS, ID_PLACE_INDUCTIVE_SENSOR_NO, kTypeInductiveSensorNO2Wire, 0},
+    {IDR_PALETTE_SENSORS, ID_PLACE_INDUCTIVE_SENSOR_NC, kTypeInductiveSensorNC2Wire, 0},
+    {IDR_PALETTE_SENSORS, ID_PLACE_CAPACITIVE_SENSOR_NO, kTypeCapacitiveSensorNO2Wire, 0},
+    {IDR_PALETTE_SENSORS, ID_PLACE_CAPACITIVE_SENSOR_NC, kTypeCapacitiveSensorNC2Wire, 0},
+    {IDR_PALETTE_SENSORS, ID_PLACE_MAGNETIC_SENSOR_NO, kTypeMagneticSensorNO2Wire, 0},
+    {IDR_PALETTE_SENSORS, ID_PLACE_MAGNETIC_SENSOR_NC, kTypeMagneticSensorNC2Wire, 0},
+    {IDR_PALETTE_SENSORS, 0, 0, 0},
+    {IDR_PALETTE_SENSORS, ID_PLACE_REFLEX_BARRIER, kTypeReflexBarrier, 0},
+    {IDR_PALETTE_SENSORS, ID_PLACE_BARRIER_EMITTER, kTypeBarrierEmitter, 0},
+    {IDR_PALETTE_SENSORS, ID_PLACE_BARRIER_RECEIVER_NO, kTypeBarrierReceiverNO2Wire, 0},
+    {IDR_PALETTE_SENSORS, ID_PLACE_BARRIER_RECEIVER_NC, kTypeBarrierReceiverNC2Wire, 0},
+    // IDR_PALETTE_LOGIC
+    {IDR_PALETTE_LOGIC, ID_PLACE_AND, kTypeAnd2, 0},
+    {IDR_PALETTE_LOGIC, ID_PLACE_OR, kTypeOr2, 0},
+    {IDR_PALETTE_LOGIC, ID_PLACE_NOT, kTypeNot, 0},
+    {IDR_PALETTE_LOGIC, ID_PLACE_EXOR, kTypeExor, 0},
+    {IDR_PALETTE_LOGIC, ID_PLACE_NAND, kTypeNand2, 0},
+    {IDR_PALETTE_LOGIC, ID_PLACE_NOR, kTypeNor2, 0},
+    {IDR_PALETTE_LOGIC, 0, 0, 0},
+    {IDR_PALETTE_LOGIC, ID_PLACE_LADDER_CONTACT_NO, kTypeLadderContactNO, 0},
+    {IDR_PALETTE_LOGIC, ID_PLACE_LADDER_CONTACT_NC, kTypeLadderContactNC, 0},
+    {IDR_PALETTE_LOGIC, ID_PLACE_LADDER_RISING_EDGE, kTypeLadderRisingEdge, 0},
+    {IDR_PALETTE_LOGIC, ID_PLACE_LADDER_FALLING_EDGE, kTypeLadderFallingEdge, 0},
+    {IDR_PALETTE_LOGIC, 0, 0, 0},
+    {IDR_PALETTE_LOGIC, ID_PLACE_LADDER_COIL, kTypeLadderCoil, 0},
+    {IDR_PALETTE_LOGIC, ID_PLACE_LADDER_SET_COIL, kTypeLadderSetCoil, 0},
+    {IDR_PALETTE_LOGIC, ID_PLACE_LADDER_RESET_COIL, kTypeLadderResetCoil, 0},
+    {IDR_PALETTE_LOGIC, 0, 0, 0},
+    {IDR_PALETTE_LOGIC, ID_PLACE_LOGIC_PROBE, kTypeLogicProbe, 0},
+    {IDR_PALETTE_LOGIC, ID_PLACE_LOGIC_DISPLAY, kTypeLogicDisplay, 0},
+    {IDR_PALETTE_LOGIC, ID_PLACE_DISPLAY_BCD, 0, 0},
+    {IDR_PALETTE_LOGIC, ID_PLACE_DISPLAY_7_SEGMENTS, 0, 0},
+    {IDR_PALETTE_LOGIC, ID_PLACE_PRESELECTOR_BCD, 0, 0},
+    // IDR_PALETTE_GRAFCET
+    {IDR_PALETTE_GRAFCET, ID_PLACE_GRAFCET_INITIAL_STEP, kTypeGrafcetInitialStep, 0},
+    {IDR_PALETTE_GRAFCET, ID_PLACE_GRAFCET_STEP, kTypeGrafcetStep, 0},
+    {IDR_PALETTE_GRAFCET, ID_PLACE_GRAFCET_TRANSITION, kTypeGrafcetTransition, 0},
+    {IDR_PALETTE_GRAFCET, ID_PLACE_GRAFCET_ACTION, kTypeGrafcetAction, 0},
+    {IDR_PALETTE_GRAFCET, 0, 0, 0},
+    {IDR_PALETTE_GRAFCET, ID_PLACE_GRAFCET_OR_DIVERGENCE, kTypeGrafcetLink, kTypeGrafcetOrDivergence},
+    {IDR_PALETTE_GRAFCET, ID_PLACE_GRAFCET_OR_CONVERGENCE, kTypeGrafcetLink, kTypeGrafcetOrConvergence},
+    {IDR_PALETTE_GRAFCET, ID_PLACE_GRAFCET_AND_DIVERGENCE, kTypeGrafcetAndDivergence, 0},
+    {IDR_PALETTE_GRAFCET, ID_PLACE_GRAFCET_AND_CONVERGENCE, kTypeGrafcetAndConvergence, 0},
+    {IDR_PALETTE_GRAFCET, 0, 0, 0},
+    {IDR_PALETTE_GRAFCET, ID_PLACE_GRAFCET_LINK, kTypeGrafcetLink, 0},
+    {IDR_PALETTE_GRAFCET, ID_PLACE_GRAFCET_INPUT_LINK, kTypeGrafcetInputLink, 0},
+    {IDR_PALETTE_GRAFCET, ID_PLACE_GRAFCET_OUTPUT_LINK, kTypeGrafcetOutputLink, 0},
+    {IDR_PALETTE_GRAFCET, 0, 0, 0},
+    {IDR_PALETTE_GRAFCET, ID_PLACE_GRAFCET_MACRO_STEP, kTypeGrafcetMacroStep, 0},
+};
+
+struct BarRow {
+    int id;
+    const char* title;  // UTF-8
+    int imageWidth, imageHeight;
+    DockSide side;
+};
+
+// Index order; the button lists of the palettes come from kPaletteButtons.
+constexpr BarRow kBars[kToolbarCount] = {
+    {IDR_MAINFRAME, "Pasek narzędzi", 17, 15, DockSide::Top},
+    {IDR_PALETTE_SELECTOR, "Palety", 16, 15, DockSide::Top},
+    {IDR_PALETTE_SUPPLIES, "Źródła zasilania", 31, 21, DockSide::Top},
+    {IDR_PALETTE_PROTECTION, "Zabezpieczenia", 37, 21, DockSide::Top},
+    {IDR_PALETTE_CONTACTORS, "Styczniki, Rozłączniki", 26, 21, DockSide::Top},
+    {IDR_PALETTE_FUSES, "Bezpieczniki", 32, 21, DockSide::Top},
+    {IDR_PALETTE_MOTORS, "Silniki", 21, 21, DockSide::Top},
+    {IDR_PALETTE_DRIVES, "Napędy", 20, 21, DockSide::Top},
+    {IDR_PALETTE_WIRING, "Połączenia, przewody", 23, 21, DockSide::Top},
+    {IDR_PALETTE_CONTACTS, "Styki I", 16, 21, DockSide::Top},
+    {IDR_PALETTE_SENSORS, "Czujniki", 23, 21, DockSide::Top},
+    {IDR_PALETTE_SWITCHES, "Styki II", 16, 21, DockSide::Top},
+    {IDR_PALETTE_COILS, "Cewki", 13, 21, DockSide::Top},
+    {IDR_PALETTE_LOGIC, "Bloki Logiczne", 16, 21, DockSide::Top},
+    {IDR_PALETTE_GRAFCET, "Bloki Grafcet", 17, 21, DockSide::Top},
+    {IDR_DRAWING_TOOLS, "Rysowanie", 16, 15, DockSide::Left},
+    {IDR_COLORS, "Kolory", 16, 15, DockSide::Right},
+};
+
+std::vector<int> buttonsOf(int bar) {
+    switch (bar) {
+        case IDR_MAINFRAME:
+            return {ID_FILE_NEW, ID_FILE_OPEN, ID_FILE_SAVE, ID_FILE_PRINT, 0,
+                    ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE, 0,
+                    ID_ZOOM_IN, ID_ZOOM_OUT, ID_ZOOM_WINDOW, ID_ZOOM_ALL, ID_ZOOM_PREVIOUS, 0,
+                    ID_EDIT_UNDO, ID_EDIT_REDO, 0,
+                    ID_ROTATE_LEFT, ID_ROTATE_RIGHT, ID_MIRROR_HORIZONTAL, ID_MIRROR_VERTICAL, 0,
+                    ID_MODE_RUN, ID_MODE_EDIT, ID_MODE_PAUSE, ID_MODE_STEP, 0,
+                    ID_APP_ABOUT};
+        case IDR_PALETTE_SELECTOR:
+            return {ID_PALETTE_SUPPLIES, ID_PALETTE_FUSES, ID_PALETTE_PROTECTION, ID_PALETTE_CONTACTORS,
+                    ID_PALETTE_MOTORS, ID_PALETTE_DRIVES, 0,
+                    ID_PALETTE_CONTACTS, ID_PALETTE_SWITCHES, ID_PALETTE_SENSORS, ID_PALETTE_COILS,
+                    ID_PALETTE_LOGIC, ID_PALETTE_GRAFCET, 0,
+                    ID_PALETTE_WIRING};
+        case IDR_DRAWING_TOOLS:
+            return {ID_TOOL_SELECT, ID_TOOL_LINE, ID_TOOL_RECTANGLE, ID_TOOL_ELLIPSE, ID_TOOL_FILLED_RECTANGLE,
+                    ID_TOOL_FILLED_ELLIPSE, ID_TOOL_FILL, ID_TOOL_COLOR_PICKER, ID_TOOL_TEXT};
+        case IDR_COLORS:
+            return {ID_COLOR_BLACK, ID_COLOR_WHITE, ID_COLOR_GREY, ID_COLOR_LIGHT_GREY, ID_COLOR_DARK_RED,
+                    ID_COLOR_RED, ID_COLOR_OLIVE, ID_COLOR_YELLOW, ID_COLOR_GREEN, ID_COLOR_LIME,
+                    ID_COLOR_TEAL, ID_COLOR_CYAN, ID_COLOR_CHOOSE};
+        default: break;
+    }
+    std::vector<int> ids;
+    for (const PaletteButton& b : kPaletteButtons)
+        if (b.bar == bar) ids.push_back(b.id);
+    return ids;
+}
+
+}  // namespace
+
+const std::vector<ToolbarSpec>& mainFrameToolbars() {
+    static const std::vector<ToolbarSpec> bars = [] {
+        std::vector<ToolbarSpec> all;
+        for (const BarRow& row : kBars) {
+            ToolbarSpec spec;
+            spec.id = row.id;
+            spec.title = cp1250(row.title);
+            spec.buttons = buttonsOf(row.id);
+            spec.imageWidth = row.imageWidth;
+            spec.imageHeight = row.imageHeight;
+            spec.side = row.side;
+            all.push_back(std::move(spec));
+        }
+        return all;
+    }();
+    return bars;
+}
+
+const std::vector<PaletteButton>& paletteButtons() { return kPaletteButtons; }
+
+const PaletteButton* findPaletteButton(int id) {
+    if (id == 0) return nullptr;
+    for (const PaletteButton& b : kPaletteButtons)
+        if (b.id == id) return &b;
+    return nullptr;
+}
+
+const std::vector<Accelerator>& mainFrameAccelerators() {
+    // The keys the menus show, and the editing keys of the platform's habit.
+    static const std::vector<Accelerator> table = {
+        {"Ctrl+N", ID_FILE_NEW},      {"Ctrl+O", ID_FILE_OPEN},       {"Ctrl+G", ID_FILE_SAVE},
+        {"Ctrl+I", ID_FILE_PRINT},    {"Ctrl+Z", ID_EDIT_UNDO},       {"Ctrl+Y", ID_EDIT_REDO},
+        {"Ctrl+X", ID_EDIT_CUT},      {"Ctrl+C", ID_EDIT_COPY},       {"Ctrl+V", ID_EDIT_PASTE},
+        {"Alt+Backspace", ID_EDIT_UNDO}, {"Shift+Del", ID_EDIT_CUT},  {"Ctrl+Ins", ID_EDIT_COPY},
+        {"Shift+Ins", ID_EDIT_PASTE}, {"F6", ID_NEXT_PANE},           {"Shift+F6", ID_PREV_PANE},
+    };
+    return table;
+}
+
+}  // namespace velk

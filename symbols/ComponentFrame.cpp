@@ -1,0 +1,228 @@
+// The shared steps of the component routines (see ComponentFrame.h).
+#include "symbols/ComponentFrame.h"
+
+#include <cstdio>
+
+#include "render/Colors.h"
+#include "render/Potentials.h"
+
+namespace velk {
+
+namespace {
+
+constexpr std::size_t kLabelLength = 5;
+constexpr std::size_t kTerminalNameLength = 4;
+constexpr std::string_view kNamePlaceholder = "%c%c%c%c";
+
+struct LetterColor {
+    char letter;
+    Color color;
+};
+constexpr LetterColor kSupplyColors[] = {
+    {kPotentialL1, g_colorMaroon},     {kPotentialL2, g_colorMaroon}, {kPotentialL3, g_colorMaroon},
+    {kPotentialNeutral, g_colorBlue},  {kPotentialPE, g_colorGreen},  {kPotentialPlus, g_colorRed},
+    {kPotentialMinus, g_colorBlack},
+};
+
+}  // namespace
+
+Color supplyLetterColor(char letter) {
+    for (const LetterColor& row : kSupplyColors)
+        if (row.letter == letter) return row.color;
+    return g_colorGrey;
+}
+
+std::string labelField(const std::string& text) { return text.substr(0, kLabelLength); }
+
+std::string terminalField(const std::string& name) { return name.substr(0, kTerminalNameLength); }
+
+std::string textCommand(const TextSpot& spot, const std::string& text) {
+    char buffer[64];
+    const int n = std::snprintf(buffer, sizeof buffer, spot.format, spot.dx, spot.dy, labelField(text).c_str());
+    if (n < 0) return std::string();
+    return std::string(buffer, static_cast<std::size_t>(n) < sizeof buffer ? static_cast<std::size_t>(n)
+                                                                          : sizeof buffer - 1);
+}
+
+std::string terminalCommand(const char* format, const std::string& name) {
+    std::string command(format);
+    const std::size_t at = command.find(kNamePlaceholder);
+    if (at == std::string::npos) return command;
+    return command.replace(at, kNamePlaceholder.size(), terminalField(name));
+}
+
+// --- ComponentFrame ---------------------------------------------------------------------
+
+namespace {
+bool isPlacedCall(const CVelkarionView& v) {
+    return v.m_drawingPlaced == 1 && v.m_loopIndex >= 0 && v.m_loopIndex < v.m_componentCount &&
+           CVelkarionView::isSlotIndex(v.m_loopIndex);
+}
+}  // namespace
+
+ComponentFrame::ComponentFrame(CVelkarionView& view, Dc& dc, double zoom, int ox, int oy, Brush brush)
+    : m_view(view),
+      m_dc(dc),
+      m_zoom(zoom),
+      m_scale(zoom / 5),
+      m_ox(ox),
+      m_oy(oy),
+      m_slot(view.m_loopIndex),
+      m_placed(isPlacedCall(view)),
+      m_evaluatingAtEntry(m_placed && view.m_simulating == 1) {
+    if (brush == Brush::Null) m_dc.selectBrush(velk::Brush::hollow());
+}
+
+int ComponentFrame::state() const { return m_placed ? m_view.m_state[m_slot] : 0; }
+
+void ComponentFrame::draw(std::string_view command) {
+    if (stopped()) return;
+    m_view.DrawCommand(m_dc, command, m_scale, m_ox, m_oy);
+}
+
+void ComponentFrame::draw(Commands commands) {
+    for (const char* command : commands) draw(command);
+}
+
+std::string ComponentFrame::drawLabels(const LabelLayout& layout) {
+    std::string last;
+    if (m_placed)
+        last = m_view.m_labelVisible[m_slot] == 1 ? labelField(m_view.m_label[m_slot]) : std::string();
+    else
+        last = labelField(layout.previewLabel);
+    draw(textCommand(layout.label, last));
+    if (m_placed && m_view.m_label2Visible[m_slot] == 1) {
+        last = labelField(m_view.m_label2[m_slot]);
+        draw(textCommand(layout.second, last));
+    }
+    return last;
+}
+
+void ComponentFrame::setPenColor(Color c) {
+    if (evaluating()) m_view.m_penColor = c;
+}
+
+Color ComponentFrame::stateColor() const { return state() == 1 ? g_colorRed : g_colorGrey; }
+
+bool ComponentFrame::drawStatePicture(const StatePicture& picture) {
+    return drawStateParts([&](PicturePart part) {
+        switch (part) {
+            case PicturePart::Fixed: draw(picture.fixed); break;
+            case PicturePart::Rest: draw(picture.rest); break;
+            case PicturePart::Operated: draw(picture.operated); break;
+        }
+    });
+}
+
+bool ComponentFrame::drawStateParts(const std::function<void(PicturePart)>& drawPart) {
+    if (stopped()) return false;
+    if (!evaluating()) {
+        drawPart(PicturePart::Fixed);
+        drawPart(PicturePart::Rest);
+        return true;
+    }
+    const int now = m_view.m_state[m_slot];
+    // Simulation paints do not erase: what was drawn last is still on the screen.
+    if (now == m_view.m_drawnState[m_slot]) return false;
+    m_view.m_drawnState[m_slot] = now;
+    const Color color = stateColor();
+    const PicturePart own = now == 1 ? PicturePart::Operated : PicturePart::Rest;
+    const PicturePart other = now == 1 ? PicturePart::Rest : PicturePart::Operated;
+    m_view.m_penColor = color;
+    drawPart(PicturePart::Fixed);
+    m_view.m_penColor = g_colorWhite;
+    drawPart(other);
+    m_view.m_penColor = color;
+    drawPart(own);
+    return true;
+}
+
+std::string ComponentFrame::terminalName(int k, const char* previewName) const {
+    if (!m_placed) return terminalField(previewName);
+    if (m_view.m_terminalNameVisible[m_slot][k] != 1) return " ";
+    return terminalField(m_view.m_terminalName[m_slot][k]);
+}
+
+void ComponentFrame::drawTerminal(const char* format, const std::string& name) {
+    draw(terminalCommand(format, name));
+}
+
+void ComponentFrame::scanTerminal(int k, WireLink link) {
+    if (!evaluating() || k < 0 || k >= kTerminalCount) return;
+    const int j = m_view.wireAtTerminal();
+    if (j < 0) return;
+    m_view.m_terminalPotential[m_slot][k].setLetter(m_view.m_potential[j].letter());
+    m_view.m_terminalLink[m_slot][k] = link == WireLink::Net ? m_view.m_netNumber[j] : j;
+    m_foundThisCall |= 1u << k;
+}
+
+void ComponentFrame::terminal(const char* format, int k, const char* previewName, WireLink link) {
+    drawTerminal(format, terminalName(k, previewName));
+    scanTerminal(k, link);
+}
+
+bool ComponentFrame::wireFoundAt(int k) const {
+    return k >= 0 && k < kTerminalCount && (m_foundThisCall & (1u << k)) != 0;
+}
+
+char ComponentFrame::letterAt(int k) const {
+    return m_placed ? m_view.m_terminalPotential[m_slot][k].letter() : kPotentialNone;
+}
+
+bool ComponentFrame::feedWiresAtTerminal(char letter) {
+    if (!evaluating()) return !stopped();
+    for (int j = m_view.nextWireAtTerminal(-1); j >= 0; j = m_view.nextWireAtTerminal(j)) {
+        if (!checkClash(letter, m_view.m_potential[j].letter())) return false;
+        m_view.m_potential[j].setLetter(letter);
+    }
+    return true;
+}
+
+bool ComponentFrame::checkClash(char a, char b) {
+    if (!evaluating()) return !stopped();
+    m_view.CheckPotentialClash(a, b);
+    return !stopped();
+}
+
+bool ComponentFrame::isLiveFeedSlot(int j) const { return m_view.isLive(j) && isFedByNet(m_view.m_type[j]); }
+
+bool ComponentFrame::conductPoles(const Pole* poles, std::size_t count, bool conducts, ClashCheck check) {
+    if (!evaluating()) return !stopped();
+    if (!conducts) return true;
+    if (check == ClashCheck::Sides) {
+        for (std::size_t p = 0; p < count; ++p)
+            if (!checkClash(letterAt(poles[p].top), letterAt(poles[p].bottom))) return false;
+    }
+    for (int j = 0; j < m_view.m_componentCount; ++j) {
+        if (!isLiveFeedSlot(j)) continue;
+        const int net = m_view.m_netNumber[j];
+        if (net == 0) continue;
+        for (std::size_t p = 0; p < count; ++p) {
+            const int t = poles[p].top, b = poles[p].bottom;
+            const char atTop = letterAt(t), atBottom = letterAt(b);
+            // The live side feeds the dead side's net, whichever way round.
+            int dead = -1;
+            char live = kPotentialNone;
+            if (atTop != kPotentialNone && atBottom == kPotentialNone) {
+                dead = b;
+                live = atTop;
+            } else if (atTop == kPotentialNone && atBottom != kPotentialNone) {
+                dead = t;
+                live = atBottom;
+            }
+            if (dead < 0 || !wireFoundAt(dead) || m_view.m_terminalLink[m_slot][dead] != net) continue;
+            m_view.m_potential[j].setLetter(live);
+            m_view.m_terminalPotential[j][dead].setLetter(kPotentialFedMark);
+        }
+    }
+    return true;
+}
+
+void ComponentFrame::writeLinkedWire(int k, char letter) {
+    if (!evaluating() || !wireFoundAt(k)) return;
+    const int j = m_view.m_terminalLink[m_slot][k];
+    if (!m_view.isLive(j) || !isTerminalWire(m_view.m_type[j])) return;
+    m_view.m_potential[j].setLetter(letter);
+}
+
+}  // namespace velk

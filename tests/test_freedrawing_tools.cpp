@@ -1,0 +1,280 @@
+// The free-drawing tools at the press and release: text extents, line corners,
+// shapes refused when dragged backwards, fills on the screen and in the table,
+// the colour picker, the placement limit, and the zoom window.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "edit/FreeDrawingTools.h"
+#include "edit_sheet.h"
+#include "model/TypeCodes.h"
+#include "model/VelkarionView.h"
+#include "platform/msgbox.h"
+
+using namespace velk;
+using velk::testing::EditSheet;
+
+namespace {
+
+// A sheet whose drawing tool was pressed at one point and dragged to another,
+// both given in drawing units, with the scroll at 0.
+struct DrawSheet : EditSheet {
+    explicit DrawSheet(double zoom = 2.0, int width = 400, int height = 300) : EditSheet(width, height) {
+        doc.m_zoom = zoom;
+    }
+    void drag(int tool, Point from, Point to) {
+        g_currentTool = tool;
+        view.m_toolDragActive = 1;
+        view.m_dragStartX = static_cast<int>(from.x * doc.m_zoom);
+        view.m_dragStartY = static_cast<int>(from.y * doc.m_zoom);
+        view.m_dragCurrentX = static_cast<int>(to.x * doc.m_zoom);
+        view.m_dragCurrentY = static_cast<int>(to.y * doc.m_zoom);
+    }
+    bool release(Point window) { return view.FinishFreeDrawing(window); }
+    Rect corners(int slot) const { return {view.m_x[slot], view.m_y[slot], view.m_x2[slot], view.m_y2[slot]}; }
+};
+
+TEST(FreeDrawingTools, TextExtentFactorByZoom) {
+    const int factors[20] = {2, 4, 6, 7, 9, 12, 14, 16, 18, 20, 22, 24, 26, 28, 30, 32, 34, 36, 38, 40};
+    for (int z = 1; z <= 20; ++z) EXPECT_EQ(textExtentFactor(z), factors[z - 1]) << "zoom " << z;
+    for (double z : {0.0, 0.5, 1.5, 2.0000001, 21.0, -2.0}) EXPECT_EQ(textExtentFactor(z), 0) << "zoom " << z;
+}
+
+TEST(FreeDrawingTools, TextGoesDownAtThePressWithItsExtent) {
+    struct Row {
+        const char* name;
+        double zoom;
+        std::string text;
+        Point at;
+        Rect expected;
+    };
+    const Row rows[] = {
+        {"three characters at zoom 2", 2.0, "abc", {30, 21}, {30, 21, 36, 25}},
+        {"three characters at zoom 4", 4.0, "abc", {30, 21}, {30, 21, 35, 24}},
+        {"a zoom between whole numbers gives no extent", 2.5, "abc", {30, 20}, {30, 20, 30, 20}},
+        {"an empty text", 2.0, "", {12, 9}, {12, 9, 12, 13}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        DrawSheet s(row.zoom);
+        s.addSymbol(kTypeCoil, 100, 100);
+        s.view.m_currentColor = rgb(0, 0, 255);
+        g_textToolText = row.text;
+        s.drag(kTypeText, row.at, row.at);
+        s.view.PlaceText();
+        ASSERT_EQ(s.view.m_componentCount, 2);
+        EXPECT_EQ(s.view.m_type[1], kTypeText);
+        EXPECT_EQ(s.view.m_componentId[1], 1);
+        EXPECT_EQ(s.corners(1), row.expected);
+        EXPECT_EQ(s.view.m_paramText[1], row.text);
+        EXPECT_EQ(s.view.m_color[1], rgb(0, 0, 255));
+        EXPECT_EQ(g_currentTool, kTypeNone) << "each text needs the tool again";
+        EXPECT_EQ(s.view.m_toolDragActive, 0);
+        EXPECT_TRUE(s.modified());
+        // The release that follows finds the select tool and has nothing to do.
+        EXPECT_TRUE(s.release({0, 0}));
+        EXPECT_EQ(s.view.m_componentCount, 2);
+    }
+    g_textToolText.clear();
+}
+
+TEST(FreeDrawingTools, LineIsStoredAscendingWithTheCornerItWasDraggedFrom) {
+    struct Row {
+        Point from, to;
+        Rect stored;
+        int corner;
+    };
+    const Row rows[] = {
+        {{30, 12}, {9, 27}, {9, 12, 30, 27}, 2},
+        {{9, 12}, {30, 27}, {9, 12, 30, 27}, 1},
+        {{30, 27}, {9, 12}, {9, 12, 30, 27}, 3},
+        {{9, 27}, {30, 12}, {9, 12, 30, 27}, 4},
+        {{15, 15}, {15, 15}, {15, 15, 15, 15}, 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE("corner " + std::to_string(row.corner));
+        DrawSheet s;
+        s.view.m_currentColor = rgb(0, 128, 0);
+        s.drag(kTypeLine, row.from, row.to);
+        EXPECT_TRUE(s.release({0, 0}));
+        ASSERT_EQ(s.view.m_componentCount, 1);
+        EXPECT_EQ(s.view.m_type[0], kTypeLine);
+        EXPECT_EQ(s.corners(0), row.stored);
+        EXPECT_EQ(s.view.m_lineCorner[0], row.corner);
+        EXPECT_EQ(s.view.m_color[0], rgb(0, 128, 0));
+        EXPECT_EQ(g_currentTool, kTypeLine) << "the line tool stays armed";
+        EXPECT_TRUE(s.modified());
+    }
+}
+
+TEST(FreeDrawingTools, ShapesOpenOnlyRightAndDown) {
+    for (int tool = kTypeRectangle; tool <= kTypeFilledEllipse; ++tool) {
+        SCOPED_TRACE("tool " + std::to_string(tool));
+        DrawSheet s;
+        s.drag(tool, {30, 21}, {60, 45});
+        EXPECT_TRUE(s.release({0, 0}));
+        ASSERT_EQ(s.view.m_componentCount, 1);
+        EXPECT_EQ(s.view.m_type[0], tool);
+        EXPECT_EQ(s.corners(0), (Rect{30, 21, 60, 45}));
+        EXPECT_EQ(g_currentTool, tool);
+
+        for (Point to : {Point{24, 45}, Point{60, 18}}) {
+            s.doc.setModified(false);
+            s.drag(tool, {30, 21}, to);
+            EXPECT_FALSE(s.release({0, 0})) << "the release handler ends at once";
+            EXPECT_EQ(s.view.m_componentCount, 1);
+            EXPECT_EQ(s.view.m_type[1], kTypeNone);
+            EXPECT_EQ(g_currentTool, tool);
+            EXPECT_FALSE(s.modified());
+        }
+    }
+}
+
+TEST(FreeDrawingTools, FillPaintsTheScreenAtTheReleaseAndKeepsItsPointInside) {
+    DrawSheet s;
+    // A closed black frame from (100, 40) to (160, 80) in window pixels.
+    Surface& screen = s.view.surface();
+    screen.fillRect({100, 40, 161, 41}, rgb(0, 0, 0));
+    screen.fillRect({100, 80, 161, 81}, rgb(0, 0, 0));
+    screen.fillRect({100, 40, 101, 81}, rgb(0, 0, 0));
+    screen.fillRect({160, 40, 161, 81}, rgb(0, 0, 0));
+    const Color outside = screen.pixel(200, 200);
+    s.view.m_currentColor = rgb(255, 255, 0);
+    s.drag(kTypeFill, {30, 21}, {30, 21});
+    EXPECT_TRUE(s.release({130, 60}));
+    EXPECT_EQ(screen.pixel(130, 60), rgb(255, 255, 0));
+    EXPECT_EQ(screen.pixel(101, 41), rgb(255, 255, 0));
+    EXPECT_EQ(screen.pixel(100, 40), rgb(0, 0, 0));
+    EXPECT_EQ(screen.pixel(200, 200), outside);
+    ASSERT_EQ(s.view.m_componentCount, 1);
+    EXPECT_EQ(s.view.m_type[0], kTypeFill);
+    EXPECT_EQ(s.corners(0), (Rect{32, 23, 34, 25}));
+    EXPECT_EQ(s.view.m_color[0], rgb(255, 255, 0));
+    EXPECT_EQ(g_currentTool, kTypeNone);
+    EXPECT_TRUE(s.modified());
+}
+
+TEST(FreeDrawingTools, ColourPickerTakesThePixelUnderThePress) {
+    DrawSheet s;
+    s.view.surface().setPixel(60, 42, rgb(200, 10, 20));
+    s.view.surface().setPixel(120, 90, rgb(0, 0, 255));
+    s.drag(kTypeColorPicker, {30, 21}, {60, 45});
+    EXPECT_TRUE(s.release({120, 90}));
+    EXPECT_EQ(s.view.m_currentColor, rgb(200, 10, 20));
+    EXPECT_EQ(s.view.m_componentCount, 0) << "no item is written";
+    EXPECT_EQ(g_currentTool, kTypeNone);
+}
+
+TEST(FreeDrawingTools, OnlyToolsThatStayArmedEndTheRedoChain) {
+    struct Row {
+        int tool;
+        bool hiddenSlotKept;
+    };
+    const Row rows[] = {{kTypeLine, false}, {kTypeFilledRectangle, false}, {kTypeFill, true},
+                        {kTypeColorPicker, true}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE("tool " + std::to_string(row.tool));
+        DrawSheet s;
+        s.addSymbol(kTypeCoil, 100, 100);
+        s.addSymbol(kTypeCoil, 150, 100);
+        s.addSymbol(kTypeCoil, 200, 100);
+        s.view.OnEditUndo();
+        s.view.OnEditUndo();
+        s.drag(row.tool, {30, 21}, {60, 45});
+        EXPECT_TRUE(s.release({0, 0}));
+        // The fill reuses slot 1 and leaves slot 2 hidden behind it for Redo; the
+        // line and shapes blank everything above themselves.
+        EXPECT_EQ(s.view.m_type[2] == kTypeCoil && s.view.m_deleted[2] == 1, row.hiddenSlotKept);
+    }
+}
+
+TEST(FreeDrawingTools, NoItemIsAppendedAtTheLimit) {
+    struct Row {
+        int tool;
+        bool viaPress;
+    };
+    const Row rows[] = {{kTypeLine, false}, {kTypeEllipse, false}, {kTypeFill, false}, {kTypeText, true}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE("tool " + std::to_string(row.tool));
+        DrawSheet s;
+        s.view.m_componentCount = kMaxPlacedItems;
+        const int beeps = beepCount();
+        g_textToolText = "abc";
+        s.drag(row.tool, {30, 21}, {60, 45});
+        if (row.viaPress) s.view.PlaceText();
+        else EXPECT_TRUE(s.release({70, 50}));
+        EXPECT_EQ(s.view.m_componentCount, kMaxPlacedItems);
+        EXPECT_EQ(s.view.m_type[kMaxPlacedItems], kTypeNone);
+        EXPECT_EQ(beepCount(), beeps + 1);
+        EXPECT_EQ(g_currentTool, row.tool) << "the tool stays for another try";
+        EXPECT_FALSE(s.modified());
+        EXPECT_EQ(s.view.surface().pixel(70, 50), rgb(255, 255, 255)) << "no fill shown either";
+    }
+    g_textToolText.clear();
+}
+
+TEST(FreeDrawingTools, AReleaseWithoutAPressInThisViewDrawsNothing) {
+    DrawSheet s;
+    s.drag(kTypeRectangle, {30, 21}, {60, 45});
+    s.view.m_toolDragActive = 0;
+    EXPECT_TRUE(s.release({0, 0}));
+    EXPECT_EQ(s.view.m_componentCount, 0);
+    EXPECT_FALSE(s.modified());
+}
+
+TEST(FreeDrawingTools, ZoomWindowTurnsTheDragIntoAWholeZoom) {
+    struct Row {
+        const char* name;
+        double zoom;
+        Point start, end;  // window pixels
+        bool finished;
+        double newZoom;
+    };
+    const Row rows[] = {
+        {"190 x 120 at zoom 2", 2.0, {120, 90}, {310, 210}, true, 8.0},
+        {"100 x 250 at zoom 2", 2.0, {120, 90}, {220, 340}, true, 4.0},
+        {"30 x 10 at zoom 4 is capped", 4.0, {120, 96}, {150, 106}, true, 20.0},
+        {"upwards and right uses the width", 2.0, {120, 300}, {220, 250}, true, 16.0},
+        {"wider than the window gives no zoom", 2.0, {-12, 90}, {798, 100}, false, 2.0},
+        {"to the left stays armed", 2.0, {300, 90}, {200, 400}, false, 2.0},
+        {"no drag at all stays armed", 2.0, {300, 90}, {300, 90}, false, 2.0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        DrawSheet s(row.zoom, 800, 600);
+        s.view.setScrollSizes(static_cast<int>(337 * row.zoom), static_cast<int>(237 * row.zoom));
+        s.view.m_zoomWindowArmed = 1;
+        s.view.AnchorZoomWindow(row.start);
+        EXPECT_EQ(s.view.m_zoomDragActive, 1);
+        s.view.m_dragCurrentX = row.end.x;
+        s.view.m_dragCurrentY = row.end.y;
+        EXPECT_EQ(s.view.FinishZoomWindow(), row.finished);
+        EXPECT_EQ(s.doc.m_zoom, row.newZoom);
+        EXPECT_EQ(s.view.m_zoomWindowArmed, row.finished ? 0 : 1);
+        EXPECT_EQ(s.view.m_zoomDragActive, row.finished ? 0 : 1);
+        if (!row.finished) continue;
+        const int w = static_cast<int>(337 * row.newZoom);
+        const int h = static_cast<int>(237 * row.newZoom);
+        EXPECT_EQ(s.view.scrollTotalWidth(), w);
+        EXPECT_EQ(s.view.scrollTotalHeight(), h);
+        EXPECT_EQ(s.view.scrollPageSize(), (Point{w, h}));
+        EXPECT_EQ(s.view.scrollLineSize(), (Point{w / 100, h / 100}));
+    }
+}
+
+TEST(FreeDrawingTools, ZoomWindowAnchorBecomesTheTopLeftCorner) {
+    DrawSheet s(2.0, 800, 600);
+    s.view.setScrollSizes(674, 474);
+    s.view.m_zoomWindowArmed = 1;
+    s.view.AnchorZoomWindow({120, 90});
+    EXPECT_EQ(s.view.m_zoomAnchorX, 60);
+    EXPECT_EQ(s.view.m_zoomAnchorY, 45);
+    EXPECT_EQ(s.view.m_dragStartX, 120);
+    s.view.m_dragCurrentX = 310;
+    s.view.m_dragCurrentY = 210;
+    EXPECT_TRUE(s.view.FinishZoomWindow());
+    EXPECT_EQ(s.doc.m_zoom, 8.0);
+    EXPECT_EQ(s.view.scrollPosition(), (Point{480, 360}));
+}
+
+}  // namespace

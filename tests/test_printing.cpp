@@ -1,0 +1,341 @@
+// Printing: the print zoom per page format and scale, what a job switches off and
+// back on, the page paint, and a sheet printed to a PDF file.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "model/TypeCodes.h"
+#include "model/VelkarionView.h"
+#include "platform/print.h"
+#include "render/Colors.h"
+#include "render/Paint.h"
+#include "res/Resource.h"
+#include "testkit/testkit.h"
+
+using namespace velk;
+
+namespace {
+
+// The print dialog and the preview answered by the test.
+struct PrintAnswers {
+    bool dialogAnswer = true;
+    int dialogs = 0;
+    int previews = 0;
+    std::vector<Surface> pages;
+    PrintAnswers() {
+        setPrintDialogHandler([this] {
+            ++dialogs;
+            return dialogAnswer;
+        });
+        setPrintPreviewHandler([this](const std::vector<Surface>& p) {
+            ++previews;
+            pages = p;
+        });
+    }
+    ~PrintAnswers() {
+        setPrintDialogHandler(nullptr);
+        setPrintPreviewHandler(nullptr);
+        setPrintToFile(std::string());
+    }
+};
+
+// What a component routine saw while a page was painted.
+struct RoutineCall {
+    double zoom;
+    int ox, oy;
+    int printing, simulating, showGrid, guideLines, penWidth, tool, simPass;
+};
+
+// A sheet window with one coil at (50, 40), whose routine calls are recorded.
+struct PrintStage {
+    testkit::Session session;
+    CVelkarionView& view;
+    SheetDocument& doc;
+    std::vector<RoutineCall> calls;
+    PrintStage() : view(session.newSheet()), doc(session.document(view)) {
+        view.m_type[0] = kTypeCoil;
+        view.m_x[0] = 50;
+        view.m_y[0] = 40;
+        view.m_componentCount = 1;
+        view.m_routineProbe = [this](Dc&, int, double zoom, int ox, int oy) {
+            calls.push_back({zoom, ox, oy, view.m_printing, view.m_simulating, doc.m_showGrid, doc.m_guideLines,
+                             view.m_penWidth, g_currentTool, g_simPass});
+        };
+        view.m_wirePassProbe = [](Dc&) {};
+        session.flush();
+        calls.clear();
+    }
+};
+
+// A binary PPM (P6) as pdftoppm writes it.
+struct Raster {
+    int width = 0, height = 0;
+    std::vector<unsigned char> rgbBytes;
+    Color at(int x, int y) const {
+        const std::size_t i = (static_cast<std::size_t>(y) * width + x) * 3;
+        return rgb(rgbBytes[i], rgbBytes[i + 1], rgbBytes[i + 2]);
+    }
+};
+
+std::optional<Raster> readPpm(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::string magic;
+    int maxValue = 0;
+    Raster r;
+    if (!(in >> magic >> r.width >> r.height >> maxValue) || magic != "P6" || maxValue != 255) return std::nullopt;
+    in.get();
+    r.rgbBytes.resize(static_cast<std::size_t>(r.width) * r.height * 3);
+    if (!in.read(reinterpret_cast<char*>(r.rgbBytes.data()), static_cast<std::streamsize>(r.rgbBytes.size())))
+        return std::nullopt;
+    return r;
+}
+
+std::string fileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+int pageObjects(const std::string& pdf) {
+    int n = 0;
+    for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos; at = pdf.find("/Type /Page", at + 1))
+        if (pdf.compare(at, 12, "/Type /Pages") != 0) ++n;
+    return n;
+}
+
+bool isReddish(Color c) { return redOf(c) > 200 && greenOf(c) < 80 && blueOf(c) < 80; }
+// A green line blended with the white paper at least half-way.
+bool isGreenish(Color c) { return greenOf(c) - redOf(c) > 40 && greenOf(c) - blueOf(c) > 40; }
+
+}  // namespace
+
+TEST(PrintZoom, PerPageFormatAndScale) {
+    struct Row {
+        const char* name;
+        int pageFormat;
+        float scale;
+        double zoom;
+    };
+    const Row rows[] = {
+        {"A4 portrait at scale 1", 0, 1.0f, 10.0},
+        {"A4 landscape at scale 1", 1, 1.0f, 10.0},
+        {"A3 first format at scale 1", 2, 1.0f, 7.1},
+        {"A3 second format at scale 1", 3, 1.0f, 7.1},
+        {"user size at scale 0.5", 4, 0.5f, 5.0},
+        {"A3 at scale 2", 2, 2.0f, 14.2},
+        {"A4 at scale 1.5", 1, 1.5f, 15.0},
+        {"a format without a sheet keeps the screen zoom", 7, 1.0f, 3.0},
+        {"scale 0.05 is taken as 0.1", 1, 0.05f, 1.0},
+        {"scale 0 is taken as 0.1", 2, 0.0f, 0.71},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        SheetDocument doc;
+        doc.m_zoom = 3.0;
+        doc.m_pageFormat = row.pageFormat;
+        doc.m_printScale = row.scale;
+        EXPECT_NEAR(CVelkarionView::PrintZoomFor(doc), row.zoom, 1e-6);
+    }
+}
+
+TEST(Printing, JobSwitchesToPaperAndBack) {
+    struct Row {
+        const char* name;
+        int showGrid;
+        int guideLines;
+    };
+    const Row rows[] = {
+        {"grid and guide lines on", 1, 1},
+        {"grid and guide lines off", 0, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        PrintStage s;
+        PrintAnswers answers;
+        s.doc.m_zoom = 4.0;
+        s.doc.m_prevZoom = 3.0;
+        s.doc.m_showGrid = row.showGrid;
+        s.doc.m_guideLines = row.guideLines;
+        s.doc.m_printLineWidth = 3;
+        g_currentTool = kTypeMotorThreePhase;
+
+        ASSERT_TRUE(s.view.RunPrintCommand(ID_FILE_PRINT_PREVIEW));
+        EXPECT_EQ(answers.dialogs, 0) << "a preview asks nothing";
+        EXPECT_EQ(answers.previews, 1);
+        EXPECT_EQ(answers.pages.size(), 1u);
+        ASSERT_EQ(s.calls.size(), 1u) << "one page, one pass, no preview of the tool";
+        const RoutineCall& page = s.calls[0];
+        EXPECT_DOUBLE_EQ(page.zoom, 10.0);
+        EXPECT_EQ(page.printing, 1);
+        EXPECT_EQ(page.showGrid, 0);
+        EXPECT_EQ(page.guideLines, 0);
+        EXPECT_EQ(page.penWidth, 3);
+        EXPECT_EQ(page.tool, kTypeNone);
+
+        // Back on the screen: zoom, grid and guide lines as they were; no tool.
+        EXPECT_DOUBLE_EQ(s.doc.m_zoom, 4.0);
+        EXPECT_EQ(s.doc.m_showGrid, row.showGrid);
+        EXPECT_EQ(s.doc.m_guideLines, row.guideLines);
+        EXPECT_EQ(s.view.m_printing, 0);
+        EXPECT_EQ(s.view.m_penWidth, 1);
+        EXPECT_EQ(g_currentTool, kTypeNone);
+        // Zoom previous now finds the zoom the screen had before printing.
+        s.view.RunZoomCommand(ID_ZOOM_PREVIOUS);
+        EXPECT_DOUBLE_EQ(s.doc.m_zoom, 4.0);
+    }
+}
+
+// A page is drawn as the sheet stands: no evaluation, nothing of the run changed,
+// and every coordinate shifted by the print offsets.
+TEST(Printing, PageShowsTheSheetAsItStands) {
+    PrintStage s;
+    PrintAnswers answers;
+    s.doc.m_printOffsetX = 10;
+    s.doc.m_printOffsetY = 5;
+    s.view.m_simulating = 1;
+    s.view.m_stepMode = 1;
+    s.view.m_stepPending = 1;
+    g_viewOnlyRepaint = 1;
+
+    ASSERT_TRUE(s.view.RunPrintCommand(ID_FILE_PRINT_PREVIEW));
+    ASSERT_EQ(s.calls.size(), 1u) << "a single pass";
+    EXPECT_EQ(s.calls[0].simulating, 0);
+    EXPECT_EQ(s.calls[0].simPass, 0);
+    EXPECT_EQ(s.calls[0].ox, 50 * 10 + 10 * 10);
+    EXPECT_EQ(s.calls[0].oy, 40 * 10 + 5 * 10);
+
+    EXPECT_EQ(s.view.m_simulating, 1);
+    EXPECT_EQ(s.view.m_stepPending, 1) << "a pending step is kept for the run";
+    EXPECT_EQ(g_viewOnlyRepaint, 1);
+    EXPECT_EQ(s.doc.m_printOffsetX, 10);
+    EXPECT_EQ(s.doc.m_printOffsetY, 5);
+    s.view.m_simulating = 0;
+    s.view.m_stepMode = 0;
+}
+
+TEST(Printing, PreviewPageShowsTheFrameWithoutGrid) {
+    PrintStage s;
+    PrintAnswers answers;
+    s.doc.m_pageFormat = 1;
+    s.doc.m_printScale = 1.0f;
+    s.doc.m_showGrid = 1;
+    s.doc.m_printInColor = 1;
+    s.view.OnFilePrintPreview();
+    ASSERT_EQ(answers.pages.size(), 1u);
+    const Surface& page = answers.pages[0];
+    if (const char* dir = std::getenv("VELK_TEST_OUTPUT")) page.savePng((std::string(dir) + "/preview.png").c_str());
+
+    // A4 landscape less 4 mm on every side, at 300 dots per inch.
+    EXPECT_NEAR(page.width(), 3413, 5);
+    EXPECT_NEAR(page.height(), 2386, 5);
+    // The outer frame's top edge runs at 21 units, its right edge at 336, at zoom 10.
+    auto greenNear = [&page](int x, int y, bool vertical) {
+        for (int d = -1; d <= 1; ++d)
+            if (page.pixel(vertical ? x + d : x, vertical ? y : y + d) == g_colorGreen) return true;
+        return false;
+    };
+    EXPECT_TRUE(greenNear(1500, 210, false));
+    EXPECT_TRUE(greenNear(3360, 1200, true));
+    EXPECT_EQ(page.pixel(1500, 195), g_colorWhite);
+    int gridDots = 0;
+    for (int y = 0; y < page.height(); y += 30)
+        for (int x = 0; x < page.width(); x += 30)
+            if (page.pixel(x, y) == g_colorSilver) ++gridDots;
+    EXPECT_EQ(gridDots, 0) << "no grid on paper";
+    EXPECT_EQ(s.doc.m_showGrid, 1) << "the grid is back on the screen";
+}
+
+TEST(Printing, KindsOfPrintCommand) {
+    struct Row {
+        const char* name;
+        int command;
+        bool dialogAnswer;
+        int dialogs;
+        bool written;
+    };
+    const Row rows[] = {
+        {"print asks first", ID_FILE_PRINT, true, 1, true},
+        {"a cancelled print dialog ends the job", ID_FILE_PRINT, false, 1, false},
+        {"direct print asks nothing", ID_FILE_PRINT_DIRECT, false, 0, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        PrintStage s;
+        PrintAnswers answers;
+        answers.dialogAnswer = row.dialogAnswer;
+        const std::string pdf = (std::filesystem::path(s.session.workDir()) / "sheet.pdf").string();
+        setPrintToFile(pdf);
+        EXPECT_EQ(printToFile(), pdf);
+        g_currentTool = kTypeCoil;
+        s.doc.m_zoom = 3.0;
+
+        EXPECT_TRUE(CVelkarionView::IsPrintCommand(row.command));
+        ASSERT_TRUE(s.view.RunPrintCommand(row.command));
+        EXPECT_EQ(answers.dialogs, row.dialogs);
+        EXPECT_EQ(std::filesystem::exists(pdf), row.written);
+        EXPECT_EQ(s.calls.size(), row.written ? 1u : 0u);
+        EXPECT_EQ(g_currentTool, row.written ? kTypeNone : kTypeCoil) << "only a job that began drops the tool";
+        EXPECT_DOUBLE_EQ(s.doc.m_zoom, 3.0);
+        EXPECT_EQ(s.view.m_printing, 0);
+        if (row.written) {
+            const std::string text = fileText(pdf);
+            EXPECT_EQ(text.compare(0, 5, "%PDF-"), 0);
+            EXPECT_EQ(pageObjects(text), 1);
+        }
+    }
+}
+
+// The sheet printed to a PDF file through the print command, looked at as a page.
+TEST(PrintingScenario, PdfPageShowsTheSheet) {
+    PrintStage s;
+    PrintAnswers answers;
+    s.view.m_routineProbe = nullptr;
+    // A red filled rectangle from (100, 100) to (150, 130) and a black line.
+    const int rect = s.view.m_componentCount++;
+    s.view.m_type[rect] = kTypeFilledRectangle;
+    s.view.m_x[rect] = 100;
+    s.view.m_y[rect] = 100;
+    s.view.m_x2[rect] = 150;
+    s.view.m_y2[rect] = 130;
+    s.view.m_color[rect] = rgb(255, 0, 0);
+    s.doc.m_pageFormat = 1;
+    s.doc.m_printScale = 1.0f;
+    s.doc.m_printInColor = 1;
+    const std::filesystem::path dir = s.session.workDir();
+    const std::string pdf = (dir / "sheet.pdf").string();
+    setPrintToFile(pdf);
+    ASSERT_TRUE(s.view.RunPrintCommand(ID_FILE_PRINT));
+    ASSERT_TRUE(std::filesystem::exists(pdf));
+
+    if (std::system("command -v pdftoppm > /dev/null 2>&1") != 0)
+        GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed: the page cannot be looked at";
+    const std::string ppmBase = (dir / "page").string();
+    const std::string cmd = "pdftoppm -r 150 -singlefile '" + pdf + "' '" + ppmBase + "'";
+    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    const std::optional<Raster> page = readPpm(ppmBase + ".ppm");
+    ASSERT_TRUE(page);
+    if (const char* out = std::getenv("VELK_TEST_OUTPUT"))
+        std::filesystem::copy_file(ppmBase + ".ppm", std::string(out) + "/pdf_page.ppm",
+                                   std::filesystem::copy_options::overwrite_existing);
+    // A4 landscape at 150 dots per inch; the sheet starts 4 mm in, 10 dots of 300
+    // per unit.
+    EXPECT_NEAR(page->width, 1754, 2);
+    EXPECT_NEAR(page->height, 1240, 2);
+    const double margin = 4.0 / 25.4 * 150;
+    auto at = [&](double unitsX, double unitsY) {
+        return page->at(static_cast<int>(margin + unitsX * 5), static_cast<int>(margin + unitsY * 5));
+    };
+    EXPECT_TRUE(isReddish(at(125, 115))) << "the rectangle";
+    EXPECT_FALSE(isReddish(at(160, 115))) << "beside the rectangle";
+    bool frame = false;
+    for (double x = 2.4; x <= 3.6; x += 0.2) frame = frame || isGreenish(at(x, 120));
+    EXPECT_TRUE(frame) << "the inner frame's left edge";
+    EXPECT_EQ(at(200, 60), rgb(255, 255, 255)) << "empty sheet";
+}
