@@ -3,6 +3,8 @@ PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev googletest libgtest-dev
             libbenchmark-dev fonts-liberation xvfb xauth
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
+# `make run` opens a working start/stop circuit; RUN_ARGS= starts with an empty sheet.
+RUN_ARGS ?= examples/self_holding.cad
 
 .PHONY: run test deps build build-test bench clean
 

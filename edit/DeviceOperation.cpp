@@ -1,6 +1,8 @@
 // Operating devices with the mouse while the simulation runs. The clicks only
 // write device states; the component routines read them on the next evaluation
 // and the clock's next tick repaints, so nothing is invalidated here.
+#include <string>
+
 #include "model/TypeCodes.h"
 #include "model/VelkarionView.h"
 
@@ -10,12 +12,12 @@ namespace {
 
 enum class Action {
     kNone,
-    kToggle,        // closed becomes open, open becomes closed
-    kActuate,       // state 1
-    kLetGo,         // state 0
+    kToggle,          // closed becomes open, open becomes closed
+    kActuate,         // state 1
+    kLetGo,           // state 0
     kCenterOffLeft,   // I-0-II: 0 becomes 1, 1 or 2 becomes 0
     kCenterOffRight,  // I-0-II: 0 becomes 2, 1 or 2 becomes 0
-    kNextPosition,  // I-II-III: 0, 1, 2, 0, ...
+    kNextPosition,    // I-II-III: 0, 1, 2, 0, ...
 };
 
 enum class CopyTo {

@@ -54,7 +54,7 @@ Rect selectionPixels(const CVelkarionView& v, double zoom) {
 Rect grown(const Rect& r, int by) { return {r.left - by, r.top - by, r.right + by, r.bottom + by}; }
 
 // Wire, link and accessory tools completed by the wiring steps.
-bool isWireTool4000(int t) {
+bool isSingleWireTool(int t) {
     return t == kTypeWirePhase || t == kTypeWireNeutral || t == kTypeWirePE || t == kTypeWirePlus ||
            t == kTypeWireMinus;
 }
@@ -65,6 +65,10 @@ bool isAccessoryTool(int t) {
 }
 
 }  // namespace
+
+bool CVelkarionView::itemPickedHere() const {
+    return g_itemPicked == 1 && (g_pickOwner == nullptr || g_pickOwner == this);
+}
 
 void CVelkarionView::claimPickAndSelection() {
     if (g_pickOwner == this) return;
@@ -254,7 +258,7 @@ void CVelkarionView::OnLButtonUp(int flags, Point point) {
             const bool pressedHere = m_toolDragActive == 1;
             m_toolDragActive = 0;
             bool placed = false;
-            if (pressedHere && isWireTool4000(tool)) placed = PlaceWire();
+            if (pressedHere && isSingleWireTool(tool)) placed = PlaceWire();
             else if (pressedHere && isChartLineTool(tool)) placed = PlaceGrafcetLine();
             else if (pressedHere && isAccessoryTool(tool)) placed = PlaceAccessory();
             // A drag of zero length is refused without a trace.

@@ -295,6 +295,7 @@ void CVelkarionView::OnPaletteCommand(int id) {
     if (!command) return;
     if (command->tool == kTypeGrafcetLink) g_toolSubKind = command->subKind;
     g_currentTool = command->tool;
+    if (id == 32843) g_itemPicked = 0;
     BeginToolPlacement();
 }
 

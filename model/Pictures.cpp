@@ -80,7 +80,7 @@ void CVelkarionView::DrawPictureStretched(Dc& dc, int slot, int x, int y, int wi
         return;
     }
     // No bitmap: an empty frame shows where the picture belongs.
-    const bool marked = (g_itemPicked == 1 && slot == m_pickedIndex) || m_selected[slot] == 1 || m_floatingBlock == 1;
+    const bool marked = isPickedSlot(slot) || m_selected[slot] == 1 || m_floatingBlock == 1;
     const Pen previousPen = dc.selectPen(Pen{PenStyle::Solid, 1, marked ? rgb(255, 0, 0) : rgb(0, 0, 0)});
     const Brush previousBrush = dc.selectBrush(Brush::hollow());
     const Rect box = Rect{x, y, x + width, y + height}.normalized();

@@ -635,6 +635,10 @@ public:
     // and brings back its own, so no window acts on another window's pick or
     // selection. Commands that act on the pick or selection call it first.
     void claimPickAndSelection();
+    // The pick flag as this view sees it: set only when this view owns the pick,
+    // so a window never draws another window's picked item.
+    bool itemPickedHere() const;
+    bool isPickedSlot(int slot) const { return itemPickedHere() && slot == m_pickedIndex; }
     int m_ownItemPicked = 0;
     int m_ownSelectionCount = 0;
 

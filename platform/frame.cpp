@@ -375,6 +375,8 @@ struct MdiFrame::Impl {
             // The text after the tab shows the keys; the accelerator table sends them.
             QAction* action = menu->addAction(toDisplay(item.text));
             const int id = item.id;
+            // The toolkit shows an action's status tip over pane 0 while it is hovered.
+            if (owner) action->setStatusTip(toDisplay(owner->commandPromptOf(id)));
             QObject::connect(action, &QAction::triggered, action, [id] {
                 if (Application* app = Application::instance()) app->routeCommand(id);
             });
@@ -519,6 +521,7 @@ int MdiFrame::addToolbar(const ToolbarSpec& spec, const std::vector<Surface>& im
         ++image;
         QAction* action = bar->addAction(iconOf(button.image), toDisplay(commandTooltipOf(id)));
         action->setToolTip(toDisplay(commandTooltipOf(id)));
+        action->setStatusTip(toDisplay(commandPromptOf(id)));
         action->setEnabled(false);  // until the first enabling answer
         QObject::connect(action, &QAction::triggered, action, [id] {
             if (Application* app = Application::instance()) app->routeCommand(id);
@@ -622,7 +625,10 @@ void MdiFrame::setCommandStrings(std::function<std::string(int id)> lookup) {
             if (b.action) {
                 b.action->setText(toDisplay(commandTooltipOf(b.id)));
                 b.action->setToolTip(toDisplay(commandTooltipOf(b.id)));
+                b.action->setStatusTip(toDisplay(commandPromptOf(b.id)));
             }
+    m_impl->menusBuilt = false;
+    refreshMenus();
 }
 
 std::string MdiFrame::commandPromptOf(int id) const {

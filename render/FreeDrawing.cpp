@@ -26,7 +26,7 @@ const CornerOrder kCornerOrders[] = {
 // Picked or selected items show red; the print rule applies only to outlines.
 Color itemColor(const CVelkarionView& v, int slot, bool outline) {
     Color c = v.m_color[slot];
-    if (g_itemPicked == 1 && slot == v.m_pickedIndex) c = g_colorRed;
+    if (v.isPickedSlot(slot)) c = g_colorRed;
     if (v.m_selected[slot] == 1 || v.m_floatingBlock == 1) c = g_colorRed;
     if (outline && v.m_printing == 1 && v.GetDocument()->m_printInColor == 0) c = g_colorBlack;
     return c;

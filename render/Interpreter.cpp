@@ -266,7 +266,7 @@ void drawTerminalName(CommandContext& c, int x, int y, std::string_view name, in
 Color circleColor(const CommandContext& c) {
     const CVelkarionView& v = c.view;
     if (v.m_printing == 1 && c.doc.m_printInColor == 0) return g_colorBlack;
-    const bool marked = (g_itemPicked == 1 && v.m_loopIndex == v.m_pickedIndex) ||
+    const bool marked = v.isPickedSlot(v.m_loopIndex) ||
                         (v.m_loopIndex < kSlotCount && v.m_selected[v.m_loopIndex] == 1) ||
                         v.m_floatingBlock == 1;
     return marked ? g_colorRed : g_colorBlue;

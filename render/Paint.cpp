@@ -46,7 +46,7 @@ Routine previewRoutine(int tool) {
 // item; with the print rule, black on paper printed without colour.
 Color presetPenColor(const CVelkarionView& v, int slot, bool printRule) {
     Color c = g_colorBlack;
-    if (g_itemPicked == 1 && slot == v.m_pickedIndex) c = g_colorRed;
+    if (v.isPickedSlot(slot)) c = g_colorRed;
     if (v.m_selected[slot] == 1 || v.m_floatingBlock == 1) c = g_colorRed;
     if (printRule && v.m_printing == 1 && v.GetDocument()->m_printInColor == 0) c = g_colorBlack;
     return c;
@@ -79,7 +79,7 @@ void runWirePass(CVelkarionView& v, Dc& dc) {
 void drawSelectionMarks(const CVelkarionView& v, Dc& dc) {
     const double zoom = v.GetDocument()->m_zoom;
     const Pen dotted{PenStyle::Dot, 1, g_colorRed};
-    if (g_itemPicked == 1 && g_selectionCount == 0) {
+    if (v.itemPickedHere() && g_selectionCount == 0) {
         const int i = v.m_pickedIndex;
         const Pen previous = dc.selectPen(dotted);
         dc.rectangle(scaledUnits(v.m_x[i] + v.m_boxX1[i], zoom), scaledUnits(v.m_y[i] + v.m_boxY1[i], zoom),

@@ -84,7 +84,7 @@ struct WirePass {
     int deviceY(int units) const { return scaledUnits(units, zoom) + offsetY; }
     // A fault report during the pass switched the simulation off: stop at once.
     bool stopped() const { return evaluating && v.m_simulating != 1; }
-    bool picked(int slot) const { return g_itemPicked == 1 && slot == v.m_pickedIndex; }
+    bool picked(int slot) const { return v.isPickedSlot(slot); }
     bool monochromePrint() const { return v.m_printing == 1 && doc.m_printInColor == 0; }
 
     void line(const Pen& pen, int x1, int y1, int x2, int y2) {

@@ -257,8 +257,11 @@ Surface textImage(const std::string& text, int width, int height) {
     font.height = -std::max(6, std::min(height * 2 / 3, 10));
     dc.selectFont(font);
     dc.setBackgroundTransparent(true);
-    const Point size = dc.textExtent(text);
-    dc.textOut((width - size.x) / 2, (height - size.y) / 2, text);
+    // A narrow button shows as many of the letters as fit.
+    std::string shown = text;
+    while (shown.size() > 1 && dc.textExtent(shown).x > width - 2) shown.pop_back();
+    const Point size = dc.textExtent(shown);
+    dc.textOut((width - size.x) / 2, (height - size.y) / 2, shown);
     return image;
 }
 
@@ -311,6 +314,13 @@ Surface shrinkInto(const Surface& source, const Rect& area, int width, int heigh
     return out;
 }
 
+// A device context that leaves texts out.
+class LinesOnlyDc : public Dc {
+public:
+    using Dc::Dc;
+    void textOut(int, int, const std::string&) override {}
+};
+
 // Symbols are drawn at this zoom before they are shrunk into their buttons.
 constexpr double kSymbolZoom = 3.0;
 
@@ -320,7 +330,7 @@ class SymbolPainter {
 public:
     SymbolPainter() { m_view.setDocument(&m_document); }
 
-    Surface paint(int type, int width, int height) {
+    Surface paint(int type, int width, int height, bool withTexts) {
         if (!isComponent(type) || isDrawnByWirePass(type) || isToolOnly(type)) return Surface();
         const CVelkarionView::Routine routine = CVelkarionView::routineFor(type);
         if (!routine) return Surface();
@@ -339,8 +349,11 @@ public:
         m_view.m_toolOrientation = 0;
         m_view.m_lastPointX = ox;
         m_view.m_lastPointY = oy;
-        {
+        if (withTexts) {
             Dc dc(canvas);
+            (m_view.*routine)(dc, kSymbolZoom, ox, oy);
+        } else {
+            LinesOnlyDc dc(canvas);
             (m_view.*routine)(dc, kSymbolZoom, ox, oy);
         }
         g_terminalPoint = savedPoint;
@@ -359,7 +372,7 @@ private:
 
 Surface buttonImage(SymbolPainter* painter, int id, int width, int height) {
     if (const PaletteButton* b = findPaletteButton(id); b && b->type > 0 && painter) {
-        Surface symbol = painter->paint(b->type, width, height);
+        Surface symbol = painter->paint(b->type, width, height, paletteShowsSymbolTexts(b->bar));
         if (!symbol.isNull()) return symbol;
     }
     if (const Icon* icon = findIcon(id)) return iconImage(*icon, width, height);
@@ -389,10 +402,12 @@ std::string buttonFallbackText(const std::string& tooltip) {
     return text;
 }
 
-Surface componentSymbolImage(int type, int width, int height) {
+Surface componentSymbolImage(int type, int width, int height, bool withTexts) {
     SymbolPainter painter;
-    return painter.paint(type, width, height);
+    return painter.paint(type, width, height, withTexts);
 }
+
+bool paletteShowsSymbolTexts(int bar) { return bar == IDR_PALETTE_SUPPLIES; }
 
 Surface commandButtonImage(int id, int width, int height) {
     if (findPaletteButton(id)) {

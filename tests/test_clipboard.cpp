@@ -492,10 +492,8 @@ TEST(ClipboardSession, CopyPasteUndoRedoOfACircuitSurviveSaveAndLoad) {
     ASSERT_EQ(view.m_componentCount, 10);
     const std::vector<std::string> original = liveRecords(view);
 
-    view.OnEditSelectAllItems();
-    view.OnEditCopy();
-    view.OnEditPaste();
-    session.flush();
+    for (int id : {ID_EDIT_SELECT_ALL_ITEMS, ID_EDIT_COPY, ID_EDIT_PASTE})
+        ASSERT_EQ(session.command(view, id), CommandResult::Handled) << id;
     ASSERT_EQ(view.m_componentCount, 20);
     EXPECT_EQ(g_selectionCount, 9) << "nine items, the companion goes with its control";
     for (int i = 10; i < 20; ++i) {
@@ -507,14 +505,13 @@ TEST(ClipboardSession, CopyPasteUndoRedoOfACircuitSurviveSaveAndLoad) {
 
     // Back over the text, the line and the pasted inverter unit, then forward
     // over the unit again.
-    for (int k = 0; k < 3; ++k) view.OnEditUndo();
+    for (int k = 0; k < 3; ++k) session.command(view, ID_EDIT_UNDO);
     EXPECT_EQ(view.m_componentCount, 16);
-    view.OnEditRedo();
+    session.command(view, ID_EDIT_REDO);
     EXPECT_EQ(view.m_componentCount, 18);
     EXPECT_EQ(view.m_type[16], kTypeInverterControl);
     EXPECT_EQ(view.m_deleted[17], 0);
     EXPECT_TRUE(session.document(view).isModified());
-    session.flush();
     EXPECT_TRUE(session.messages().empty());
 
     const std::vector<std::string> edited = liveRecords(view);

@@ -225,7 +225,9 @@ TEST(ImpulseRelay, TogglesOncePerRisingEdgeOnly) {
     s.addSymbol(kTypeSupplyLN, 20, 20);
     const int relay = s.addLoad(kTypeImpulseRelayCoil, 20, 40, "-K1");
     s.addLine(kTypeWirePhase, 20, 20, 20, 40);
-    const int neutral = s.addLine(kTypeWireNeutral, 26, 20, 20, 52);
+    s.addLine(kTypeWireNeutral, 26, 20, 26, 60);
+    s.addLine(kTypeWireNeutral, 26, 60, 20, 60);
+    const int neutral = s.addLine(kTypeWireNeutral, 20, 60, 20, 52);
     v.m_deleted[neutral] = 1;
     const int contact = s.addSymbol(kTypeAuxContactNO, 60, 40, "-K1");
     s.simulate();
@@ -246,6 +248,7 @@ TEST(ImpulseRelay, TogglesOncePerRisingEdgeOnly) {
                 break;
             case Uncover: v.invalidate(true); v.runPendingPaint(); break;
         }
+        ASSERT_TRUE(s.boxes.empty()) << "no fault on this sheet";
         EXPECT_EQ(v.m_state[relay], step.state);
         // A repaint after an erase shows the body again, silver while energised.
         const bool energised = v.m_deleted[neutral] == 0;
@@ -389,7 +392,7 @@ TEST(CoilSymbols, TextsOfPreviewAndHiddenNames) {
 // outline red when energised, white and grey when not. The picture is kept in the
 // temporary folder for a look.
 TEST(CoilSymbols, EveryOrientationInBothStates) {
-    constexpr int kCell = 110;
+    constexpr int kCell = 140;
     LoadSheet s;
     s.doc.m_zoom = 4;
     Surface sheet(16 * kCell, 4 * kCell);
@@ -401,8 +404,8 @@ TEST(CoilSymbols, EveryOrientationInBothStates) {
             const bool energised = column < 8;
             SCOPED_TRACE(std::string(CVelkarionView::routineNameFor(type)) + " orientation " +
                          std::to_string(orientation) + (energised ? " energised" : " dead"));
-            // Insertion points on a 110-pixel raster (27.5 units at zoom 4), centred in the cell.
-            const int x = (column * kCell + kCell / 2) / 4, y = (row * kCell + kCell / 4) / 4;
+            // The insertion point in the middle of the cell: the symbol turns about it.
+            const int x = (column * kCell + kCell / 2) / 4, y = (row * kCell + kCell / 2) / 4;
             const int coil = s.addLoad(type, x, y, "-K1", orientation);
             s.view.m_drawnState[coil] = -1;
             s.wireAt(coil, 0, energised ? '1' : '0');

@@ -60,14 +60,9 @@ Point local(Point p) { return {p.x - kOrigin.x, p.y - kOrigin.y}; }
 
 Drawn drawnBy(const RecordingDc& dc) {
     Drawn d;
-    Point pen{};
     for (const DcCall& c : dc.calls()) {
         switch (c.op) {
-            case DcOp::MoveTo: pen = c.point(0); break;
-            case DcOp::LineTo:
-                d.lines.push_back({local(pen), local(c.point(0)), c.pen.color});
-                pen = c.point(0);
-                break;
+            case DcOp::LineTo: d.lines.push_back({local(c.point(0)), local(c.point(1)), c.pen.color}); break;
             case DcOp::Arc: d.arcs.push_back({local(c.point(0)), local(c.point(1)), c.pen.color}); break;
             case DcOp::TextOut: d.texts.push_back(c); break;
             default: break;
@@ -241,7 +236,6 @@ TEST_F(Contacts, PreviewShowsDefaultTextsAndTheRestPicture) {
         EXPECT_EQ(static_cast<int>(d.lines.size()), r.fixedLines + r.restLines);
         EXPECT_EQ(d.linesIn(g_colorRed), r.fixedLines + r.restLines);
         EXPECT_EQ(static_cast<int>(d.arcs.size()), r.arcsPerImage);
-        for (auto& l : d.lines) printf("(%d,%d)-(%d,%d) %06x\n", l.a.x, l.a.y, l.b.x, l.b.y, l.color);
         if (r.hasHead) {
             EXPECT_TRUE(d.hasLine(r.restHead.a, r.restHead.b, g_colorRed));
         }

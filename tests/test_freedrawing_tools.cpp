@@ -10,6 +10,8 @@
 #include "model/TypeCodes.h"
 #include "model/VelkarionView.h"
 #include "platform/msgbox.h"
+#include "res/Resource.h"
+#include "testkit/testkit.h"
 
 using namespace velk;
 using velk::testing::EditSheet;
@@ -275,6 +277,47 @@ TEST(FreeDrawingTools, ZoomWindowAnchorBecomesTheTopLeftCorner) {
     EXPECT_TRUE(s.view.FinishZoomWindow());
     EXPECT_EQ(s.doc.m_zoom, 8.0);
     EXPECT_EQ(s.view.scrollPosition(), (Point{480, 360}));
+}
+
+// --- through the test kit -------------------------------------------------------------------
+
+TEST(FreeDrawingToolsSession, ZoomWindowDragWithTheMouse) {
+    testkit::Session session;
+    CVelkarionView& view = session.newSheet();
+    ASSERT_EQ(session.document(view).m_zoom, 2.0);
+    session.command(view, ID_ZOOM_WINDOW);
+    session.press(view, 120, 90);
+    session.move(view, 310, 210);
+    session.release(view, 310, 210);
+    // 800 div 186 (the drag snapped to the grid) is 4.
+    EXPECT_EQ(session.document(view).m_zoom, 8.0);
+    EXPECT_EQ(view.scrollPosition(), (Point{480, 360}));
+    EXPECT_EQ(view.m_zoomWindowArmed, 0);
+    EXPECT_EQ(view.m_componentCount, 0);
+}
+
+TEST(FreeDrawingToolsSession, LineDrawnWithTheMouseIsKeptAndSaved) {
+    testkit::Session session;
+    CVelkarionView& view = session.newSheet();
+    session.command(view, ID_TOOL_LINE);
+    const Point from = session.unitsToWindow(view, 30, 12);
+    const Point to = session.unitsToWindow(view, 9, 27);
+    session.press(view, from.x, from.y);
+    session.move(view, to.x, to.y);
+    session.release(view, to.x, to.y);
+    ASSERT_EQ(view.m_componentCount, 1);
+    EXPECT_EQ(view.m_type[0], kTypeLine);
+    EXPECT_EQ((Rect{view.m_x[0], view.m_y[0], view.m_x2[0], view.m_y2[0]}), (Rect{9, 12, 30, 27}));
+    EXPECT_EQ(view.m_lineCorner[0], 2);
+    EXPECT_EQ(g_currentTool, kTypeLine);
+    EXPECT_TRUE(session.document(view).isModified());
+
+    session.answerFileDialogs({"line.cad"});
+    view.OnFileSaveAs();
+    CVelkarionView& reloaded = session.openSheet("line.cad");
+    ASSERT_EQ(reloaded.m_componentCount, 1);
+    EXPECT_EQ(reloaded.m_lineCorner[0], 2);
+    EXPECT_EQ(reloaded.m_x[0], 9);
 }
 
 }  // namespace

@@ -7,7 +7,10 @@
 #include "edit_sheet.h"
 #include "model/TypeCodes.h"
 #include "model/VelkarionView.h"
+#include "file_test_support.h"
 #include "render/Paint.h"
+#include "res/Resource.h"
+#include "testkit/testkit.h"
 
 using namespace velk;
 using velk::testing::EditSheet;
@@ -199,6 +202,35 @@ TEST(Keyboard, ScrollStepsRepaintWholeOnlyWithAToolArmed) {
             g_viewOnlyRepaint = 0;
         }
     }
+}
+
+TEST(KeyboardSession, DeleteRemovesThePickedItemAndEscapeDropsTheTool) {
+    testkit::Session session;
+    session.writeFile("circuit.cad", filetest::readBytes(filetest::fixturePath("circuit_with_inverter.cad")));
+    CVelkarionView& view = session.openSheet("circuit.cad");
+    const int coil = 4;
+    ASSERT_EQ(view.m_type[coil], kTypeCoil);
+
+    // Inside the coil's box, on the grid.
+    const Point at = session.unitsToWindow(view, 36, 126);
+    session.press(view, at.x, at.y);
+    session.release(view, at.x, at.y);
+    ASSERT_EQ(g_itemPicked, 1);
+    ASSERT_EQ(view.m_pickedIndex, coil);
+    session.key(view, kKeyDelete);
+    EXPECT_EQ(view.m_deleted[coil], 1);
+    EXPECT_EQ(g_itemPicked, 0);
+    EXPECT_EQ(view.m_componentCount, 10);
+    // With nothing picked the key does nothing more.
+    session.key(view, kKeyDelete);
+    for (int i = 0; i < 10; ++i) EXPECT_EQ(view.m_deleted[i], i == coil ? 1 : 0) << i;
+
+    session.command(view, ID_PLACE_COIL);
+    ASSERT_EQ(g_currentTool, kTypeCoil);
+    session.key(view, kKeyEscape);
+    EXPECT_EQ(g_currentTool, kTypeNone);
+    EXPECT_EQ(view.m_lastKey, kKeyEscape);
+    EXPECT_TRUE(session.messages().empty());
 }
 
 }  // namespace

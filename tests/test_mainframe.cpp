@@ -571,7 +571,8 @@ TEST(MainFrame, PaletteButtonsShowTheirSymbolOrElseAText) {
         for (const PaletteButton& b : paletteButtons()) {
             if (b.bar != spec.id || b.id == 0) continue;
             SCOPED_TRACE(std::to_string(b.id));
-            const Surface symbol = componentSymbolImage(b.type, spec.imageWidth, spec.imageHeight);
+            const Surface symbol =
+                componentSymbolImage(b.type, spec.imageWidth, spec.imageHeight, paletteShowsSymbolTexts(b.bar));
             const Surface shown = frame.toolbarButtonImage(bar, b.id);
             if (symbol.isNull()) continue;
             ++symbols;
@@ -585,7 +586,7 @@ TEST(MainFrame, PaletteButtonsShowTheirSymbolOrElseAText) {
     }
     // Wires and chart lines are drawn by the wire pass: no symbol of their own.
     for (int type : {kTypeWirePhase, kTypeBundle, kTypeWireThreePhaseVertical1, kTypeGrafcetLink})
-        EXPECT_TRUE(componentSymbolImage(type, 23, 21).isNull()) << type;
+        EXPECT_TRUE(componentSymbolImage(type, 23, 21, true).isNull()) << type;
     RecordProperty("palette buttons drawn from their symbol", symbols);
 }
 

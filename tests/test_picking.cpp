@@ -333,3 +333,28 @@ TEST(Picking, PickAndSelectionBelongToTheirWindow) {
     EXPECT_EQ(g_selectionCount, 2);
     EXPECT_EQ(a.view.m_selectionValid, 1);
 }
+
+TEST(Picking, AnotherWindowNeverDrawsThePickInRed) {
+    ButtonSheet a;
+    ButtonSheet b;
+    const int inA = a.addLine(18, 42, 120, 42, 1);
+    const int inB = b.addLine(18, 42, 120, 42, 1);
+    ASSERT_EQ(inA, inB) << "the same slot index in both windows";
+    const Point onLine = a.at(60, 42);  // on the snapping grid
+    a.press(onLine.x, onLine.y);
+    a.release(onLine.x, onLine.y);
+    ASSERT_EQ(g_itemPicked, 1);
+
+    auto redPixelsOnLine = [](ButtonSheet& s) {
+        s.view.invalidate();
+        s.view.runPendingPaint();
+        const Point from = s.at(18, 42);
+        const Point to = s.at(120, 42);
+        int red = 0;
+        for (int x = from.x; x < to.x; ++x)
+            if (s.view.surface().pixel(x, from.y) == rgb(255, 0, 0)) ++red;
+        return red;
+    };
+    EXPECT_GT(redPixelsOnLine(a), 0) << "the picking window shows its pick";
+    EXPECT_EQ(redPixelsOnLine(b), 0) << "the other window's line at the same slot stays black";
+}

@@ -311,7 +311,8 @@ TEST(PrintingScenario, PdfPageShowsTheSheet) {
     const std::filesystem::path dir = s.session.workDir();
     const std::string pdf = (dir / "sheet.pdf").string();
     setPrintToFile(pdf);
-    ASSERT_TRUE(s.view.RunPrintCommand(ID_FILE_PRINT));
+    ASSERT_EQ(s.session.command(s.view, ID_FILE_PRINT), CommandResult::Handled);
+    EXPECT_EQ(answers.dialogs, 1);
     ASSERT_TRUE(std::filesystem::exists(pdf));
 
     if (std::system("command -v pdftoppm > /dev/null 2>&1") != 0)

@@ -240,26 +240,29 @@ TEST(ToolArming, RepaintsWhatTheCommandDrops) {
         int command;
         bool picked;
         bool selection;
+        Point preview;  // where the preview was last seen
     };
+    // Each area lies apart from the others, so that one repainted area does not
+    // happen to cover another.
     const Row rows[] = {
-        {"picked item", ID_PLACE_COIL, true, false},
-        {"picked item, fuse switch-disconnector", ID_PLACE_FUSE_SWITCH_IN, true, false},
-        {"selection", ID_PLACE_MOTOR_THREE_PHASE, false, true},
-        {"selection, fuse switch-disconnector", ID_PLACE_FUSE_SWITCH_IN, false, true},
+        {"picked item", ID_PLACE_COIL, true, false, {100, 60}},
+        {"picked item, fuse switch-disconnector", ID_PLACE_FUSE_SWITCH_IN, true, false, {100, 60}},
+        {"selection", ID_PLACE_MOTOR_THREE_PHASE, false, true, {700, 540}},
+        {"selection, fuse switch-disconnector", ID_PLACE_FUSE_SWITCH_IN, false, true, {700, 540}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         ToolSheet s;
         CVelkarionView& v = s.view;
         s.doc.m_zoom = 2.0;
-        // A coil at (250, 200) with its box, the preview last seen at (100, 240).
+        // A coil at (250, 200) with its box, and the preview's last place.
         const int k = s.add(kTypeCoil, 250, 200);
         v.m_boxX1[k] = -15;
         v.m_boxY1[k] = -3;
         v.m_boxX2[k] = 9;
         v.m_boxY2[k] = 15;
-        v.m_dragCurrentX = 100;
-        v.m_dragCurrentY = 240;
+        v.m_dragCurrentX = row.preview.x;
+        v.m_dragCurrentY = row.preview.y;
         v.m_ghostRect[0] = -12;
         v.m_ghostRect[1] = -6;
         v.m_ghostRect[2] = 30;
@@ -271,10 +274,10 @@ TEST(ToolArming, RepaintsWhatTheCommandDrops) {
         if (row.selection) {
             v.m_selected[k] = 1;
             v.m_selectionValid = 1;
-            v.m_selectionRect[0] = 230;
-            v.m_selectionRect[1] = 190;
-            v.m_selectionRect[2] = 270;
-            v.m_selectionRect[3] = 240;
+            v.m_selectionRect[0] = 30;
+            v.m_selectionRect[1] = 20;
+            v.m_selectionRect[2] = 60;
+            v.m_selectionRect[3] = 40;
         }
         s.settle();
 
@@ -286,9 +289,10 @@ TEST(ToolArming, RepaintsWhatTheCommandDrops) {
             EXPECT_TRUE(s.pendingCovers({470, 394, 518, 430})) << "the item's area";
         }
         if (row.selection) {
-            EXPECT_TRUE(s.pendingCovers({454, 374, 546, 486})) << "the selection plus 3 units on each side";
+            EXPECT_TRUE(s.pendingCovers({54, 34, 126, 86})) << "the selection plus 3 units on each side";
         }
-        EXPECT_TRUE(s.pendingCovers({76, 228, 160, 288})) << "the old preview";
+        const Point p = row.preview;
+        EXPECT_TRUE(s.pendingCovers({p.x - 24, p.y - 12, p.x + 60, p.y + 48})) << "the old preview";
     }
 }
 
@@ -304,14 +308,16 @@ TEST(ToolArmingScenario, NothingIsLeftBehind) {
         const Rect g = CVelkarionView::ComputePlacementGhost(type, zoom, code);
         dc.fillRect({ox + g.left, oy + g.top, ox + g.right, oy + g.bottom}, view.m_penColor);
     };
-    view.setScrollSizes(3000, 2000);
-    view.scrollTo(90, 45);
+    // At zoom 6 and scrolled a little, the parked preview is in sight.
+    for (int i = 0; i < 4; ++i) session.command(view, ID_ZOOM_IN);
+    ASSERT_DOUBLE_EQ(session.document(view).m_zoom, 6.0);
+    view.scrollTo(40, 20);
     session.flush();
     // Two placed coils to pick and select.
     for (int i = 0; i < 2; ++i) {
         view.m_type[i] = kTypeCoil;
-        view.m_x[i] = 200 + 40 * i;
-        view.m_y[i] = 150;
+        view.m_x[i] = 60 + 20 * i;
+        view.m_y[i] = 60;
         const Rect box = CVelkarionView::ComputePlacementGhost(kTypeCoil, 1.0, 0);
         view.m_boxX1[i] = box.left;
         view.m_boxY1[i] = box.top;
@@ -333,35 +339,37 @@ TEST(ToolArmingScenario, NothingIsLeftBehind) {
                 if (shown.pixel(x, y) != full.pixel(x, y)) ++differing;
         EXPECT_EQ(differing, 0);
     };
+    auto run = [&](int id) { EXPECT_EQ(session.command(view, id), CommandResult::Handled) << id; };
     const std::vector<std::pair<const char*, std::function<void()>>> steps = {
-        {"coil tool", [&] { view.RunToolCommand(ID_PLACE_COIL); }},
+        {"coil tool", [&] { run(ID_PLACE_COIL); }},
         {"pointer moved", [&] { session.move(view, 300, 260); }},
-        {"inverter control tool", [&] { view.RunToolCommand(ID_PLACE_INVERTER_CONTROL); }},
+        {"inverter control tool", [&] { run(ID_PLACE_INVERTER_CONTROL); }},
+        {"pointer moved far", [&] { session.move(view, 650, 480); }},
         {"supply tool with a selection",
          [&] {
              view.m_selected[0] = view.m_selected[1] = 1;
              view.m_selectionValid = 1;
-             view.m_selectionRect[0] = 180;
-             view.m_selectionRect[1] = 140;
-             view.m_selectionRect[2] = 260;
-             view.m_selectionRect[3] = 170;
+             view.m_selectionRect[0] = 50;
+             view.m_selectionRect[1] = 50;
+             view.m_selectionRect[2] = 95;
+             view.m_selectionRect[3] = 75;
              view.invalidate(false);
              session.flush();
-             view.RunToolCommand(ID_PLACE_SUPPLY_L1L2L3);
+             run(ID_PLACE_SUPPLY_L1L2L3);
          }},
-        {"pointer moved again", [&] { session.move(view, 420, 330); }},
+        {"pointer moved again", [&] { session.move(view, 60, 40); }},
         {"fuse switch-disconnector with an item picked",
          [&] {
              g_itemPicked = 1;
              view.m_pickedIndex = 1;
              view.invalidate(false);
              session.flush();
-             view.RunToolCommand(ID_PLACE_FUSE_SWITCH_IN);
+             run(ID_PLACE_FUSE_SWITCH_IN);
          }},
-        {"line tool", [&] { view.RunToolCommand(ID_TOOL_LINE); }},
-        {"motor tool", [&] { view.RunToolCommand(ID_PLACE_MOTOR_THREE_PHASE); }},
-        {"zoom in", [&] { view.RunZoomCommand(ID_ZOOM_IN); }},
-        {"text tool cancelled", [&] { view.RunToolCommand(ID_TOOL_TEXT); }},
+        {"line tool", [&] { run(ID_TOOL_LINE); }},
+        {"motor tool", [&] { run(ID_PLACE_MOTOR_THREE_PHASE); }},
+        {"zoom in", [&] { run(ID_ZOOM_IN); }},
+        {"text tool cancelled", [&] { run(ID_TOOL_TEXT); }},
     };
     for (const auto& [name, run] : steps) {
         run();

@@ -149,7 +149,8 @@ TEST(Wiring, ThreePhaseSets) {
         std::vector<Segment> wires;
     };
     const Row rows[] = {
-        {"vertical", kTypeWireThreePhaseVertical1, {30, 0}, {30, 60}, {{30, 0, 30, 60}, {36, 0, 36, 60}, {42, 0, 42, 60}}},
+        {"vertical", kTypeWireThreePhaseVertical1, {30, 0}, {30, 60},
+         {{30, 0, 30, 60}, {36, 0, 36, 60}, {42, 0, 42, 60}}},
         {"vertical, drawn upward", kTypeWireThreePhaseVertical1, {30, 60}, {30, 0},
          {{30, 0, 30, 60}, {36, 0, 36, 60}, {42, 0, 42, 60}}},
         {"vertical staggered", kTypeWireThreePhaseVertical2, {30, 0}, {30, 60},

@@ -175,8 +175,7 @@ TEST(ZoomScenario, PreviousRightAfterOpeningGoesOneBelow) {
     CVelkarionView& view = session.newSheet();
     SheetDocument& doc = session.document(view);
     ASSERT_DOUBLE_EQ(doc.m_zoom, 2.0);
-    view.RunZoomCommand(ID_ZOOM_PREVIOUS);
-    session.flush();
+    EXPECT_EQ(session.command(view, ID_ZOOM_PREVIOUS), CommandResult::Handled);
     EXPECT_DOUBLE_EQ(doc.m_zoom, 1.0);
     EXPECT_EQ(view.scrollPosition(), (Point{0, 0}));
     // The sheet shows at the new zoom: the A4 landscape frame's right edge moved in.

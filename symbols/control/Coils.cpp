@@ -25,13 +25,12 @@ struct CoilTerminal {
     const char* name;
 };
 
+// Terminal 0 is A1 and the last one A2: the voltage between them energises the
+// coil (sets the bistable coil); the bistable coil's B1 sits between them.
 struct CoilForm {
     LabelLayout labels;
     CoilTerminal terminals[3];
     int terminalCount;
-    // The two terminals whose voltage energises the coil (bistable: the set pair),
-    // and the one of the reset pair that is not A2 (-1: no reset pair).
-    int energiseA, energiseB, resetTerminal;
     // The terminal whose scan also copies the state into the contacts; -1 for none.
     int slaveTerminal;
     CoilRule rule;
@@ -41,6 +40,8 @@ struct CoilForm {
     Commands outline;
     Commands glyph;
 };
+constexpr int kTerminalA1 = 0;
+constexpr int kTerminalB1 = 1;
 
 constexpr LabelLayout coilLabels(const char* previewLabel) {
     return {previewLabel, {"TEXT,%3s,%3s,%5s,2", "-030", "+022"}, {"TEXT,%3s,%3s,%5s,2", "-030", "+037"}};
@@ -82,17 +83,17 @@ constexpr const char* kValveGlyph[] = {
     "LINE,+025,+015,+035,+015", "LINE,+025,+045,+035,+045",
 };
 
+// Label, terminals and their count, the terminal that copies into the contacts,
+// the rule, whether a drop clears any state, the body fill, outline and glyph.
 constexpr CoilForm kCoil{
-    coilLabels("-K"), {kA1, kA2}, 2, 0, 1, -1, 1, CoilRule::Latch, false, kBoxFill, kCoilOutline, {}};
+    coilLabels("-K"), {kA1, kA2}, 2, 1, CoilRule::Latch, false, kBoxFill, kCoilOutline, {}};
 constexpr CoilForm kBistableCoil{
-    coilLabels("-K"), {kA1Left, kB1Right, kA2}, 3, 0, 2, 1, 1, CoilRule::Bistable, false, kBoxFill,
+    coilLabels("-K"), {kA1Left, kB1Right, kA2}, 3, kTerminalB1, CoilRule::Bistable, false, kBoxFill,
     kBistableOutline, {}};
 constexpr CoilForm kImpulseRelayCoil{
-    coilLabels("-KA"), {kA1, kA2}, 2, 0, 1, -1, 1, CoilRule::Impulse, false, kBoxFill, kCoilOutline,
-    kImpulseGlyph};
+    coilLabels("-KA"), {kA1, kA2}, 2, 1, CoilRule::Impulse, false, kBoxFill, kCoilOutline, kImpulseGlyph};
 constexpr CoilForm kSolenoidValveCoil{
-    coilLabels("-EV"), {kA1, kA2}, 2, 0, 1, -1, -1, CoilRule::Latch, true, kValveFill, kCoilOutline,
-    kValveGlyph};
+    coilLabels("-EV"), {kA1, kA2}, 2, -1, CoilRule::Latch, true, kValveFill, kCoilOutline, kValveGlyph};
 
 void drawOutline(ComponentFrame& f, const CoilForm& form) {
     f.draw(form.outline);
@@ -165,13 +166,14 @@ void drawCoil(CVelkarionView& view, Dc& dc, double zoom, int ox, int oy, const C
         drawOutline(f, form);
         return;
     }
-    const bool energised = voltageAcross(letters[form.energiseA], letters[form.energiseB]);
+    const char a2 = letters[form.terminalCount - 1];
+    const bool energised = voltageAcross(letters[kTerminalA1], a2);
     switch (form.rule) {
         case CoilRule::Latch: latch(f, form, energised); break;
         case CoilRule::Impulse: toggleOnRisingEdge(f, form, energised); break;
         case CoilRule::Bistable: {
             int voltage = energised ? 1 : 0;
-            if (voltageAcross(letters[form.resetTerminal], letters[form.energiseB])) voltage = 2;
+            if (voltageAcross(letters[kTerminalB1], a2)) voltage = 2;
             setOrReset(f, form, voltage);
             break;
         }
