@@ -21,22 +21,6 @@ constexpr int kTextExtentFactors[20] = {2, 4, 6, 7, 9, 12, 14, 16, 18, 20, 22, 2
 
 constexpr double kMaxZoom = 20.0;
 
-struct SheetSize {
-    int width;
-    int height;
-};
-
-// The sheet of the page format in drawing units.
-SheetSize sheetSizeOf(const SheetDocument& doc) {
-    switch (doc.m_pageFormat) {
-        case 0: return {237, 337};
-        case 1: return {337, 237};
-        case 2:
-        case 3: return {470, 334};
-        default: return {doc.m_pageWidth, doc.m_pageHeight};
-    }
-}
-
 // Which corner a line was dragged from, so that the paint draws its diagonal the
 // right way.
 int lineCornerOf(Point start, Point end) {
@@ -227,10 +211,7 @@ bool CVelkarionView::FinishZoomWindow() {
 
     doc->m_zoom = std::min(doc->m_zoom * factor, kMaxZoom);
     const double z = doc->m_zoom;
-    const SheetSize sheet = sheetSizeOf(*doc);
-    const int totalW = truncatedPixels(sheet.width * z);
-    const int totalH = truncatedPixels(sheet.height * z);
-    setScrollSizes(totalW, totalH, {totalW, totalH}, {totalW / 100, totalH / 100});
+    SetPageScrollSizes();
     // The anchor becomes the top left corner of the window.
     scrollTo(truncatedPixels(m_zoomAnchorX * z), truncatedPixels(m_zoomAnchorY * z));
     invalidate(true);

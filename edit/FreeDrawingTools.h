@@ -1,7 +1,5 @@
 #pragma once
 // Helpers of the free-drawing tools shared with the text dialog.
-#include <string>
-
 namespace velk {
 
 // Device pixels per character of a text item at the zoom, for its stored

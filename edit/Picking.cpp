@@ -14,10 +14,6 @@ namespace velk {
 
 namespace {
 
-// The view whose pick and selection the program-wide flags describe. Only its
-// address is kept: it is compared with the live views, never followed blindly.
-const View* g_pickOwner = nullptr;
-
 bool isAliveView(const View* v) {
     for (int i = 0; i < liveViewCount(); ++i)
         if (liveView(i) == v) return true;

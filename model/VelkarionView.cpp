@@ -7,13 +7,17 @@ int g_toolSubKind = 0;
 int g_itemPicked = 0;
 int g_selectionCount = 0;
 int g_pictureCount = 0;
+const View* g_pickOwner = nullptr;
 
 CVelkarionView::CVelkarionView() {
     // Construction leaves every entry at 0 and every text empty; the defaults come
     // from the initial update. The potential letters start at rest ("0").
 }
 
-CVelkarionView::~CVelkarionView() = default;
+CVelkarionView::~CVelkarionView() {
+    // A closed window owns no pick: the next view to take input starts clean.
+    if (g_pickOwner == this) g_pickOwner = nullptr;
+}
 
 void CVelkarionView::clearSlot(int i) {
     if (!isSlotIndex(i)) return;

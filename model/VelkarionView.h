@@ -697,6 +697,9 @@ extern int g_toolSubKind;
 extern int g_itemPicked;
 extern int g_selectionCount;
 extern int g_pictureCount;
+// The view whose pick and selection g_itemPicked and g_selectionCount describe
+// (nullptr: none has taken input yet). Compared, never followed.
+extern const View* g_pickOwner;
 // Set by Open just before it runs New: the new view's initial update then asks
 // for the file and reads it (model/ViewInit.cpp).
 extern int g_openOnInit;

@@ -462,16 +462,6 @@ TEST(Clipboard, EnablingFollowsTheEditingRule) {
     }
 }
 
-TEST(Clipboard, CommandsRunThroughTheViewTable) {
-    EditSheet s;
-    s.addSymbol(kTypeCoil, 30, 30);
-    EXPECT_TRUE(CVelkarionView::HasEditCommand(ID_EDIT_UNDO));
-    EXPECT_FALSE(CVelkarionView::HasEditCommand(ID_EDIT_TITLE_BLOCK));
-    EXPECT_TRUE(s.view.RunEditCommand(ID_EDIT_UNDO));
-    EXPECT_EQ(s.view.m_componentCount, 0);
-    EXPECT_FALSE(s.view.RunEditCommand(ID_EDIT_TITLE_BLOCK));
-}
-
 // --- through the test kit ---------------------------------------------------------------------
 
 // Every saved record of a view, one text per slot that the file would keep.

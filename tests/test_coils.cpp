@@ -182,6 +182,7 @@ TEST(CoilScenario, CoilLatchesAndItsContactFollowsOnePaintLater) {
 
     session.tick(v);
     EXPECT_EQ(v.m_state[contact], 1);
+    session.surface(v).savePng((std::filesystem::temp_directory_path() / "coil_drives_contact.png").string().c_str());
 
     v.m_deleted[neutral] = 1;  // as a cut of the neutral wire would leave it
     session.tick(v);

@@ -164,28 +164,30 @@ TEST(ComponentFrame, PoleConduction) {
         bool conducts;
         ClashCheck check;
         bool bottomWired;
+        int bottomNet;
         const char* letters;  // top wire, bottom wire, far wire and dot of the bottom net,
                               // wire of another net, hidden wire of the bottom net, dot of net 0
         const char* box;
     };
     const ClashCheck S = ClashCheck::Sides, None = ClashCheck::None;
     const Row rows[] = {
-        {"live top feeds the bottom net", '1', '0', true, S, true, "1111000", ""},
-        {"live bottom feeds the top net", '0', 'N', true, S, true, "NN00000", ""},
-        {"a marker letter is live too", 'Y', '0', true, S, true, "YYYY000", ""},
-        {"not conducting", '1', '0', false, S, true, "1000000", ""},
-        {"both sides live and equal", '2', '2', true, S, true, "2200000", ""},
-        {"both dead", '0', '0', true, S, true, "0000000", ""},
-        {"different letters, checked", '1', 'N', true, S, true, "0000000", kShortCircuit},
-        {"earth against a phase, checked", 'P', '3', true, S, true, "0000000", kEarthFault},
-        {"different letters, unchecked", '1', 'N', true, None, true, "1N00000", ""},
-        {"no wire at the dead terminal in this call", '1', '0', true, S, false, "1-00000", ""},
+        {"live top feeds the bottom net", '1', '0', true, S, true, 2, "1111000", ""},
+        {"live bottom feeds the top net", '0', 'N', true, S, true, 2, "NN00000", ""},
+        {"a marker letter is live too", 'Y', '0', true, S, true, 2, "YYYY000", ""},
+        {"not conducting", '1', '0', false, S, true, 2, "1000000", ""},
+        {"both sides live and equal", '2', '2', true, S, true, 2, "2200000", ""},
+        {"both dead", '0', '0', true, S, true, 2, "0000000", ""},
+        {"different letters, checked", '1', 'N', true, S, true, 2, "0000000", kShortCircuit},
+        {"earth against a phase, checked", 'P', '3', true, S, true, 2, "0000000", kEarthFault},
+        {"different letters, unchecked", '1', 'N', true, None, true, 2, "1N00000", ""},
+        {"no wire at the dead terminal in this call", '1', '0', true, S, false, 2, "1-00000", ""},
+        {"a dead side of net 0 (never numbered) feeds nothing", '1', '0', true, S, true, 0, "1000000", ""},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         DeviceSheet s;
         const int top = s.netWire(50, 30, 50, 50, 1, row.top);
-        const int bottom = row.bottomWired ? s.netWire(50, 62, 50, 80, 2, row.bottom) : -1;
+        const int bottom = row.bottomWired ? s.netWire(50, 62, 50, 80, row.bottomNet, row.bottom) : -1;
         const int far = s.netWire(100, 100, 120, 100, 2);
         const int dot = s.place(kTypeConnectionDot, 110, 100);
         s.view.m_netNumber[dot] = 2;
@@ -208,7 +210,7 @@ TEST(ComponentFrame, PoleConduction) {
         EXPECT_EQ(s.box(), row.box);
         EXPECT_EQ(goOn, std::string(row.box).empty());
         EXPECT_EQ(f.stopped(), !goOn);
-        if (row.top != '0' && row.bottom == '0' && row.conducts && row.bottomWired) {
+        if (row.top != '0' && row.bottom == '0' && row.conducts && row.bottomWired && row.bottomNet != 0) {
             EXPECT_EQ(s.view.m_terminalPotential[far][1].letter(), '*');
             EXPECT_EQ(s.view.m_terminalPotential[dot][1].letter(), '*');
             EXPECT_EQ(s.view.m_terminalPotential[far][0].letter(), '0');

@@ -9,8 +9,6 @@
 
 #include "edit/PlacementDefaults.h"
 #include "render/Colors.h"
-#include "render/Paint.h"
-#include "render/Potentials.h"
 #include "render/Terminals.h"
 #include "sim_sheet.h"
 #include "testkit/recording_dc.h"
@@ -38,7 +36,8 @@ struct Drawn {
     std::vector<DcCall> texts;
 
     int linesIn(Color c) const {
-        return static_cast<int>(std::count_if(lines.begin(), lines.end(), [c](const Stroke& s) { return s.color == c; }));
+        return static_cast<int>(
+            std::count_if(lines.begin(), lines.end(), [c](const Stroke& s) { return s.color == c; }));
     }
     bool hasLine(Point a, Point b, Color c) const {
         return std::any_of(lines.begin(), lines.end(), [&](const Stroke& s) {
@@ -83,6 +82,7 @@ constexpr TerminalEnds kTwoTerminals{2, {{0, 0}, {0, 12}}};
 constexpr TerminalEnds kFourTerminals{4, {{0, 0}, {9, 0}, {0, 12}, {9, 12}}};
 constexpr TerminalEnds kChangeoverTerminals{3, {{3, 0}, {0, 12}, {6, 12}}};
 
+// Every family lists its forms in the order NO, NC, NO+NC, changeover.
 TerminalEnds endsOf(int type) {
     switch ((type % 1000) % 4) {
         case 2: return kFourTerminals;
@@ -146,10 +146,11 @@ protected:
         v.m_drawnState[slot] = drawnState;
     }
 
-    Drawn drawPlaced(int slot, Color paintColor = g_colorBlack) {
+    // The paint's own colour for a slot that is neither picked nor selected: black.
+    Drawn drawPlaced(int slot) {
         v.m_loopIndex = slot;
         v.m_drawingPlaced = 1;
-        v.m_penColor = paintColor;
+        v.m_penColor = g_colorBlack;
         RecordingDc dc;
         (v.*CVelkarionView::routineFor(v.m_type[slot]))(dc, kZoom, kOrigin.x, kOrigin.y);
         return drawnBy(dc);
@@ -500,4 +501,30 @@ TEST_F(Contacts, ClosedPoleBetweenTwoLettersReportsOnceAndStops) {
         EXPECT_TRUE(d.lines.empty());
         EXPECT_EQ(v.m_drawnState[c], -1);
     }
+}
+#include "platform/surface.h"
+namespace {
+void renderOne(CVelkarionView& view, int type, Surface& surf, int x, int y) {
+    Dc dc(surf);
+    CVelkarionView::Routine r = CVelkarionView::routineFor(type);
+    (view.*r)(dc, 10.0, x, y);
+}
+}
+TEST_F(Contacts, ZZRender) {
+    Surface surf(1400, 400);
+    const int types[] = {7000, 7001, 7002, 7003, 8000, 8001, 8002, 8003, 8004, 8005, 8006, 8007};
+    for (int row = 0; row < 2; ++row) {
+        for (int k = 0; k < 12; ++k) {
+            restart();
+            const int c = placeContact(types[k]);
+            v.m_x[c] = 0;
+            v.m_y[c] = 0;
+            if (row == 1) simulate(c, 1, 0);
+            v.m_loopIndex = c;
+            v.m_drawingPlaced = 1;
+            v.m_penColor = g_colorBlack;
+            renderOne(v, types[k], surf, 100 + k * 110, 40 + row * 180);
+        }
+    }
+    surf.savePng("/tmp/xrun/contacts.png");
 }

@@ -139,6 +139,8 @@ TEST(ConnectionDot, JoinsTheLettersOfItsWires) {
          {{D, 20, 30, 20, 30, '0'}, {W, 20, 0, 20, 30, '0'}, {W, 10, 30, 40, 30, '+'}}, "+++", ""},
         {"a wire passing through on the vertical",
          {{W, 20, 10, 20, 50, '3'}, {W, 0, 30, 20, 30, '0'}, {D, 20, 30, 20, 30, '0'}}, "333", ""},
+        {"a dead wire passing through on the vertical",
+         {{W, 0, 30, 20, 30, '1'}, {W, 20, 10, 20, 50, '0'}, {D, 20, 30, 20, 30, '0'}}, "111", ""},
         {"a branch starting on the dot",
          {{W, 0, 30, 40, 30, '2'}, {W, 20, 30, 20, 60, '0'}, {D, 20, 30, 20, 30, '0'}}, "222", ""},
         {"a wire beside the dot is not joined",

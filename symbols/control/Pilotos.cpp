@@ -126,7 +126,7 @@ void markNet(CVelkarionView& v, int wire, char letter) {
     const int net = v.m_netNumber[wire];
     for (int j = 0; net != 0 && j < v.m_componentCount; ++j) {
         const int t = v.m_type[j];
-        if ((v.m_type[j] < 1) || (t != kTypeWirePhase && t != kTypeWireNeutral && t != kTypeWirePE)) continue;
+        if (!v.isLive(j) || (t != kTypeWirePhase && t != kTypeWireNeutral && t != kTypeWirePE)) continue;
         if (v.m_netNumber[j] == net) v.m_potential[j].setLetter(letter);
     }
     v.m_potential[wire].setLetter(letter);
@@ -143,7 +143,7 @@ bool propagateChain(CVelkarionView& v, const LampSide (&sides)[2]) {
             // Only a wire found in this call is written; a lamp with an open
             // terminal marks nothing.
             const int wire = sides[c.side].wire;
-            markNet(v, wire >= 0 ? wire : 0, c.act == Act::WriteThrough ? block.through : block.completion);
+            if (wire >= 0) markNet(v, wire, c.act == Act::WriteThrough ? block.through : block.completion);
             break;
         }
     }
