@@ -1,6 +1,6 @@
 # Two entry points for a fresh Debian machine: `make run` and `make test`.
 PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev googletest libgtest-dev \
-            libbenchmark-dev fonts-liberation xvfb xauth
+            libbenchmark-dev fonts-liberation xvfb xauth poppler-utils
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 # `make run` opens a working start/stop circuit; RUN_ARGS= starts with an empty sheet.

@@ -75,8 +75,8 @@ bool CMainFrame::LoadFrame() {
 int CMainFrame::OnCreate() {
     setCommandStrings(&commandString);
     // Each bar docks at its side on a row of its own, in index order.
-    for (const ToolbarSpec& spec : mainFrameToolbars())
-        if (addToolbar(spec, toolbarImages(spec)) < 0) {
+    for (const ToolbarSpec& barLayout : mainFrameToolbars())
+        if (addToolbar(barLayout, toolbarImages(barLayout)) < 0) {
             trace("Failed to create toolbar\n");
             return -1;
         }

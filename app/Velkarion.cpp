@@ -1,6 +1,8 @@
 // Application start-up, the document template, Open and the About box.
 #include "app/Velkarion.h"
 
+#include "platform/print.h"
+
 #include "app/ChildFrm.h"
 #include "app/MainFrm.h"
 #include "app/Presenta.h"
@@ -8,6 +10,7 @@
 #include "model/VelkarionView.h"
 #include "platform/filedlg.h"
 #include "platform/msgbox.h"
+#include "platform/print.h"
 #include "platform/text1250.h"
 #include "render/Paint.h"
 
@@ -80,12 +83,13 @@ bool CVelkarionApp::onCommand(int id) {
     switch (id) {
         case kCmdAppAbout: OnAppAbout(); return true;
         case kCmdFileOpen: OnFileOpen(); return true;
+        case kCmdFilePrintSetup: runPrintSetup(); return true;
         default: return Application::onCommand(id);
     }
 }
 
 bool CVelkarionApp::hasCommand(int id) const {
-    return id == kCmdAppAbout || id == kCmdFileOpen || Application::hasCommand(id);
+    return id == kCmdAppAbout || id == kCmdFileOpen || id == kCmdFilePrintSetup || Application::hasCommand(id);
 }
 
 InfoDialog CAboutDlg::contents() {

@@ -44,6 +44,7 @@ void CVelkarionView::clearSlot(int i) {
     m_state[i] = 0;
     m_drawnState[i] = 0;
     m_selected[i] = 0;
+    m_coilVoltageSeen[i] = 0;
 }
 
 void CVelkarionView::clearAllSlots() {

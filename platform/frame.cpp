@@ -329,7 +329,7 @@ struct MdiFrame::Impl {
         CommandUpdate state{false, false};
     };
     struct BarRecord {
-        ToolbarSpec spec;
+        ToolbarSpec barLayout;
         QPointer<QToolBar> bar;
         DockSide side = DockSide::Top;
         bool docked = false;
@@ -500,17 +500,17 @@ const MenuBar& MdiFrame::currentMenus() const {
 // ---------------------------------------------------------------------------------------
 // Toolbars
 
-int MdiFrame::addToolbar(const ToolbarSpec& spec, const std::vector<Surface>& images) {
+int MdiFrame::addToolbar(const ToolbarSpec& barLayout, const std::vector<Surface>& images) {
     if (!m_impl || !m_impl->window) return -1;
     Impl::BarRecord rec;
-    rec.spec = spec;
-    auto* bar = new QToolBar(toDisplay(spec.title), m_impl->window);
-    bar->setObjectName(QStringLiteral("bar%1").arg(spec.id));
-    bar->setIconSize(QSize(std::max(1, spec.imageWidth), std::max(1, spec.imageHeight)));
+    rec.barLayout = barLayout;
+    auto* bar = new QToolBar(toDisplay(barLayout.title), m_impl->window);
+    bar->setObjectName(QStringLiteral("bar%1").arg(barLayout.id));
+    bar->setIconSize(QSize(std::max(1, barLayout.imageWidth), std::max(1, barLayout.imageHeight)));
     bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
     rec.bar = bar;
     std::size_t image = 0;
-    for (int id : spec.buttons) {
+    for (int id : barLayout.buttons) {
         if (id == 0) {
             bar->addSeparator();
             continue;
@@ -532,7 +532,7 @@ int MdiFrame::addToolbar(const ToolbarSpec& spec, const std::vector<Surface>& im
     }
     bar->installEventFilter(new LeaveWatcher(bar, [this] { endCommandPrompt(); }));
     m_impl->bars.push_back(std::move(rec));
-    m_impl->dock(m_impl->bars.back(), spec.side);
+    m_impl->dock(m_impl->bars.back(), barLayout.side);
     bar->setVisible(true);
     return static_cast<int>(m_impl->bars.size()) - 1;
 }
@@ -542,7 +542,7 @@ int MdiFrame::toolbarCount() const { return m_impl ? static_cast<int>(m_impl->ba
 const ToolbarSpec& MdiFrame::toolbarSpec(int index) const {
     static const ToolbarSpec none;
     if (index < 0 || index >= toolbarCount()) return none;
-    return m_impl->bars[static_cast<std::size_t>(index)].spec;
+    return m_impl->bars[static_cast<std::size_t>(index)].barLayout;
 }
 
 void MdiFrame::showToolbar(int index, bool show) {

@@ -113,7 +113,7 @@ public:
     // Adds a bar, shown and docked at its side below (or beside) the bars before it.
     // `images` holds one picture per command button (separators have none); a
     // missing picture leaves the button blank. The bar's index, or -1 on failure.
-    int addToolbar(const ToolbarSpec& spec, const std::vector<Surface>& images);
+    int addToolbar(const ToolbarSpec& barLayout, const std::vector<Surface>& images);
     int toolbarCount() const;
     const ToolbarSpec& toolbarSpec(int index) const;
     // Shows or hides a bar; the bars around it close up or make room.

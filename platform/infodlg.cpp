@@ -24,26 +24,26 @@ std::function<DialogResult(const InfoDialog&)>& handler() {
 
 class InfoWindow : public QDialog {
 public:
-    InfoWindow(const InfoDialog& spec, QWidget* parent) : QDialog(parent), m_closeOnClick(spec.closeOnClick) {
-        if (spec.frameless) setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-        setWindowTitle(QString::fromUtf8(TextCodec1250::toUtf8(spec.caption)));
+    InfoWindow(const InfoDialog& dialog, QWidget* parent) : QDialog(parent), m_closeOnClick(dialog.closeOnClick) {
+        if (dialog.frameless) setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+        setWindowTitle(QString::fromUtf8(TextCodec1250::toUtf8(dialog.caption)));
         auto* layout = new QVBoxLayout(this);
-        if (spec.frameless) layout->setContentsMargins(0, 0, 0, 0);
-        if (spec.picture && !spec.picture->isNull()) {
-            const Surface& s = *spec.picture;
+        if (dialog.frameless) layout->setContentsMargins(0, 0, 0, 0);
+        if (dialog.picture && !dialog.picture->isNull()) {
+            const Surface& s = *dialog.picture;
             const QImage image(reinterpret_cast<const uchar*>(s.raw()), s.width(), s.height(), s.width() * 4,
                                QImage::Format_RGB32);
             auto* label = new QLabel(this);
             label->setPixmap(QPixmap::fromImage(image.copy()));
             layout->addWidget(label);
         }
-        for (const std::string& line : spec.lines)
+        for (const std::string& line : dialog.lines)
             layout->addWidget(new QLabel(QString::fromUtf8(TextCodec1250::toUtf8(line)), this));
         // The OK button is there even when hidden, so that Enter closes the dialog.
         auto* ok = new QPushButton(QStringLiteral("OK"), this);
         ok->setDefault(true);
         connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-        if (spec.okButton)
+        if (dialog.okButton)
             layout->addWidget(ok, 0, Qt::AlignHCenter);
         else
             ok->setFixedSize(0, 0);

@@ -417,20 +417,20 @@ Surface commandButtonImage(int id, int width, int height) {
     return buttonImage(nullptr, id, width, height);
 }
 
-std::vector<Surface> toolbarImages(const ToolbarSpec& spec) {
+std::vector<Surface> toolbarImages(const ToolbarSpec& barLayout) {
     // The pictures depend on nothing that changes while the program runs: each bar's
     // are drawn once, however many times a main window is made.
     static std::map<std::pair<int, std::vector<int>>, std::vector<Surface>> drawn;
-    const auto key = std::make_pair(spec.id * 10000 + spec.imageWidth * 100 + spec.imageHeight, spec.buttons);
+    const auto key = std::make_pair(barLayout.id * 10000 + barLayout.imageWidth * 100 + barLayout.imageHeight, barLayout.buttons);
     if (const auto it = drawn.find(key); it != drawn.end()) return it->second;
     std::vector<Surface> images;
     bool palette = false;
-    for (int id : spec.buttons)
+    for (int id : barLayout.buttons)
         if (findPaletteButton(id)) palette = true;
     // One scratch view serves the whole bar.
     std::unique_ptr<SymbolPainter> painter = palette ? std::make_unique<SymbolPainter>() : nullptr;
-    for (int id : spec.buttons)
-        if (id != 0) images.push_back(buttonImage(painter.get(), id, spec.imageWidth, spec.imageHeight));
+    for (int id : barLayout.buttons)
+        if (id != 0) images.push_back(buttonImage(painter.get(), id, barLayout.imageWidth, barLayout.imageHeight));
     drawn.emplace(key, images);
     return images;
 }

@@ -320,14 +320,14 @@ const std::vector<ToolbarSpec>& mainFrameToolbars() {
     static const std::vector<ToolbarSpec> bars = [] {
         std::vector<ToolbarSpec> all;
         for (const BarRow& row : kBars) {
-            ToolbarSpec spec;
-            spec.id = row.id;
-            spec.title = cp1250(row.title);
-            spec.buttons = buttonsOf(row.id);
-            spec.imageWidth = row.imageWidth;
-            spec.imageHeight = row.imageHeight;
-            spec.side = row.side;
-            all.push_back(std::move(spec));
+            ToolbarSpec barLayout;
+            barLayout.id = row.id;
+            barLayout.title = cp1250(row.title);
+            barLayout.buttons = buttonsOf(row.id);
+            barLayout.imageWidth = row.imageWidth;
+            barLayout.imageHeight = row.imageHeight;
+            barLayout.side = row.side;
+            all.push_back(std::move(barLayout));
         }
         return all;
     }();

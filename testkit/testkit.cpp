@@ -13,6 +13,9 @@
 #include "app/VelkarionDoc.h"
 #include "model/VelkarionView.h"
 #include "platform/app.h"
+#include "platform/colordlg.h"
+#include "platform/print.h"
+#include "platform/textentry.h"
 #include "platform/document.h"
 #include "platform/frame.h"
 #include "platform/settings.h"
@@ -139,12 +142,24 @@ void Session::install() {
         m_dialogs.push_back({dialog.name, dialog.caption, dialog.lines});
         return DialogResult::Ok;  // closed at once, as by Enter
     });
+    // Nobody can close a dialog on an offscreen display: until a test answers them
+    // itself, the remaining dialogs are cancelled at once.
+    setTextEntryHandler([](const TextEntryRequest&) { return std::optional<std::string>(); });
+    setColorDialogHandler([](Color) { return std::optional<Color>(); });
+    setPrintDialogHandler([] { return false; });
+    setPrintSetupHandler([] { return false; });
+    setPrintPreviewHandler([](const std::vector<Surface>&) {});
 }
 
 void Session::uninstall() {
     setMessageBoxHandler(nullptr);
     setFileDialogHandler(nullptr);
     setInfoDialogHandler(nullptr);
+    setTextEntryHandler(nullptr);
+    setColorDialogHandler(nullptr);
+    setPrintDialogHandler(nullptr);
+    setPrintSetupHandler(nullptr);
+    setPrintPreviewHandler(nullptr);
     clearOpenDialogPreset();
     setTimersAutomatic(true);
     setFixedClientSize(0, 0);

@@ -502,29 +502,3 @@ TEST_F(Contacts, ClosedPoleBetweenTwoLettersReportsOnceAndStops) {
         EXPECT_EQ(v.m_drawnState[c], -1);
     }
 }
-#include "platform/surface.h"
-namespace {
-void renderOne(CVelkarionView& view, int type, Surface& surf, int x, int y) {
-    Dc dc(surf);
-    CVelkarionView::Routine r = CVelkarionView::routineFor(type);
-    (view.*r)(dc, 10.0, x, y);
-}
-}
-TEST_F(Contacts, ZZRender) {
-    Surface surf(1400, 400);
-    const int types[] = {7000, 7001, 7002, 7003, 8000, 8001, 8002, 8003, 8004, 8005, 8006, 8007};
-    for (int row = 0; row < 2; ++row) {
-        for (int k = 0; k < 12; ++k) {
-            restart();
-            const int c = placeContact(types[k]);
-            v.m_x[c] = 0;
-            v.m_y[c] = 0;
-            if (row == 1) simulate(c, 1, 0);
-            v.m_loopIndex = c;
-            v.m_drawingPlaced = 1;
-            v.m_penColor = g_colorBlack;
-            renderOne(v, types[k], surf, 100 + k * 110, 40 + row * 180);
-        }
-    }
-    surf.savePng("/tmp/xrun/contacts.png");
-}

@@ -105,7 +105,7 @@ void drawBundleEntry(CVelkarionView& v, Dc& dc, double zoom, int ox, int oy, int
     const int slot = placedSlot(v);
     Color color = g_colorBlue;
     if (slot >= 0) {
-        const bool picked = g_itemPicked == 1 && slot == v.m_pickedIndex;
+        const bool picked = v.isPickedSlot(slot);
         if (picked || v.m_selected[slot] == 1 || v.m_floatingBlock == 1) color = g_colorRed;
     }
     if (printsWithoutColor(v)) color = g_colorBlack;
@@ -128,7 +128,7 @@ void CVelkarionView::DrawConnectionDot(Dc& dc, double zoom, int ox, int oy) {
     if (m_drawingPlaced == 1) {
         fill = g_colorRed;
     } else if (slot >= 0) {
-        const bool picked = g_itemPicked == 1 && slot == m_pickedIndex;
+        const bool picked = isPickedSlot(slot);
         const bool selected = m_selected[slot] == 1 && m_selectionValid == 1;
         if (picked || selected || m_floatingBlock == 1) fill = g_colorRed;
     }
