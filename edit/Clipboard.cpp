@@ -187,32 +187,6 @@ PasteSize clipboardSize() {
     return size;
 }
 
-// Every slot from the count up back to blank: nothing hidden there can be redone.
-void blankSlotsFromCount(CVelkarionView& v) {
-    for (int i = std::max(v.m_componentCount, 0); i < kSlotCount; ++i) {
-        v.m_selected[i] = 0;
-        v.m_componentId[i] = 0;
-        v.m_type[i] = 0;
-        v.m_boxX1[i] = v.m_boxY1[i] = v.m_boxX2[i] = v.m_boxY2[i] = 0;
-        v.m_x[i] = v.m_y[i] = v.m_x2[i] = v.m_y2[i] = 0;
-        v.m_deleted[i] = 0;
-        v.m_color[i] = 0;
-        v.m_orientation[i] = 0;
-        v.m_variant[i] = 0;
-        v.m_labelVisible[i] = 0;
-        v.m_label2Visible[i] = 0;
-        v.m_label[i].clear();
-        v.m_label2[i].clear();
-        v.m_paramText[i].clear();
-        v.m_terminalLink[i][0] = 0;
-        v.m_terminalLink[i][1] = 0;
-        for (int k = 0; k < kTerminalCount; ++k) {
-            v.m_terminalName[i][k].clear();
-            v.m_terminalNameVisible[i][k] = 0;
-        }
-    }
-}
-
 void markModified(CVelkarionView& v) {
     if (SheetDocument* doc = v.GetDocument()) doc->setModified(true);
 }
@@ -344,7 +318,7 @@ void CVelkarionView::OnEditPaste() {
         m_selected[s] = 0;
     }
     if (size.slots > 0) {
-        blankSlotsFromCount(*this);
+        blankSlotsFromCount();
         doc->setModified(true);
     }
     invalidate(true);

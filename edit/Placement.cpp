@@ -117,28 +117,7 @@ void CVelkarionView::ClosePlacement() {
     if (!doc) return;
     // Everything from the count up is free; blanking it also drops what Undo hid
     // there, so nothing beyond the new item can be redone.
-    for (int i = std::max(m_componentCount, 0); i < kSlotCount; ++i) {
-        m_componentId[i] = 0;
-        m_type[i] = 0;
-        m_x[i] = m_y[i] = m_x2[i] = m_y2[i] = 0;
-        m_boxX1[i] = m_boxY1[i] = m_boxX2[i] = m_boxY2[i] = 0;
-        m_deleted[i] = 0;
-        m_color[i] = 0;
-        m_orientation[i] = 0;
-        m_variant[i] = 0;
-        m_labelVisible[i] = 0;
-        m_label2Visible[i] = 0;
-        m_terminalLink[i][0] = 0;
-        m_terminalLink[i][1] = 0;
-        for (int k = 0; k < kTerminalCount; ++k) {
-            m_terminalNameVisible[i][k] = 0;
-            m_terminalName[i][k].clear();
-        }
-        m_selected[i] = 0;
-        m_label[i].clear();
-        m_label2[i].clear();
-        m_paramText[i].clear();
-    }
+    blankSlotsFromCount();
 
     const int j = m_componentCount - 1;
     if (!isWireOrLinkTool(g_currentTool) && j >= 0) {

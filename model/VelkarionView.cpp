@@ -47,6 +47,10 @@ void CVelkarionView::clearSlot(int i) {
     m_coilVoltageSeen[i] = 0;
 }
 
+void CVelkarionView::blankSlotsFromCount() {
+    for (int i = m_componentCount < 0 ? 0 : m_componentCount; i < kSlotCount; ++i) clearSlot(i);
+}
+
 void CVelkarionView::clearAllSlots() {
     for (int i = 0; i < kSlotCount; ++i) clearSlot(i);
 }

@@ -122,6 +122,8 @@ public:
     // Puts slot i back to the rest values of a cleared slot (m_controlOutput kept).
     void clearSlot(int i);
     void clearAllSlots();
+    // Every slot from the count up back to blank: nothing hidden there can be redone.
+    void blankSlotsFromCount();
     // Components of equal label act as one device: exact, byte by byte, case-sensitive.
     static bool labelsEqual(const std::string& a, const std::string& b) { return a == b; }
 

@@ -27,23 +27,6 @@ constexpr int kTitleSheet = 7;
 constexpr int kTitleSheetCount = 8;
 constexpr int kTitleFileName = 9;
 
-struct PageSize {
-    int width;
-    int height;
-};
-
-// The sheet of a page format in drawing units; false for a format that has none.
-bool pageSizeOf(const SheetDocument& doc, PageSize& size) {
-    switch (doc.m_pageFormat) {
-        case 0: size = {237, 337}; return true;
-        case 1: size = {337, 237}; return true;
-        case 2:
-        case 3: size = {470, 334}; return true;
-        case 4: size = {doc.m_pageWidth, doc.m_pageHeight}; return true;
-        default: return false;
-    }
-}
-
 // Today as "%d-%b-%Y" with the month names of the classic locale, so that the text
 // is the same on every machine and fits the sheet's 8-bit text.
 std::string todayText() {
@@ -75,9 +58,9 @@ void CVelkarionView::OnInitialUpdate() {
         doc->m_savedScrollX = scroll.x;
         doc->m_savedScrollY = scroll.y;
         doc->m_zoom = std::min(doc->m_zoom + 1.0, kMaxZoom);
-        PageSize page{};
-        if (pageSizeOf(*doc, page))
-            setScrollSizes(static_cast<int>(doc->m_zoom * page.width), static_cast<int>(doc->m_zoom * page.height));
+        // Not OnZoomIn itself: that keeps the zoom at 1 or more before the step,
+        // where this step takes the cut value as it is.
+        SetPageScrollSizes();
         g_viewOnlyRepaint = 1;
         BeginToolPlacement();
         invalidate(true);
@@ -156,9 +139,7 @@ void CVelkarionView::OnInitialUpdate() {
     setTimer(kSimulationTimerId, kInitialTimerPeriodMs);
 
     if (doc) {
-        PageSize page{};
-        if (pageSizeOf(*doc, page))
-            setScrollSizes(static_cast<int>(doc->m_zoom * page.width), static_cast<int>(doc->m_zoom * page.height));
+        SetPageScrollSizes();
         doc->updateAllViews();
     }
     invalidate(true);
