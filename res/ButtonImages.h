@@ -13,7 +13,7 @@ namespace velk {
 
 // One picture per command button of the bar (separators have none), at the bar's
 // image size.
-std::vector<Surface> toolbarImages(const ToolbarSpec& spec);
+std::vector<Surface> toolbarImages(const ToolbarSpec& barLayout);
 
 // The picture of one button at the given size.
 Surface commandButtonImage(int id, int width, int height);

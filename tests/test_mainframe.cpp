@@ -28,9 +28,9 @@ using velk::testkit::SessionOptions;
 namespace {
 
 // The command buttons of a bar, separators left out.
-std::vector<int> commandButtons(const ToolbarSpec& spec) {
+std::vector<int> commandButtons(const ToolbarSpec& barLayout) {
     std::vector<int> ids;
-    for (int id : spec.buttons)
+    for (int id : barLayout.buttons)
         if (id != 0) ids.push_back(id);
     return ids;
 }
@@ -118,11 +118,11 @@ TEST(MainFrame, SeventeenBarsAsCreated) {
     ASSERT_EQ(frame.toolbarCount(), 17);
     for (const BarCase& c : cases) {
         SCOPED_TRACE("bar " + std::to_string(c.index));
-        const ToolbarSpec& spec = frame.toolbarSpec(c.index);
-        EXPECT_EQ(spec.id, c.resource);
-        EXPECT_EQ(commandButtons(spec).size(), c.buttons);
-        EXPECT_EQ(spec.imageWidth, c.imageWidth);
-        EXPECT_EQ(spec.imageHeight, c.imageHeight);
+        const ToolbarSpec& barLayout = frame.toolbarSpec(c.index);
+        EXPECT_EQ(barLayout.id, c.resource);
+        EXPECT_EQ(commandButtons(barLayout).size(), c.buttons);
+        EXPECT_EQ(barLayout.imageWidth, c.imageWidth);
+        EXPECT_EQ(barLayout.imageHeight, c.imageHeight);
         EXPECT_EQ(frame.toolbarSide(c.index), c.side);
         EXPECT_EQ(frame.toolbarVisible(c.index), c.visible);
     }
@@ -391,15 +391,15 @@ TEST(MainFrame, EveryToolbarButtonHasATooltipAndAPicture) {
     Session session;
     CMainFrame& frame = session.mainFrame();
     for (int bar = 0; bar < frame.toolbarCount(); ++bar) {
-        const ToolbarSpec& spec = frame.toolbarSpec(bar);
-        for (int id : commandButtons(spec)) {
+        const ToolbarSpec& barLayout = frame.toolbarSpec(bar);
+        for (int id : commandButtons(barLayout)) {
             SCOPED_TRACE("bar " + std::to_string(bar) + ", button " + std::to_string(id));
             // The sequential-chart selector button is the one without a string.
             EXPECT_EQ(frame.commandTooltipOf(id).empty(), id == ID_PALETTE_GRAFCET);
             EXPECT_EQ(frame.commandPromptOf(id).empty(), id == ID_PALETTE_GRAFCET);
             const Surface image = frame.toolbarButtonImage(bar, id);
-            ASSERT_EQ(image.width(), spec.imageWidth);
-            ASSERT_EQ(image.height(), spec.imageHeight);
+            ASSERT_EQ(image.width(), barLayout.imageWidth);
+            ASSERT_EQ(image.height(), barLayout.imageHeight);
             int inked = 0;
             for (int y = 0; y < image.height(); ++y)
                 for (int x = 0; x < image.width(); ++x)
@@ -567,12 +567,12 @@ TEST(MainFrame, PaletteButtonsShowTheirSymbolOrElseAText) {
     CMainFrame& frame = session.mainFrame();
     int symbols = 0;
     for (int bar = kBarFirstPalette; bar <= kBarLastPalette; ++bar) {
-        const ToolbarSpec& spec = frame.toolbarSpec(bar);
+        const ToolbarSpec& barLayout = frame.toolbarSpec(bar);
         for (const PaletteButton& b : paletteButtons()) {
-            if (b.bar != spec.id || b.id == 0) continue;
+            if (b.bar != barLayout.id || b.id == 0) continue;
             SCOPED_TRACE(std::to_string(b.id));
             const Surface symbol =
-                componentSymbolImage(b.type, spec.imageWidth, spec.imageHeight, paletteShowsSymbolTexts(b.bar));
+                componentSymbolImage(b.type, barLayout.imageWidth, barLayout.imageHeight, paletteShowsSymbolTexts(b.bar));
             const Surface shown = frame.toolbarButtonImage(bar, b.id);
             if (symbol.isNull()) continue;
             ++symbols;
@@ -601,9 +601,9 @@ TEST(MainFrame, DrawingAButtonSymbolLeavesTheSheetsAlone) {
     g_terminalUnits = {13, 14};
     g_terminalUnitsValid = true;
     for (int bar = kBarFirstPalette; bar <= kBarLastPalette; ++bar) {
-        ToolbarSpec spec = session.mainFrame().toolbarSpec(bar);
-        spec.imageWidth += 1;  // a size not drawn before, so every symbol is drawn now
-        toolbarImages(spec);
+        ToolbarSpec barLayout = session.mainFrame().toolbarSpec(bar);
+        barLayout.imageWidth += 1;  // a size not drawn before, so every symbol is drawn now
+        toolbarImages(barLayout);
     }
     EXPECT_EQ(view.m_loopIndex, 7);
     EXPECT_EQ(view.m_drawingPlaced, 1);
