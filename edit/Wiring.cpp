@@ -187,6 +187,23 @@ Drag dragOf(const CVelkarionView& v, double zoom) {
             unitsOf({v.m_dragCurrentX + scroll.x, v.m_dragCurrentY + scroll.y}, zoom)};
 }
 
+// The dragged line of the current tool written into a new slot, with the area it
+// and its number label cover marked for the paint (the rubber line is still on
+// the screen). kNothingDragged when press and release met; kSheetFull when no slot is left.
+constexpr int kNothingDragged = -1;
+constexpr int kSheetFull = -2;
+int placeDraggedLine(CVelkarionView& v, double zoom, Point scroll) {
+    const Drag drag = dragOf(v, zoom);
+    if (drag.start == drag.end) return kNothingDragged;
+    const int n = appendSlot(v);
+    if (n < 0) return kSheetFull;
+    const Segment line = ordered(drag.start, drag.end);
+    writeLine(v, n, g_currentTool, line);
+    v.invalidateRect(aroundSegment(line, zoom, scroll), true);
+    v.invalidateRect(numberLabelArea(v, n, zoom, scroll), false);
+    return n;
+}
+
 }  // namespace
 
 bool CVelkarionView::PlaceWire() {
@@ -194,17 +211,9 @@ bool CVelkarionView::PlaceWire() {
     if (!doc) return false;
     const double zoom = doc->m_zoom;
     const Point scroll = scrollPosition();
-    const Drag drag = dragOf(*this, zoom);
-    if (drag.start == drag.end) return false;
-
-    const int n = appendSlot(*this);
-    if (n < 0) return true;
-    const Segment wire = ordered(drag.start, drag.end);
-    writeLine(*this, n, g_currentTool, wire);
-    // The rubber line is still on the screen: the wire itself and its number label
-    // are drawn by the paint.
-    invalidateRect(aroundSegment(wire, zoom, scroll), true);
-    invalidateRect(numberLabelArea(*this, n, zoom, scroll), false);
+    const int n = placeDraggedLine(*this, zoom, scroll);
+    if (n == kNothingDragged) return false;
+    if (n == kSheetFull) return true;
 
     if (doc->m_autoJunction != 1) return true;
     Point found[2];
@@ -253,16 +262,9 @@ bool CVelkarionView::PlaceGrafcetLine() {
     SheetDocument* doc = GetDocument();
     if (!doc) return false;
     const double zoom = doc->m_zoom;
-    const Point scroll = scrollPosition();
-    const Drag drag = dragOf(*this, zoom);
-    if (drag.start == drag.end) return false;
-
-    const int n = appendSlot(*this);
-    if (n < 0) return true;
-    const Segment line = ordered(drag.start, drag.end);
-    writeLine(*this, n, g_currentTool, line);
-    invalidateRect(aroundSegment(line, zoom, scroll), true);
-    invalidateRect(numberLabelArea(*this, n, zoom, scroll), false);
+    const int n = placeDraggedLine(*this, zoom, scrollPosition());
+    if (n == kNothingDragged) return false;
+    if (n == kSheetFull) return true;
     InsertGrafcetElements(n);
     return true;
 }

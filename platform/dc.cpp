@@ -122,6 +122,19 @@ struct Dc::Impl {
         }
         bool enabled() const { return m_enabled; }
         bool usesMask() const { return m_useMask; }
+        // A filled shape: fill first and outline over it; with the mask the outline is
+        // gathered first so the fill can leave its pixels alone, then both are written.
+        template <typename Outline, typename Interior>
+        void drawShape(Outline&& outline, Interior&& interior) {
+            if (m_useMask) {
+                outline();
+                interior(true);
+                finish();
+            } else {
+                interior(false);
+                outline();
+            }
+        }
         // One pixel of the path, in path order.
         void path(int x, int y) {
             if (!m_enabled) return;
@@ -405,14 +418,7 @@ struct Dc::Impl {
                 }
             }
         };
-        if (w.usesMask()) {
-            outline();
-            interior(true);
-            w.finish();
-        } else {
-            interior(false);
-            outline();
-        }
+        w.drawShape(outline, interior);
     }
 };
 
@@ -543,14 +549,7 @@ void Dc::rectangle(int left, int top, int right, int bottom) {
         }
         for (int i = 0; i < 4; ++i) Impl::linePath(w, corners[i].x, corners[i].y, corners[i + 1].x, corners[i + 1].y);
     };
-    if (w.usesMask()) {
-        outline();
-        interior(true);
-        w.finish();
-    } else {
-        interior(false);
-        outline();
-    }
+    w.drawShape(outline, interior);
 }
 
 void Dc::ellipse(int left, int top, int right, int bottom) {
@@ -583,14 +582,7 @@ void Dc::ellipse(int left, int top, int right, int bottom) {
         }
         for (const Impl::CurvePixel& p : im.curve) w.path(p.x, p.y);
     };
-    if (w.usesMask()) {
-        outline();
-        interior(true);
-        w.finish();
-    } else {
-        interior(false);
-        outline();
-    }
+    w.drawShape(outline, interior);
 }
 
 void Dc::arc(int left, int top, int right, int bottom, int xs, int ys, int xe, int ye) {
@@ -647,14 +639,7 @@ void Dc::polygon(const Point* points, int count) {
             Impl::linePath(w, p.x, p.y, q.x, q.y);
         }
     };
-    if (w.usesMask()) {
-        outline();
-        interior(true);
-        w.finish();
-    } else {
-        interior(false);
-        outline();
-    }
+    w.drawShape(outline, interior);
 }
 
 void Dc::floodFillSurface(int x, int y, Color surfaceColor) {
