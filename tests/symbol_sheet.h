@@ -89,6 +89,27 @@ public:
         return TextCodec1250::toUtf8(boxes[0].text);
     }
 
+    // Draws slot `slot` once, as the paint does for placed slots, with the preset
+    // pen colour.
+    void drawPlaced(int slot, Color preset, double zoom = 5, Point origin = {100, 100}) {
+        dc.selectBrush(Brush::hollow());
+        dc.clear();
+        view.m_loopIndex = slot;
+        view.m_drawingPlaced = 1;
+        view.m_penColor = preset;
+        (view.*CVelkarionView::routineFor(view.m_type[slot]))(dc, zoom, origin.x, origin.y);
+    }
+    // Draws the preview of the tool in orientation `code`, as the paint would.
+    void drawPreview(int tool, int code = 0, double zoom = 5, Point at = {100, 100}) {
+        dc.clear();
+        g_currentTool = tool;
+        view.m_toolOrientation = code;
+        view.m_loopIndex = view.m_componentCount;
+        view.m_drawingPlaced = 0;
+        view.m_penColor = g_colorRed;
+        (view.*CVelkarionView::routineFor(tool))(dc, zoom, at.x, at.y);
+    }
+
     testkit::RecordingDc dc;
 };
 

@@ -225,26 +225,6 @@ std::string colorsDrawn(const testkit::RecordingDc& dc) {
     return s;
 }
 
-// Draws slot 0 of the sheet once, as the paint would, with the preset pen colour.
-void drawPlaced(SymbolSheet& s, Color preset, double zoom = 5, Point origin = {100, 100}) {
-    s.dc.clear();
-    s.view.m_loopIndex = 0;
-    s.view.m_drawingPlaced = 1;
-    s.view.m_penColor = preset;
-    (s.view.*CVelkarionView::routineFor(s.view.m_type[0]))(s.dc, zoom, origin.x, origin.y);
-}
-
-// Draws the preview of the tool as the paint would.
-void drawPreview(SymbolSheet& s, int tool, double zoom = 5, Point at = {100, 100}) {
-    s.dc.clear();
-    g_currentTool = tool;
-    s.view.m_toolOrientation = 0;
-    s.view.m_loopIndex = s.view.m_componentCount;
-    s.view.m_drawingPlaced = 0;
-    s.view.m_penColor = g_colorRed;
-    (s.view.*CVelkarionView::routineFor(tool))(s.dc, zoom, at.x, at.y);
-}
-
 }  // namespace
 
 // The texts a source shows: its label (the default in the preview, nothing when
@@ -293,9 +273,9 @@ TEST(Supplies, Texts) {
             s.view.m_label[1] = "OLD";
             s.view.m_label2[1] = "OLD2";
             s.view.m_label2Visible[1] = 1;
-            drawPreview(s, row.type);
+            s.drawPreview(row.type);
         } else {
-            drawPlaced(s, g_colorBlack);
+            s.drawPlaced(0, g_colorBlack);
         }
         std::vector<std::string> texts;
         for (const DcCall& c : s.dc.callsOf(DcOp::TextOut)) texts.push_back(c.text);
@@ -331,7 +311,7 @@ TEST(Supplies, Colors) {
         s.place(row.type, 20, 20);
         s.view.m_simulating = row.simulating ? 1 : 0;
         // The paint presets red for a picked slot.
-        drawPlaced(s, g_colorRed);
+        s.drawPlaced(0, g_colorRed);
         EXPECT_EQ(colorsDrawn(s.dc), row.colors) << s.dc.transcript();
     }
 }

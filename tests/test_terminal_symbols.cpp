@@ -98,30 +98,6 @@ TEST(FeedThroughTerminal, FixtureSheet) {
     EXPECT_EQ(s.box(), "");
 }
 
-namespace {
-
-// Draws slot `slot` once as the paint does for placed slots.
-void drawPlaced(SymbolSheet& s, int slot, Color preset, double zoom = 5, Point origin = {100, 100}) {
-    s.dc.selectBrush(Brush::hollow());
-    s.dc.clear();
-    s.view.m_loopIndex = slot;
-    s.view.m_drawingPlaced = 1;
-    s.view.m_penColor = preset;
-    (s.view.*CVelkarionView::routineFor(s.view.m_type[slot]))(s.dc, zoom, origin.x, origin.y);
-}
-
-void drawPreview(SymbolSheet& s, int tool, int code = 0, double zoom = 5, Point at = {100, 100}) {
-    s.dc.clear();
-    g_currentTool = tool;
-    s.view.m_toolOrientation = code;
-    s.view.m_loopIndex = s.view.m_componentCount;
-    s.view.m_drawingPlaced = 0;
-    s.view.m_penColor = g_colorRed;
-    (s.view.*CVelkarionView::routineFor(tool))(s.dc, zoom, at.x, at.y);
-}
-
-}  // namespace
-
 // Circles and strips: for each circle a white disc, then its outline as a symbol
 // command in the paint's colour, still over the white brush. The discs turn with
 // the symbol, so in every orientation each disc lies under its outline.
@@ -137,7 +113,7 @@ TEST(TerminalStrip, DiscsUnderTheirOutlines) {
             SCOPED_TRACE(std::string(typeCodeName(row.type)) + ", orientation " + std::to_string(code));
             SymbolSheet s;
             s.place(row.type, 20, 20, code);
-            drawPlaced(s, 0, g_colorBlack);
+            s.drawPlaced(0, g_colorBlack);
             const std::vector<DcCall> ellipses = s.dc.callsOf(DcOp::Ellipse);
             ASSERT_EQ(ellipses.size(), static_cast<std::size_t>(2 * row.circles));
             for (int k = 0; k < row.circles; ++k) {
@@ -182,7 +158,7 @@ TEST(TerminalStrip, DiscGeometryAndPrintColour) {
         s.place(kTypeTerminalStrip2, 20, 20);
         s.view.m_printing = row.monochromePrint ? 1 : 0;
         s.doc.m_printInColor = row.monochromePrint ? 0 : 1;
-        drawPlaced(s, 0, g_colorBlack, row.zoom);
+        s.drawPlaced(0, g_colorBlack, row.zoom);
         const DcCall disc = s.dc.callsOf(DcOp::Ellipse)[0];
         EXPECT_EQ(str(disc.point(0)) + str(disc.point(1)), str(row.topLeft) + str(row.bottomRight));
         EXPECT_EQ(disc.pen.color, row.edge);
@@ -331,9 +307,9 @@ TEST(TerminalSymbols, Texts) {
             s.view.m_terminalNameVisible[0][k] = namesShown ? 1 : 0;
         }
         if (row.preview)
-            drawPreview(s, row.type);
+            s.drawPreview(row.type);
         else
-            drawPlaced(s, 0, g_colorBlack);
+            s.drawPlaced(0, g_colorBlack);
         std::vector<std::string> texts;
         for (const DcCall& c : s.dc.callsOf(DcOp::TextOut)) texts.push_back(c.text);
         EXPECT_EQ(texts, row.texts);
