@@ -142,6 +142,20 @@ bool TextCodec1250::fromUtf8(const std::string& utf8, std::string& out) {
     return true;
 }
 
+bool isSheetTextCharacter(char32_t codePoint) {
+    if (codePoint == U'*' || codePoint == U'#' || codePoint == U'$') return false;
+    return TextCodec1250::byteOf(codePoint) >= 0;
+}
+
+bool isSheetText(const std::string& utf8) {
+    std::size_t pos = 0;
+    while (pos < utf8.size()) {
+        char32_t cp = 0;
+        if (!decodeUtf8(utf8, pos, cp) || !isSheetTextCharacter(cp)) return false;
+    }
+    return true;
+}
+
 std::string cp1250(const char* utf8) {
     std::string out;
     if (utf8 == nullptr) return out;

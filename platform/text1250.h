@@ -18,6 +18,13 @@ public:
     static char32_t codePointOf(unsigned char byte);
 };
 
+// What a user may type into a text the sheet file keeps: a character with a
+// Windows-1250 byte that is not one of the file's separators "*", "#" and "$".
+// Every text entry refuses the rest where it is typed.
+bool isSheetTextCharacter(char32_t codePoint);
+// True when every character of the UTF-8 text passes isSheetTextCharacter.
+bool isSheetText(const std::string& utf8);
+
 // Source texts are written in UTF-8; this gives their Windows-1250 bytes
 // (for literals that are known to be representable).
 std::string cp1250(const char* utf8);
