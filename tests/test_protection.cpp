@@ -1,9 +1,10 @@
-// Fuses, fuse switch-disconnectors, the thermal overload relay and surge arresters:
-// which poles pass potentials in which state, the faults they stop at, what they
+// Fuses, fuse switch-disconnectors, the thermal overload relay, surge arresters,
+// circuit breakers, residual-current devices and motor protection switches: which poles pass potentials in which state, the faults they stop at, what they
 // draw on a change of state and what they leave alone, and the clicks that operate
 // them in a running simulation.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -24,22 +25,43 @@ using velk::testkit::RecordingDc;
 
 namespace {
 
-// A device's pole count, and the state in which its poles conduct (-1: none,
-// the relay conducts in every state).
+// A device's pole count, the state in which its poles conduct and one in which
+// they do not (-1: none, the relay conducts in every state), its neutral pole, and
+// how far below the top terminals its bottom terminals lie (drawing units).
 struct Member {
     int type;
     int poles;
     int conductingState;
-    int blockingState;  // -1: there is none
-    int neutralPole;    // -1: none
+    int blockingState;
+    int neutralPole;  // -1: none
+    int bottom = 12;
 };
 
 const std::vector<Member>& conductingMembers() {
     static const std::vector<Member> rows = {
-        {kTypeFuseI, 1, 0, 1, -1},        {kTypeFuseIN, 2, 0, 1, 1},         {kTypeFuseII, 2, 0, 1, -1},
-        {kTypeFuseIII, 3, 0, 1, -1},      {kTypeFuseIIIN, 4, 0, 1, 3},       {kTypeFuseSwitchI, 1, 1, 0, -1},
-        {kTypeFuseSwitchIN, 2, 1, 0, 1},  {kTypeFuseSwitchII, 2, 1, 0, -1},  {kTypeFuseSwitchIII, 3, 1, 0, -1},
-        {kTypeFuseSwitchIIIN, 4, 1, 0, 3}, {kTypeThermalOverloadRelay, 3, 1, -1, -1},
+        {kTypeFuseI, 1, 0, 1, -1},
+        {kTypeFuseIN, 2, 0, 1, 1},
+        {kTypeFuseII, 2, 0, 1, -1},
+        {kTypeFuseIII, 3, 0, 1, -1},
+        {kTypeFuseIIIN, 4, 0, 1, 3},
+        {kTypeFuseSwitchI, 1, 1, 0, -1},
+        {kTypeFuseSwitchIN, 2, 1, 0, 1},
+        {kTypeFuseSwitchII, 2, 1, 0, -1},
+        {kTypeFuseSwitchIII, 3, 1, 0, -1},
+        {kTypeFuseSwitchIIIN, 4, 1, 0, 3},
+        {kTypeThermalOverloadRelay, 3, 1, -1, -1},
+        {kTypeBreakerI, 1, 1, 0, -1},
+        {kTypeBreakerIN, 2, 1, 0, 1},
+        {kTypeBreakerII, 2, 1, 0, -1},
+        {kTypeBreakerIII, 3, 1, 0, -1},
+        {kTypeBreakerIIIN, 4, 1, 0, 3},
+        {kTypeRcdIN, 2, 1, 0, 1, 18},
+        {kTypeRcdIIIN, 4, 1, 0, 3, 18},
+        {kTypeMotorProtectionSwitchI, 1, 1, 0, -1, 21},
+        {kTypeMotorProtectionSwitchII, 2, 1, 0, -1, 21},
+        {kTypeMotorProtectionSwitchIII, 3, 1, 0, -1, 21},
+        {kTypeMotorProtectionSwitchIN, 2, 1, 0, 1, 21},
+        {kTypeMotorProtectionSwitchIIIN, 4, 1, 0, 3, 21},
     };
     return rows;
 }
@@ -54,13 +76,13 @@ class PoleBench {
 public:
     static constexpr int kX = 60, kY = 60;
 
-    PoleBench(int type, int poles) : m_poles(poles) {
+    PoleBench(int type, int poles, int bottom = 12) : m_poles(poles) {
         device = s.place(type, kX, kY);
         for (int side = 0; side < 2; ++side) {
             for (int p = 0; p < poles; ++p) {
                 const int x = kX + 6 * p;
                 const int net = (side == 0 ? 100 : 200) + p;
-                const int w = side == 0 ? s.wire(x, kY - 6, x, kY) : s.wire(x, kY + 12, x, kY + 18);
+                const int w = side == 0 ? s.wire(x, kY - 6, x, kY) : s.wire(x, kY + bottom, x, kY + bottom + 6);
                 const int far = s.wire(200 + 10 * p, 100 * (side + 1), 203 + 10 * p, 100 * (side + 1));
                 const int dot = s.view.m_componentCount;
                 s.addSymbol(kTypeConnectionDot, 300 + 10 * p, 100 * (side + 1));
@@ -175,6 +197,8 @@ TEST(ProtectionPoles, ConductionTableOfEveryMember) {
              repeated(phases, m.poles), marked(m.poles, false), marked(m.poles, false), ""},
             {"1 over 2", m.conductingState, "1", "2", "", "", "", "", kShortCircuit},
             {"P over 1", m.conductingState, "P", "1", "", "", "", "", kEarthFault},
+            {"P over N", m.conductingState, "P", "N", "", "", "", "", kEarthFault},
+            {"1 over P", m.conductingState, "1", "P", "", "", "", "", kEarthFault},
         };
         if (m.blockingState >= 0) {
             cases.push_back({"blocked, 1 over 2", m.blockingState, "1", "2", repeated("1", m.poles),
@@ -197,7 +221,7 @@ TEST(ProtectionPoles, ConductionTableOfEveryMember) {
         }
         for (const Case& c : cases) {
             SCOPED_TRACE(nameOf(m.type) + ", " + c.name);
-            PoleBench b(m.type, m.poles);
+            PoleBench b(m.type, m.poles, m.bottom);
             b.evaluate(c.state, c.top, c.bottom);
             EXPECT_EQ(b.s.box(), c.box);
             if (!c.box.empty()) {
@@ -227,7 +251,7 @@ namespace {
 
 // What one call drew: symbol lines and points by colour, and the texts.
 struct Tally {
-    int lines = 0, white = 0, red = 0, grey = 0, black = 0, points = 0, polygons = 0;
+    int lines = 0, white = 0, red = 0, grey = 0, black = 0, points = 0, polygons = 0, arcs = 0;
     std::vector<std::pair<std::string, Color>> texts;
 };
 
@@ -245,6 +269,9 @@ Tally tally(const RecordingDc& dc) {
         } else if (c.op == DcOp::SetPixel) {
             ++t.points;
             color = c.color;
+        } else if (c.op == DcOp::Arc) {
+            ++t.arcs;
+            color = c.pen.color;
         } else if (c.op == DcOp::Polygon) {
             ++t.polygons;
             color = c.brush.color;
@@ -454,6 +481,153 @@ TEST(SurgeArresters, SymbolAndColours) {
     }
 }
 
+// Closing a breaker, a residual-current device or a motor protection switch erases
+// its open parts in white and draws the fixed and closed parts in red; opening
+// erases the closed parts and draws the rest in grey; an unchanged state draws no
+// part, an erase one full redraw.
+TEST(Breakers, PicturesOnAChangeOfState) {
+    struct Row {
+        int type;
+        int open, closed, fixed;  // lines, arcs, points and latches of each part
+    };
+    const Row rows[] = {
+        {kTypeBreakerI, 2, 3, 2},
+        {kTypeBreakerIN, 5, 7, 4},
+        {kTypeBreakerII, 6, 8, 4},
+        {kTypeBreakerIII, 9, 12, 6},
+        {kTypeBreakerIIIN, 11, 15, 8},
+        {kTypeRcdIN, 4, 6, 23},
+        {kTypeRcdIIIN, 8, 12, 26},
+        {kTypeMotorProtectionSwitchI, 1, 2, 31},
+        {kTypeMotorProtectionSwitchII, 4, 6, 41},
+        {kTypeMotorProtectionSwitchIII, 6, 9, 49},
+        {kTypeMotorProtectionSwitchIN, 4, 6, 35},
+        {kTypeMotorProtectionSwitchIIIN, 8, 12, 52},
+    };
+    auto parts = [](const Tally& t) { return t.lines + t.arcs + t.points + t.polygons; };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(nameOf(r.type));
+        SymbolSheet s;
+        const int d = s.place(r.type, 60, 60);
+        s.view.m_simulating = 1;
+        s.view.m_state[d] = 1;
+        s.view.m_drawnState[d] = 0;
+        s.drawPlaced(d, g_colorBlack);
+        Tally t = tally(s.dc);
+        EXPECT_EQ(t.white, r.open);
+        EXPECT_EQ(t.red, r.fixed + r.closed);
+        EXPECT_EQ(parts(t), r.open + r.closed + r.fixed);
+        for (std::size_t k = 1; k < t.texts.size(); ++k) EXPECT_EQ(t.texts[k].second, g_colorRed);
+
+        s.drawPlaced(d, g_colorBlack);
+        EXPECT_EQ(parts(tally(s.dc)), 0);
+
+        s.view.m_state[d] = 0;
+        s.drawPlaced(d, g_colorBlack);
+        t = tally(s.dc);
+        EXPECT_EQ(t.white, r.closed);
+        EXPECT_EQ(t.grey, r.fixed + r.open);
+
+        s.view.m_drawnState[d] = -1;
+        s.drawPlaced(d, g_colorBlack);
+        EXPECT_EQ(parts(tally(s.dc)), r.open + r.closed + r.fixed);
+    }
+}
+
+// Outside simulation every member shows its open picture in the paint's colour
+// with its default texts; the linkage dashes between the blades appear there only
+// on the members that show them at rest, while simulating on every member that has
+// them.
+TEST(Breakers, OpenPictureAndItsDashes) {
+    struct Row {
+        int type;
+        const char* label;
+        int names;
+        bool dashesOutside, dashesSimulating;
+    };
+    const Row rows[] = {
+        {kTypeBreakerI, "   -F", 2, false, false},
+        {kTypeBreakerIN, "   -F", 4, true, true},
+        {kTypeBreakerIIIN, "   -F", 8, true, true},
+        {kTypeRcdIN, "   -F", 4, false, true},
+        {kTypeRcdIIIN, "   -F", 8, true, true},
+        {kTypeMotorProtectionSwitchI, "   -Q", 2, false, false},
+        {kTypeMotorProtectionSwitchII, "   -Q", 4, false, true},
+        {kTypeMotorProtectionSwitchIII, "   -Q", 6, true, true},
+        {kTypeMotorProtectionSwitchIN, "   -Q", 4, false, true},
+        {kTypeMotorProtectionSwitchIIIN, "   -Q", 8, true, true},
+    };
+    // The first dash: only the open linkage has a stroke there.
+    auto hasFirstDash = [](const testkit::RecordingDc& dc, Color c) {
+        for (const DcCall& call : dc.callsOf(DcOp::LineTo)) {
+            const Point a{call.point(0).x - 100, call.point(0).y - 100};
+            const Point b{call.point(1).x - 100, call.point(1).y - 100};
+            if (call.pen.color == c && ((a == Point{-7, 30} && b == Point{3, 30}) ||
+                                        (b == Point{-7, 30} && a == Point{3, 30})))
+                return true;
+        }
+        return false;
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(nameOf(r.type));
+        SymbolSheet s;
+        s.drawPreview(r.type);
+        Tally t = tally(s.dc);
+        // The magnetic releases' "I>" aside, the label and the default names.
+        const auto releases = std::count_if(t.texts.begin(), t.texts.end(),
+                                            [](const auto& text) { return text.first == "I>   "; });
+        ASSERT_EQ(static_cast<int>(t.texts.size() - static_cast<std::size_t>(releases)), 1 + r.names);
+        EXPECT_EQ(t.texts[0].first, r.label);
+        EXPECT_EQ(t.texts[1].first, "1");
+        EXPECT_EQ(t.white + t.grey, 0);
+        EXPECT_EQ(hasFirstDash(s.dc, g_colorRed), r.dashesOutside);
+
+        const int d = s.place(r.type, 100, 100);
+        s.drawPlaced(d, g_colorBlack, 5, {500, 500});
+        EXPECT_EQ(tally(s.dc).red + tally(s.dc).grey, 0);
+        s.view.m_simulating = 1;
+        s.view.m_drawnState[d] = -1;
+        s.drawPlaced(d, g_colorBlack, 5, {100, 100});
+        EXPECT_EQ(hasFirstDash(s.dc, g_colorGrey), r.dashesSimulating);
+    }
+}
+
+// The four-pole breaker copies a shown second text left-aligned, so that it starts
+// where a five-character text would.
+TEST(Breakers, FourPoleBreakerRepeatsItsSecondText) {
+    struct Row {
+        const char* text;
+        bool shown;
+        std::vector<std::pair<std::string, int>> texts;  // text and x of every second text
+    };
+    const Row rows[] = {
+        {"AB", true, {{"   AB", -30}, {"AB   ", -49}}},
+        {"A", true, {{"    A", -30}, {"A    ", -42}}},
+        {"ABCD", true, {{" ABCD", -30}, {"ABCD ", -63}}},
+        {"ABCDE", true, {{"ABCDE", -30}, {"ABCDE", -70}}},
+        {"ABCDEFG", true, {{"ABCDE", -30}, {"ABCDE", -70}}},
+        {"AB", false, {}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(r.text) + (r.shown ? "" : " hidden"));
+        SymbolSheet s;
+        const int d = s.place(kTypeBreakerIIIN, 60, 60);
+        s.view.m_label2[d] = r.text;
+        s.view.m_label2Visible[d] = r.shown ? 1 : 0;
+        s.drawPlaced(d, g_colorBlack);
+        std::vector<std::pair<std::string, int>> seconds;
+        for (const DcCall& call : s.dc.callsOf(DcOp::TextOut))
+            if (call.point().y - 100 == 37) seconds.push_back({call.text, call.point().x - 100});
+        EXPECT_EQ(seconds, r.texts);
+        const auto aligned = s.dc.callsOf(DcOp::TextOut);
+        if (r.shown) {
+            ASSERT_GE(aligned.size(), 3u);
+            EXPECT_EQ(aligned[1].textAlign & kAlignRight, kAlignRight);
+            EXPECT_EQ(aligned[2].textAlign & kAlignRight, 0);
+        }
+    }
+}
+
 // --- in a running simulation ---------------------------------------------------------------
 
 namespace {
@@ -504,6 +678,32 @@ const circuittest::Sheet kArrester = {
         {ID_PLACE_WIRE_PE, {72, 60}, {72, 114}},
         {ID_PLACE_WIRE_PE, {72, 114}, {90, 114}},
         {ID_PLACE_WIRE_PE, {90, 114}, {90, 108}},
+    },
+};
+
+// An L-N supply at (60, 60) and two breakers "-F1", each feeding a lamp.
+const circuittest::Sheet kTwoBreakers = {
+    {
+        {ID_PLACE_SUPPLY_LN, {60, 60}, ""},
+        {ID_PLACE_BREAKER_I, {90, 90}, "-F1"},
+        {ID_PLACE_PILOT_LAMP, {90, 120}, ""},
+        {ID_PLACE_BREAKER_I, {150, 90}, "-F1"},
+        {ID_PLACE_PILOT_LAMP, {150, 120}, ""},
+    },
+    {
+        {kPhase, {60, 60}, {60, 75}},
+        {kPhase, {60, 75}, {90, 75}},
+        {kPhase, {90, 75}, {150, 75}},
+        {kPhase, {90, 75}, {90, 90}},
+        {kPhase, {150, 75}, {150, 90}},
+        {kPhase, {90, 102}, {90, 120}},
+        {kPhase, {150, 102}, {150, 120}},
+        {kNeutral, {90, 132}, {90, 141}},
+        {kNeutral, {150, 132}, {150, 141}},
+        {kNeutral, {90, 141}, {150, 141}},
+        {kNeutral, {150, 141}, {180, 141}},
+        {kNeutral, {66, 60}, {180, 60}},
+        {kNeutral, {180, 60}, {180, 141}},
     },
 };
 
@@ -627,6 +827,19 @@ TEST(ProtectionPictures, EveryOrientationInBothStates) {
          true},
         {"thermal_relay.png", {{kTypeThermalOverloadRelay, 3}}, 60, true},
         {"surge_arresters.png", {{kTypeSurgeArresterIN, 2}, {kTypeSurgeArresterIIIN, 4}}, 90, false},
+        {"breakers.png",
+         {{kTypeBreakerI, 1}, {kTypeBreakerIN, 2}, {kTypeBreakerII, 2}, {kTypeBreakerIII, 3}, {kTypeBreakerIIIN, 4}},
+         60,
+         true},
+        {"residual_current_devices.png", {{kTypeRcdIN, 2}, {kTypeRcdIIIN, 4}}, 90, true},
+        {"motor_protection_switches.png",
+         {{kTypeMotorProtectionSwitchI, 1},
+          {kTypeMotorProtectionSwitchII, 2},
+          {kTypeMotorProtectionSwitchIII, 3},
+          {kTypeMotorProtectionSwitchIN, 2},
+          {kTypeMotorProtectionSwitchIIIN, 4}},
+         105,
+         true},
     };
     constexpr int kCell = 40;  // drawing units
     constexpr int kZoom = 4;
@@ -670,4 +883,36 @@ TEST(ProtectionPictures, EveryOrientationInBothStates) {
         }
         sheet.savePng((std::filesystem::temp_directory_path() / family.picture).string().c_str());
     }
+}
+
+TEST(ProtectionScenario, OneClickSwitchesEveryBreakerOfItsLabel) {
+    testkit::Session session;
+    Circuit c(session);
+    c.draw(kTwoBreakers);
+    CVelkarionView& v = c.view();
+    const int first = c.slotOf(kTypeBreakerI), second = c.slotOf(kTypeBreakerI, 1);
+    const int lamps[] = {c.slotOf(kTypePilotLamp), c.slotOf(kTypePilotLamp, 1)};
+    c.simulate();
+    c.tick();
+    for (int lamp : lamps) EXPECT_EQ(c.lampPixel(lamp), g_colorWhite);
+
+    c.press(first);
+    c.release(first);
+    EXPECT_EQ(v.m_state[second], 1);
+    c.tick();
+    for (int lamp : lamps) {
+        EXPECT_EQ(v.m_state[lamp], 1);
+        EXPECT_EQ(c.lampPixel(lamp), g_colorGreen);
+    }
+    session.surface(v).savePng((std::filesystem::temp_directory_path() / "breakers_closed.png").string().c_str());
+
+    c.press(second);
+    c.release(second);
+    EXPECT_EQ(v.m_state[first], 0);
+    c.tick();
+    for (int lamp : lamps) {
+        EXPECT_EQ(v.m_state[lamp], 0);
+        EXPECT_EQ(c.lampPixel(lamp), g_colorWhite);
+    }
+    EXPECT_TRUE(session.messages().empty());
 }
