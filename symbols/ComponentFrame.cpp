@@ -115,6 +115,10 @@ bool ComponentFrame::drawStatePicture(const StatePicture& picture) {
 }
 
 bool ComponentFrame::drawStateParts(const std::function<void(PicturePart)>& drawPart) {
+    return drawStateParts(drawPart, state() == 1);
+}
+
+bool ComponentFrame::drawStateParts(const std::function<void(PicturePart)>& drawPart, bool operated) {
     if (stopped()) return false;
     if (!evaluating()) {
         drawPart(PicturePart::Fixed);
@@ -125,9 +129,9 @@ bool ComponentFrame::drawStateParts(const std::function<void(PicturePart)>& draw
     // Simulation paints do not erase: what was drawn last is still on the screen.
     if (now == m_view.m_drawnState[m_slot]) return false;
     m_view.m_drawnState[m_slot] = now;
-    const Color color = stateColor();
-    const PicturePart own = now == 1 ? PicturePart::Operated : PicturePart::Rest;
-    const PicturePart other = now == 1 ? PicturePart::Rest : PicturePart::Operated;
+    const Color color = operated ? g_colorRed : g_colorGrey;
+    const PicturePart own = operated ? PicturePart::Operated : PicturePart::Rest;
+    const PicturePart other = operated ? PicturePart::Rest : PicturePart::Operated;
     m_view.m_penColor = color;
     drawPart(PicturePart::Fixed);
     m_view.m_penColor = g_colorWhite;

@@ -147,6 +147,9 @@ public:
     // for each part to be drawn, in that order, with the pen colour already set.
     enum class PicturePart { Fixed, Rest, Operated };
     bool drawStateParts(const std::function<void(PicturePart)>& drawPart);
+    // The same where the family decides which states show the operated picture
+    // (in red) rather than state 1 alone.
+    bool drawStateParts(const std::function<void(PicturePart)>& drawPart, bool operated);
 
     // --- terminals ------------------------------------------------------------------
     // The name text of terminal k: the default name in the preview, else the slot's
