@@ -3,6 +3,7 @@
 // the negation bubble and its brush, and blocks wired with the mouse.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -541,4 +542,59 @@ TEST(LogicBlocks, ButtonsIntoABlockThroughTheTestKit) {
         EXPECT_TRUE(session.messages().empty());
         EXPECT_EQ(v.m_simulating, 1);
     }
+}
+
+// Six members in the eight orientations, active (left half) and inactive (right
+// half), wired at their turned terminals: on the last pass the body is grey inside
+// a red frame or silver inside a black one. The picture is kept in the temporary
+// folder for a look.
+TEST(LogicBlocks, EveryOrientationInBothStates) {
+    constexpr int kCell = 200;
+    constexpr double kZoom = 4;  // 0.8 pixels per symbol unit: multiples of 5 land on whole pixels
+    const int types[] = {kTypeAnd2, kTypeOr3, kTypeNand2, kTypeNor4, kTypeNot, kTypeExor};
+    LogicSheet s;
+    s.doc.m_zoom = kZoom;
+    Surface sheet(16 * kCell, 6 * kCell);
+    Dc dc(sheet);
+    int row = 0;
+    for (int type : types) {
+        const Member& m = memberOf(type);
+        for (int column = 0; column < 16; ++column) {
+            const int code = column % 8;
+            const bool active = column < 8;
+            SCOPED_TRACE(nameOf(type) + " orientation " + std::to_string(code) + (active ? " active" : " inactive"));
+            // The insertion point in the middle of the cell: the symbol turns about it.
+            const int x = (column * kCell + kCell / 2) / 4, y = (row * kCell + kCell / 2) / 4;
+            const int b = s.block(type, x, y, code);
+            // All inputs "+", none, or the first only: whichever gives the state wanted.
+            int ones = m.inputs;
+            if (expectedOutput(m.rule, ones, m.inputs) != active) ones = 0;
+            if (expectedOutput(m.rule, ones, m.inputs) != active) ones = 1;
+            std::vector<int> inputs;
+            for (int k = 0; k < m.inputs; ++k) inputs.push_back(s.wireAt(b, inputEnd(k)));
+            const int out = s.wireAt(b, outputEnd(m.inputs));
+            s.view.OnModeRun();
+            for (int k = 0; k < m.inputs; ++k) s.setLetter(inputs[static_cast<std::size_t>(k)], k < ones ? '+' : '0');
+            s.view.m_simulating = 1;
+            for (int pass = 0; pass <= 5; ++pass) {
+                g_simPass = pass;
+                s.view.m_loopIndex = b;
+                s.view.m_drawingPlaced = 1;
+                s.view.m_penColor = g_colorBlack;
+                (s.view.*CVelkarionView::routineFor(type))(dc, kZoom, static_cast<int>(x * kZoom),
+                                                           static_cast<int>(y * kZoom));
+            }
+            EXPECT_EQ(s.view.m_state[b], active ? 1 : 0);
+            EXPECT_EQ(s.letter(out), active ? '+' : '0');
+            const auto pixelAt = [&](Point symbolPoint) {
+                const Point t = symboltest::turned(code, symbolPoint);
+                return sheet.pixel(static_cast<int>(x * kZoom) + t.x * 4 / 5, static_cast<int>(y * kZoom) + t.y * 4 / 5);
+            };
+            EXPECT_EQ(pixelAt({50, 10}), active ? g_colorGrey : g_colorSilver);
+            EXPECT_EQ(pixelAt({15, 5}), active ? g_colorRed : g_colorBlack);
+            EXPECT_EQ(pixelAt({5, 0}), active ? g_colorRed : g_colorGrey);
+        }
+        ++row;
+    }
+    sheet.savePng((std::filesystem::temp_directory_path() / "logic_block_orientations.png").string().c_str());
 }
