@@ -64,6 +64,19 @@ bool expectedOutput(Rule rule, int ones, int inputs) {
     return false;
 }
 
+// The function signs in the box, as the "TEXT" fields hold them.
+std::vector<std::string> signsOf(const Member& m) {
+    switch (m.rule) {
+        case Rule::And:
+        case Rule::Nand: return {"&    "};
+        case Rule::Or:
+        case Rule::Nor: return {">    ", "=    ", "1    "};
+        case Rule::Exor: return {"=    ", "1    "};
+        case Rule::Not: break;
+    }
+    return {};
+}
+
 // Terminal ends in symbol units, orientation 0: input k at (0, 30k), the output on
 // the last input's row at (75, 30(n-1)).
 Point inputEnd(int k) { return {0, 30 * k}; }
@@ -153,7 +166,7 @@ TEST(LogicBlocks, TruthTableOfEveryMember) {
             }
             SCOPED_TRACE(nameOf(m.type) + " inputs " + mix + " ('-' unconnected)");
             s.view.OnModeRun();
-            for (int k = 0; k < m.inputs; ++k) s.setLetter(inputs[static_cast<std::size_t>(k)], mix[k] == '+' ? '+' : '0');
+            for (std::size_t k = 0; k < inputs.size(); ++k) s.setLetter(inputs[k], mix[k] == '+' ? '+' : '0');
             s.evaluate(b, 0);
             const bool on = expectedOutput(m.rule, ones, m.inputs);
             EXPECT_EQ(s.letter(out), on ? '+' : '0');
@@ -367,10 +380,7 @@ TEST(LogicBlocks, StateColoursOnTheLastPass) {
         ASSERT_FALSE(texts.empty());
         EXPECT_EQ(texts.front().text, "   -U");
         EXPECT_EQ(texts.front().textColor, g_colorBlack);
-        const std::vector<std::string> signs = row.type == kTypeNot      ? std::vector<std::string>{}
-                                               : row.type == kTypeExor  ? std::vector<std::string>{"=    ", "1    "}
-                                               : m.rule == Rule::Or     ? std::vector<std::string>{">    ", "=    ", "1    "}
-                                                                        : std::vector<std::string>{"&    "};
+        const std::vector<std::string> signs = signsOf(m);
         ASSERT_GE(texts.size(), signs.size() + 1);
         for (std::size_t i = 0; i < signs.size(); ++i) {
             const DcCall& t = texts[texts.size() - signs.size() + i];
@@ -588,7 +598,8 @@ TEST(LogicBlocks, EveryOrientationInBothStates) {
             EXPECT_EQ(s.letter(out), active ? '+' : '0');
             const auto pixelAt = [&](Point symbolPoint) {
                 const Point t = symboltest::turned(code, symbolPoint);
-                return sheet.pixel(static_cast<int>(x * kZoom) + t.x * 4 / 5, static_cast<int>(y * kZoom) + t.y * 4 / 5);
+                const int ox = static_cast<int>(x * kZoom), oy = static_cast<int>(y * kZoom);
+                return sheet.pixel(ox + t.x * 4 / 5, oy + t.y * 4 / 5);
             };
             EXPECT_EQ(pixelAt({50, 10}), active ? g_colorGrey : g_colorSilver);
             EXPECT_EQ(pixelAt({15, 5}), active ? g_colorRed : g_colorBlack);
