@@ -122,6 +122,9 @@ Pen RecordingDc::selectPen(const Pen& p) {
 }
 
 Brush RecordingDc::selectBrush(const Brush& b) {
+    if (m_holdsCreatedBrush) ++m_brushesReleased;
+    m_holdsCreatedBrush = b.style == BrushStyle::Solid;
+    if (m_holdsCreatedBrush) ++m_brushesCreated;
     const Brush previous = Dc::selectBrush(b);
     record(DcOp::SelectBrush);
     return previous;

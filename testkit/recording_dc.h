@@ -92,6 +92,11 @@ public:
     void clear() { m_calls.clear(); }
     // Every call, one describe() line each.
     std::string transcript() const;
+    // Solid brushes as drawing objects: each selection of a solid brush makes one,
+    // and the next selection of any brush puts it away. The counts survive clear(),
+    // so a long run can be watched with the calls cleared between paints.
+    int brushesCreated() const { return m_brushesCreated; }
+    int brushesReleased() const { return m_brushesReleased; }
 
     Pen selectPen(const Pen& pen) override;
     Brush selectBrush(const Brush& brush) override;
@@ -118,6 +123,9 @@ private:
     DcCall& record(DcOp op, std::initializer_list<Point> points = {}) const;
     mutable std::vector<DcCall> m_calls;
     bool m_draw = false;
+    bool m_holdsCreatedBrush = false;
+    int m_brushesCreated = 0;
+    int m_brushesReleased = 0;
 };
 
 }  // namespace velk::testkit
