@@ -156,3 +156,10 @@ TEST(MotorCircuit, ContactorStartsTwoMotorsInOppositeDirections) {
     run(s);
     EXPECT_TRUE(session.messages().empty());
 }
+TEST(MotorCircuit, ExampleSheetRunsAsOpened) {
+    testkit::Session session;
+    DrawnSheet s(session);
+    s.open(std::string(VELK_FIXTURES) + "/../../examples/motor_start.cad");
+    run(s);
+    EXPECT_TRUE(session.messages().empty());
+}
