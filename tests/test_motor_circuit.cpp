@@ -77,7 +77,7 @@ int wireEndingAt(CVelkarionView& v, Point p) {
     return -1;
 }
 
-enum class Act { Simulate, Tick, Press, Release };
+enum class Act { Simulate, Tick, Press, Release, ClickContacts };
 struct Step {
     const char* name;
     Act act;
@@ -91,6 +91,7 @@ struct Step {
 const std::vector<Step> kSteps = {
     {"simulation started", Act::Simulate, 0, 0, 0, 0},
     {"idle", Act::Tick, 0, 0, 0, 0},
+    {"a click on the contacts does nothing", Act::ClickContacts, 0, 0, 0, 0},
     {"button pressed: the coil latches", Act::Press, 1, 0, 0, 0},
     {"contacts close, motors run", Act::Tick, 1, 1, 1, 2},
     {"running", Act::Tick, 1, 1, 1, 2},
@@ -124,6 +125,11 @@ void run(DrawnSheet& s) {
                 break;
             case Act::Release:
                 s.release(button);
+                s.tick();
+                break;
+            case Act::ClickContacts:
+                s.press(contacts);
+                s.release(contacts);
                 s.tick();
                 break;
         }
