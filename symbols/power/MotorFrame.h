@@ -6,9 +6,10 @@
 // and on the last pass shows the code: the body filled silver with the running
 // picture, or filled white when stopped. A member is one row of data:
 //
-//     constexpr MotorSymbol kRow{"", "-020", "+055", "+070", {{"NUME,+005,+000,", "U1", 0}, ...},
-//                                4, 3, threePhaseRotation, kBrakingCode, true,
-//                                "ELIP,-015,+015,+075,+105", {{}, kForward, kReverse, kBraking}, kOutline};
+//     constexpr MotorSymbol kRow{"", "-020", "+055", "+070",
+//                                {{"NUME,+005,+000,", "U1", 0}, ..., {"NUME,+095,+000,", "PE", kNoLinkSlot}},
+//                                4, 3, threePhaseRotation, 3, true, "ELIP,-015,+015,+075,+105",
+//                                {{}, kForward, kReverse, kBraking}, kOutline};
 //     void CVelkarionView::DrawMotorThreePhase(Dc& dc, double zoom, int x, int y) {
 //         DrawMotor(*this, dc, zoom, x, y, kRow);
 //     }
