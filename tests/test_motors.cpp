@@ -173,6 +173,19 @@ TEST(Motors, DeadWindingWiresAreMarkedOnPassFour) {
     EXPECT_EQ(one.sheet.letters({one.wires[0], one.wires[1]}), "00");
 }
 
+TEST(Motors, LaterWireOnATerminalGivesLetterAndLink) {
+    MotorBench b(kTypeMotorThreePhase, "123P");
+    // A second wire on W1, later in slot order, dead: the motor stops and marks it.
+    const int later = b.sheet.wire(kX + 12, kY, kX + 21, kY);
+    b.sheet.view.OnModeRun();
+    b.setLetters("123P");
+    for (int pass = 0; pass <= 5; ++pass) b.evaluate(pass);
+    EXPECT_EQ(b.sheet.view.m_terminalLink[b.motor][2], later);
+    EXPECT_EQ(b.sheet.letter(later), 'Z');
+    EXPECT_EQ(b.sheet.letter(b.wires[2]), '3');
+    EXPECT_EQ(b.sheet.view.m_drawnState[b.motor], 0);
+}
+
 TEST(Motors, LiveProtectiveEarthIsReportedOnce) {
     struct Row {
         char pe;
