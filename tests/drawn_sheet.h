@@ -1,0 +1,112 @@
+#pragma once
+// A sheet drawn with the mouse in a test-kit session, as a user draws it: the
+// palette command, a click for each symbol, a drag for each wire; then Simulate,
+// clicks on devices and clock ticks; saved and opened again in a new window.
+#include <string>
+#include <vector>
+
+#include "model/VelkarionView.h"
+#include "res/Resource.h"
+#include "testkit/testkit.h"
+
+namespace velk::drawntest {
+
+// A symbol: its palette command, where it goes (drawing units, on the grid of 3)
+// and the label the user gives it afterwards (empty: the default stays).
+struct Part {
+    int command;
+    Point at;
+    const char* label;
+};
+
+// A wire dragged from one point to the other.
+struct Wire {
+    int command;
+    Point from, to;
+};
+
+struct Sheet {
+    std::vector<Part> parts;
+    std::vector<Wire> wires;
+};
+
+class DrawnSheet {
+public:
+    explicit DrawnSheet(testkit::Session& session) : m_session(session), m_view(&session.newSheet()) {}
+
+    // Places the parts, then the wires; false when a part did not land where asked.
+    bool draw(const Sheet& sheet) {
+        for (const Part& p : sheet.parts) {
+            m_session.command(*m_view, p.command);
+            click(p.at);
+            const int slot = m_view->m_componentCount - 1;
+            if (m_view->m_x[slot] != p.at.x || m_view->m_y[slot] != p.at.y) return false;
+            // What the property dialog writes back on OK.
+            if (*p.label) m_view->m_label[slot] = p.label;
+        }
+        for (const Wire& wire : sheet.wires) {
+            m_session.command(*m_view, wire.command);
+            const Point a = window(wire.from), b = window(wire.to);
+            m_session.move(*m_view, a.x, a.y);
+            m_session.press(*m_view, a.x, a.y);
+            m_session.move(*m_view, b.x, b.y);
+            m_session.release(*m_view, b.x, b.y);
+        }
+        m_session.command(*m_view, ID_TOOL_SELECT);
+        return true;
+    }
+
+    // Back to edit mode, saves the sheet and opens it again in a new window, which
+    // takes over.
+    void saveAndReopen(const std::string& name) {
+        m_session.command(*m_view, ID_MODE_EDIT);
+        const std::string path = m_session.workDir() + "/" + name;
+        m_session.answerFileDialogs({path});
+        m_session.command(*m_view, ID_FILE_SAVE_AS);
+        m_view = &m_session.openSheet(path);
+    }
+    void open(const std::string& path) { m_view = &m_session.openSheet(path); }
+
+    CVelkarionView& view() { return *m_view; }
+    // The slot of the n-th (from 0) item of a type, -1 for none.
+    int slotOf(int type, int n = 0) const {
+        for (int i = 0; i < m_view->m_componentCount; ++i)
+            if (m_view->m_type[i] == type && n-- == 0) return i;
+        return -1;
+    }
+
+    void simulate() { m_session.command(*m_view, ID_MODE_RUN); }
+    void tick(int n = 1) { m_session.tick(*m_view, n); }
+    // Press and release inside the operating area of a two-terminal device.
+    void press(int slot) { pointerAt(slot, &testkit::Session::press); }
+    void release(int slot) { pointerAt(slot, &testkit::Session::release); }
+
+    // The window pixel at a point of a symbol given in symbol units (a fifth of a
+    // drawing unit) from its position, unrotated.
+    Color pixelAt(int slot, Point symbolUnits) {
+        const double zoom = m_session.document(*m_view).m_zoom;
+        const Point origin = window({m_view->m_x[slot], m_view->m_y[slot]});
+        const Surface& surface = m_session.surface(*m_view);
+        return surface.pixel(origin.x + static_cast<int>(symbolUnits.x * zoom / 5),
+                             origin.y + static_cast<int>(symbolUnits.y * zoom / 5));
+    }
+
+private:
+    Point window(Point units) { return m_session.unitsToWindow(*m_view, units.x, units.y); }
+    void click(Point units) {
+        const Point w = window(units);
+        m_session.move(*m_view, w.x, w.y);
+        m_session.press(*m_view, w.x, w.y);
+        m_session.release(*m_view, w.x, w.y);
+    }
+    void pointerAt(int slot, void (testkit::Session::*action)(CVelkarionView&, int, int)) {
+        const Point w = window({m_view->m_x[slot] - 3, m_view->m_y[slot] + 6});
+        m_session.move(*m_view, w.x, w.y);
+        (m_session.*action)(*m_view, w.x, w.y);
+    }
+
+    testkit::Session& m_session;
+    CVelkarionView* m_view;
+};
+
+}  // namespace velk::drawntest
