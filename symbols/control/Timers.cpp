@@ -13,7 +13,6 @@
 #include "model/VelkarionView.h"
 #include "render/Colors.h"
 #include "render/Paint.h"
-#include "render/Potentials.h"
 #include "symbols/ComponentFrame.h"
 #include "symbols/control/VoltageTest.h"
 
