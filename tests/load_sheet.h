@@ -32,7 +32,7 @@ public:
     ~LoadSheet() { restGlobals(); }
 
     // A load as placement leaves it: label shown, default names shown, a lamp green,
-// a timer relay at one second.
+    // a timer relay at one second.
     int addLoad(int type, int x, int y, const std::string& label, int orientation = 0) {
         const int slot = addSymbol(type, x, y, label);
         view.m_labelVisible[slot] = 1;
