@@ -683,7 +683,9 @@ public:
 
     // --- coil edge memory (symbols/control/Coils.cpp) ---------------------------------
     // The voltage an impulse relay or bistable coil last acted on: the impulse
-    // relay's test result (0 or 1), the bistable coil's 0, 1 (set) or 2 (reset).
+    // relay's test result (0 or 1), the bistable coil's 0, 1 (set) or 2 (reset);
+    // the voltage a timer relay or flashing lamp last acted on (Timers.cpp,
+    // FlashingLamp.cpp).
     // Kept apart from the redraw cache, so a repaint after a zoom, a scroll or an
     // uncovered window redraws the coil without toggling it. Run time only, never
     // saved; Simulate and Edit put it back to 0.

@@ -95,6 +95,8 @@ public:
     const std::vector<BoxRecord>& messages() const { return m_messages; }
     void clearMessages() { m_messages.clear(); }
     const std::vector<DialogRecord>& dialogs() const { return m_dialogs; }
+    // Message beeps sounded since the session started.
+    int beeps() const { return beepCount() - m_beepsAtStart; }
     int dialogCount(const std::string& name) const;
 
     // --- commands ---------------------------------------------------------------------
@@ -141,6 +143,7 @@ private:
     std::vector<BoxRecord> m_messages;
     std::vector<DialogRecord> m_dialogs;
     int m_buttons = 0;
+    int m_beepsAtStart = beepCount();
 };
 
 }  // namespace velk::testkit

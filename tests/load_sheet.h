@@ -22,6 +22,7 @@ inline std::vector<Point> terminalPoints(int type) {
 inline std::vector<std::string> defaultNames(int type) {
     if (type == kTypeBistableCoil) return {"A1", "B1", "A2"};
     if (type == kTypePilotLamp) return {"X1", "X2"};
+    if (type >= kTypeFlashingPilotLamp && type <= kTypeHorn) return {"X1", "X2"};
     return {"A1", "A2"};
 }
 
@@ -30,7 +31,8 @@ public:
     LoadSheet() { restGlobals(); }
     ~LoadSheet() { restGlobals(); }
 
-    // A load as placement leaves it: label shown, default names shown, a lamp green.
+    // A load as placement leaves it: label shown, default names shown, a lamp green,
+    // a timer relay at one second.
     int addLoad(int type, int x, int y, const std::string& label, int orientation = 0) {
         const int slot = addSymbol(type, x, y, label);
         view.m_labelVisible[slot] = 1;
@@ -41,6 +43,11 @@ public:
             view.m_terminalNameVisible[slot][k] = 1;
         }
         if (type == kTypePilotLamp) view.m_lampColor[slot] = "0";
+        if (type == kTypeFlashingPilotLamp) view.m_lampColor[slot] = "0";
+        if (type >= kTypeOnDelayTimer && type <= kTypeCyclicTimer) {
+            view.m_timerUnit[slot] = "0";
+            view.m_timerValue[slot] = "1";
+        }
         return slot;
     }
 

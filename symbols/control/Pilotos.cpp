@@ -13,6 +13,7 @@
 #include "render/Potentials.h"
 #include "render/Terminals.h"
 #include "symbols/ComponentFrame.h"
+#include "symbols/control/LampSymbol.h"
 #include "symbols/control/VoltageTest.h"
 
 namespace velk {
@@ -21,15 +22,10 @@ namespace {
 
 constexpr int kLampLatchPass = 4;
 
-constexpr LabelLayout kLampLabels{
-    "-H", {"TEXT,%3s,%3s,%5s,2", "-030", "+022"}, {"TEXT,%3s,%3s,%5s,2", "-030", "+037"}};
-constexpr const char* kX1 = "NUME,+005,+000,%c%c%c%c";
-constexpr const char* kX2 = "NUME,+005,+045,%c%c%c%c";
 constexpr int kTerminalX1 = 0;
 constexpr int kTerminalX2 = 1;
 
 constexpr const char* kLeads[] = {"LINE,+000,+000,+000,+015", "LINE,+000,+045,+000,+060"};
-constexpr const char* kCircle = "ELIP,-015,+015,+015,+045";
 constexpr const char* kCross[] = {"LINE,-011,+019,+011,+041", "LINE,-011,+041,+011,+019"};
 
 struct LampColorRow {
@@ -40,13 +36,6 @@ constexpr LampColorRow kLampColors[] = {
     {"0", g_colorGreen}, {"1", g_colorRed}, {"2", g_colorYellow}, {"3", g_colorBlue}, {"4", g_colorGrey},
 };
 constexpr const char* kRedLampCode = "1";
-
-// A code no dialog writes (a hand-edited sheet) lights in the colour a new lamp has.
-Color lampFillColor(const std::string& code) {
-    for (const LampColorRow& row : kLampColors)
-        if (code == row.code) return row.color;
-    return kLampColors[0].color;
-}
 
 // A dead motor winding end counts as the other side of a phase.
 bool lampVoltageAcross(char a, char b) {
@@ -160,10 +149,7 @@ void latchLamp(ComponentFrame& f, bool lit) {
         const bool on = edge == Edge::Rising;
         f.setPenColor(on ? g_colorRed : g_colorGrey);
         v.m_state[s] = on ? 1 : 0;
-        Dc& dc = f.dc();
-        dc.selectBrush(on ? Brush::solid(lampFillColor(v.m_lampColor[s])) : Brush::white());
-        f.draw(kCircle);
-        dc.selectBrush(Brush::hollow());
+        fillLampCircle(f, on ? lampFillColor(v.m_lampColor[s]) : g_colorWhite);
     }
     v.m_drawnState[s] = lit ? 1 : 0;
 }
@@ -176,7 +162,7 @@ void CVelkarionView::DrawPilotLamp(Dc& dc, double zoom, int ox, int oy) {
     f.useStateColor();
 
     LampSide sides[2];
-    const char* formats[2] = {kX1, kX2};
+    const char* formats[2] = {kLampX1, kLampX2};
     const char* names[2] = {"X1", "X2"};
     for (int k = kTerminalX1; k <= kTerminalX2; ++k) {
         f.drawTerminal(formats[k], f.terminalName(k, names[k]));
@@ -193,10 +179,26 @@ void CVelkarionView::DrawPilotLamp(Dc& dc, double zoom, int ox, int oy) {
         if (g_lampPass >= kLampLatchPass) latchLamp(f, lit);
     }
 
+    drawLampOutline(f);
+}
+
+// A code no dialog writes (a hand-edited sheet) lights in the colour a new lamp has.
+Color lampFillColor(const std::string& code) {
+    for (const LampColorRow& row : kLampColors)
+        if (code == row.code) return row.color;
+    return kLampColors[0].color;
+}
+
+void fillLampCircle(ComponentFrame& f, Color fill) {
+    f.dc().selectBrush(Brush::solid(fill));
+    f.draw(kLampCircle);
+    f.dc().selectBrush(Brush::hollow());
+}
+
+void drawLampOutline(ComponentFrame& f) {
     f.draw(kLeads);
-    // A lit red lamp would hide a red rim.
-    if (f.state() == 1 && m_lampColor[f.slot()] == kRedLampCode) f.setPenColor(g_colorGrey);
-    f.draw(kCircle);
+    if (f.state() == 1 && f.view().m_lampColor[f.slot()] == kRedLampCode) f.setPenColor(g_colorGrey);
+    f.draw(kLampCircle);
     f.draw(kCross);
 }
 

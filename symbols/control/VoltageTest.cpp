@@ -55,8 +55,8 @@ bool followsCoil(int type) {
            type == kTypeMainContactsI || (type >= kTypeAuxContactNO && type <= kTypeAuxContactChangeover);
 }
 
-void copyStateToSlaves(CVelkarionView& v, int master, bool (*follows)(int type)) {
-    const int state = v.m_state[master] == 1 ? 1 : 0;
+void copyStateToSlaves(CVelkarionView& v, int master, bool (*follows)(int type), int value) {
+    const int state = value == 1 ? 1 : 0;
     const std::string& label = v.m_label[master];
     for (int j = 0; j < v.m_componentCount; ++j)
         if (v.isLive(j) && follows(v.m_type[j]) && CVelkarionView::labelsEqual(v.m_label[j], label))

@@ -37,8 +37,12 @@ void fillBody(ComponentFrame& f, Edge edge, Commands body);
 bool followsCoil(int type);
 
 // The slave copy: every live slot whose type `follows` accepts and whose label
-// equals the master's (two empty labels are equal) takes the master's state,
-// 1 when it is 1 and 0 for any other value.
-void copyStateToSlaves(CVelkarionView& v, int master, bool (*follows)(int type));
+// equals the master's (two empty labels are equal) takes `value`, 1 when it is 1
+// and 0 for any other value: a coil copies its state, a timer relay also its
+// delayed output.
+void copyStateToSlaves(CVelkarionView& v, int master, bool (*follows)(int type), int value);
+inline void copyStateToSlaves(CVelkarionView& v, int master, bool (*follows)(int type)) {
+    copyStateToSlaves(v, master, follows, v.m_state[master]);
+}
 
 }  // namespace velk
