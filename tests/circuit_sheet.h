@@ -78,7 +78,7 @@ public:
     void open(const std::string& path) { m_view = &m_session.openSheet(path); }
 
     CVelkarionView& view() { return *m_view; }
-    // The slot of the n-th (from 0) item of a type.
+    // The slot of the n-th (from 0) item of a type, -1 for none.
     int slotOf(int type, int n = 0) const {
         for (int i = 0; i < m_view->m_componentCount; ++i)
             if (m_view->m_type[i] == type && n-- == 0) return i;
@@ -91,13 +91,17 @@ public:
     void press(int slot) { pointerAt(slot, &testkit::Session::press); }
     void release(int slot) { pointerAt(slot, &testkit::Session::release); }
 
-    // The pixel inside a lamp's circle, left of its cross.
-    Color lampPixel(int lamp) {
+    // The window pixel at a point of a symbol given in symbol units (a fifth of a
+    // drawing unit) from its position, unrotated.
+    Color pixelAt(int slot, Point symbolUnits) {
         const double zoom = m_session.document(*m_view).m_zoom;
-        const Point origin = window({m_view->m_x[lamp], m_view->m_y[lamp]});
+        const Point origin = window({m_view->m_x[slot], m_view->m_y[slot]});
         const Surface& surface = m_session.surface(*m_view);
-        return surface.pixel(origin.x + static_cast<int>(-10 * zoom / 5), origin.y + static_cast<int>(30 * zoom / 5));
+        return surface.pixel(origin.x + static_cast<int>(symbolUnits.x * zoom / 5),
+                             origin.y + static_cast<int>(symbolUnits.y * zoom / 5));
     }
+    // The pixel inside a lamp's circle, left of its cross.
+    Color lampPixel(int lamp) { return pixelAt(lamp, {-10, 30}); }
 
 private:
     Point window(Point units) { return m_session.unitsToWindow(*m_view, units.x, units.y); }

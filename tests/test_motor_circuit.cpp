@@ -7,14 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "drawn_sheet.h"
+#include "circuit_sheet.h"
 #include "render/Colors.h"
 
 using namespace velk;
-using velk::drawntest::DrawnSheet;
-using velk::drawntest::Part;
-using velk::drawntest::Sheet;
-using velk::drawntest::Wire;
+using velk::circuittest::Circuit;
+using velk::circuittest::Part;
+using velk::circuittest::Sheet;
+using velk::circuittest::Wire;
 
 namespace {
 
@@ -101,7 +101,7 @@ const std::vector<Step> kSteps = {
     {"stopped", Act::Tick, 0, 0, 0, 0},
 };
 
-void run(DrawnSheet& s) {
+void run(Circuit& s) {
     CVelkarionView& v = s.view();
     const int contacts = s.slotOf(kTypeMainContactsIII);
     const int m1 = s.slotOf(kTypeMotorThreePhase, 0), m2 = s.slotOf(kTypeMotorThreePhase, 1);
@@ -153,8 +153,9 @@ void run(DrawnSheet& s) {
 
 TEST(MotorCircuit, ContactorStartsTwoMotorsInOppositeDirections) {
     testkit::Session session;
-    DrawnSheet s(session);
-    ASSERT_TRUE(s.draw(kMotorStart));
+    Circuit s(session);
+    s.draw(kMotorStart);
+    if (HasFatalFailure()) return;
     run(s);
     EXPECT_TRUE(session.messages().empty());
 
@@ -164,7 +165,7 @@ TEST(MotorCircuit, ContactorStartsTwoMotorsInOppositeDirections) {
 }
 TEST(MotorCircuit, ExampleSheetRunsAsOpened) {
     testkit::Session session;
-    DrawnSheet s(session);
+    Circuit s(session);
     s.open(std::string(VELK_FIXTURES) + "/../../examples/motor_start.cad");
     run(s);
     EXPECT_TRUE(session.messages().empty());
