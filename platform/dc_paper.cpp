@@ -202,8 +202,6 @@ void PaperDc::setPainter(QPainter* painter) {
 
 void PaperDc::flush() { m_paper->drawChain(); }
 
-void PaperDc::moveTo(int x, int y) { Dc::moveTo(x, y); }
-
 void PaperDc::lineTo(int x, int y) {
     const Point o = viewportOrigin();
     const Point from{currentPosition().x + o.x, currentPosition().y + o.y};

@@ -29,7 +29,6 @@ public:
     // Draws what is still pending (an open chain of lines) on the paper.
     void flush();
 
-    void moveTo(int x, int y) override;
     void lineTo(int x, int y) override;
     void rectangle(int left, int top, int right, int bottom) override;
     void fillRect(const Rect& r, Color c) override;

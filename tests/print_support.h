@@ -45,7 +45,7 @@ inline std::string fileText(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-inline bool havePoppler() { return std::system("command -v pdftoppm pdftotext pdfimages > /dev/null 2>&1") == 0; }
+inline bool havePoppler() { return std::system("command -v pdftoppm pdftotext pdfimages pdffonts > /dev/null 2>&1") == 0; }
 
 // What a shell command writes on its standard output.
 inline std::string commandOutput(const std::string& command) {
@@ -58,6 +58,16 @@ inline std::string commandOutput(const std::string& command) {
 }
 
 inline std::string pdfText(const std::string& pdf) { return commandOutput("pdftotext -layout '" + pdf + "' -"); }
+
+// The line `pdffonts` gives the font of that name, or an empty text.
+inline std::string pdfFontLine(const std::string& pdf, const std::string& font) {
+    std::istringstream lines(commandOutput("pdffonts '" + pdf + "'"));
+    std::string line;
+    while (std::getline(lines, line))
+        if (line.compare(0, font.size() + 1, font + " ") == 0 || line.compare(0, font.size() + 1, font + "-") == 0)
+            return line;
+    return std::string();
+}
 
 // The images of a PDF as `pdfimages -list` lists them: their types ("image",
 // "smask", "stencil" ...) and encodings ("image" is lossless, "jpeg" is not).

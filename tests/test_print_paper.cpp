@@ -328,6 +328,8 @@ TEST(PaperPrint, PdfHoldsRealTextAndOnlyTheImagesItNeeds) {
         ASSERT_TRUE(std::filesystem::exists(pdf));
         const std::string text = printtest::pdfText(pdf);
         for (const std::string& label : row.texts) EXPECT_NE(text.find(label), std::string::npos) << label;
+        const std::string font = printtest::pdfFontLine(pdf, "LiberationSans");
+        EXPECT_NE(font.find(" yes "), std::string::npos) << "the text's font is embedded: " << font;
 
         const std::vector<printtest::PdfImage> images = printtest::pdfImages(pdf);
         const auto imageCount = std::count_if(images.begin(), images.end(),
