@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/dc_paper.h"
 #include "platform/text1250.h"
 
 namespace velk {
@@ -729,6 +730,12 @@ QFont makeQFont(const Font& f, std::map<std::pair<std::string, int>, int>& cellC
 QColor toQColor(Color c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
 
 }  // namespace
+
+QFont toolkitFont(const Font& font) {
+    needToolkit();
+    static std::map<std::pair<std::string, int>, int> cellCache;
+    return makeQFont(font, cellCache);
+}
 
 Point Dc::textExtent(const std::string& text) const {
     needToolkit();

@@ -98,6 +98,7 @@ public:
     void setBackgroundTransparent(bool transparent) { m_bkTransparent = transparent; }
     bool backgroundTransparent() const { return m_bkTransparent; }
     void setBackgroundColor(Color c) { m_bkColor = c; }
+    Color backgroundColor() const { return m_bkColor; }
     virtual int setTextAlign(int flags);
     int textAlign() const { return m_textAlign; }
     virtual RasterMode setRasterMode(RasterMode mode);

@@ -11,7 +11,11 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QSizeF>
 #include <algorithm>
+#include <cstdint>
+
+#include "platform/dc_paper.h"
 
 namespace velk {
 
@@ -53,11 +57,16 @@ Rect pageDots(QPrinter& printer) {
     return {0, 0, std::max(r.width(), 1), std::max(r.height(), 1)};
 }
 
+PrintBackEnd& backEndSetting() {
+    static PrintBackEnd backEnd = PrintBackEnd::Paper;
+    return backEnd;
+}
+
 // One page raster and the device context that draws on it, for a whole job.
-struct PageRaster {
+struct PageCanvas {
     Surface surface;
-    Dc dc{surface};
-    explicit PageRaster(const Rect& area) : surface(area.width(), area.height()) { dc.setClip(surface.bounds()); }
+    PaperDc dc{surface};
+    explicit PageCanvas(const Rect& area) : surface(area.width(), area.height()) { dc.setClip(surface.bounds()); }
     // A new page: white, and the size the printer now asks for.
     void startPage(const Rect& area) {
         if (surface.width() != area.width() || surface.height() != area.height())
@@ -68,29 +77,65 @@ struct PageRaster {
     }
 };
 
-void paintPage(PrintClient& client, PrintInfo& info, PageRaster& raster, int page) {
+// Paints one page onto `painter`, whose printable area at its origin is `paper`
+// large in the painter's units: the page's dots are stretched over it.
+void drawPage(QPainter& painter, const QSizeF& paper, PrintClient& client, PrintInfo& info, PageCanvas& canvas,
+              int page) {
     info.currentPage = page;
-    raster.startPage(info.pageArea);
-    client.printPage(raster.dc, info);
+    canvas.startPage(info.pageArea);
+    const Surface& s = canvas.surface;
+    painter.save();
+    painter.scale(paper.width() / s.width(), paper.height() / s.height());
+    if (backEndSetting() == PrintBackEnd::Paper) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        canvas.dc.setPainter(&painter);
+        client.printPage(canvas.dc, info);
+        canvas.dc.setPainter(nullptr);
+    } else {
+        client.printPage(canvas.dc, info);
+        const QImage image(reinterpret_cast<const uchar*>(s.raw()), s.width(), s.height(), s.width() * 4,
+                           QImage::Format_RGB32);
+        painter.drawImage(QRectF(0, 0, s.width(), s.height()), image);
+    }
+    painter.restore();
 }
 
 // Every page onto the printer (or the preview's printer). False when it cannot be opened.
-bool printPages(PrintClient& client, PrintInfo& info, PageRaster& raster, QPrinter& printer) {
+bool printPages(PrintClient& client, PrintInfo& info, PageCanvas& canvas, QPrinter& printer) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
+    // Pictures and fills must not pick up compression artefacts.
+    painter.setRenderHint(QPainter::LosslessImageRendering);
     for (int page = 1; page <= info.pageCount; ++page) {
         if (page > 1) printer.newPage();
         info.pageArea = pageDots(printer);
-        paintPage(client, info, raster, page);
-        const Surface& s = raster.surface;
-        const QImage image(reinterpret_cast<const uchar*>(s.raw()), s.width(), s.height(), s.width() * 4,
-                           QImage::Format_RGB32);
-        // The page's own resolution: the raster is stretched over the printable area.
+        // The page's own resolution: the dots are stretched over the printable area.
         const QRectF paint = printer.pageLayout().paintRectPixels(printer.resolution());
-        painter.drawImage(QRectF(0, 0, paint.width(), paint.height()), image);
+        drawPage(painter, paint.size(), client, info, canvas, page);
     }
     painter.end();
     return true;
+}
+
+// Every page drawn at the job's resolution, for a preview without its window.
+std::vector<Surface> previewPages(PrintClient& client, PrintInfo& info, PageCanvas& canvas) {
+    std::vector<Surface> pages;
+    for (int page = 1; page <= info.pageCount; ++page) {
+        const Rect& area = info.pageArea;
+        QImage image(area.width(), area.height(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        drawPage(painter, QSizeF(area.width(), area.height()), client, info, canvas, page);
+        painter.end();
+        Surface out(area.width(), area.height());
+        for (int y = 0; y < area.height(); ++y) {
+            const auto* row = reinterpret_cast<const std::uint32_t*>(image.constScanLine(y));
+            std::copy(row, row + area.width(), out.raw() + static_cast<std::size_t>(y) * area.width());
+        }
+        pages.push_back(std::move(out));
+    }
+    return pages;
 }
 
 }  // namespace
@@ -113,26 +158,22 @@ bool runPrintJob(PrintClient& client, PrintKind kind) {
     if (!client.preparePrinting(info)) return false;
 
     info.pageArea = pageDots(printer);
-    PageRaster raster(info.pageArea);
-    client.beginPrinting(raster.dc, info);
+    PageCanvas canvas(info.pageArea);
+    client.beginPrinting(canvas.dc, info);
     bool printed = true;
     if (kind == PrintKind::Preview && previewHandler()) {
-        std::vector<Surface> pages;
-        for (int page = 1; page <= info.pageCount; ++page) {
-            paintPage(client, info, raster, page);
-            pages.push_back(raster.surface);
-        }
-        previewHandler()(pages);
+        previewHandler()(previewPages(client, info, canvas));
     } else if (kind == PrintKind::Preview) {
-        // The preview asks for its pages again whenever its page setup changes.
+        // The preview asks for its pages again whenever its page setup changes; being
+        // drawn on its own paper, they are sharp at every zoom step.
         QPrintPreviewDialog preview(&printer, QApplication::activeWindow());
         QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
-                         [&](QPrinter* target) { printPages(client, info, raster, *target); });
+                         [&](QPrinter* target) { printPages(client, info, canvas, *target); });
         preview.exec();
     } else {
-        printed = printPages(client, info, raster, printer);
+        printed = printPages(client, info, canvas, printer);
     }
-    client.endPrinting(raster.dc, info);
+    client.endPrinting(canvas.dc, info);
     return printed;
 }
 
@@ -161,6 +202,9 @@ std::string printToFile() {
     if (printer.outputFormat() != QPrinter::PdfFormat) return std::string();
     return printer.outputFileName().toStdString();
 }
+
+void setPrintBackEnd(PrintBackEnd backEnd) { backEndSetting() = backEnd; }
+PrintBackEnd printBackEnd() { return backEndSetting(); }
 
 void setPrintDialogHandler(std::function<bool()> h) { printDialogHandler() = std::move(h); }
 void setPrintSetupHandler(std::function<bool()> h) { setupHandler() = std::move(h); }

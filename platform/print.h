@@ -1,8 +1,8 @@
 #pragma once
 // Printing and print preview of a view on the desktop's printers. A job draws
-// each page with the program's own device context onto a raster of
-// kPrintDotsPerInch, which goes to the printer, a PDF file or the preview window
-// scaled to their resolution.
+// each page with the program's own device context, whose unit is one dot of
+// kPrintDotsPerInch: on paper its lines, shapes and texts go to the printer, a PDF
+// file or the preview window as vectors, fills and pictures as lossless images.
 //
 // One printer serves the whole program: Print Setup and the print dialog choose
 // it and its page, direct printing uses it as it stands.
@@ -54,6 +54,12 @@ bool preparePrintingDefault(PrintInfo& info);
 // be opened; the view's end operation runs whenever its begin operation ran.
 bool runPrintJob(PrintClient& client, PrintKind kind);
 
+// How a page reaches the printer: as drawing on paper (the rule), or as one
+// raster of the whole page, as the screen's device context draws it.
+enum class PrintBackEnd { Paper, Raster };
+void setPrintBackEnd(PrintBackEnd backEnd);
+PrintBackEnd printBackEnd();
+
 // Print Setup: the page and printer for the jobs that follow. False on Cancel.
 bool runPrintSetup();
 
@@ -66,7 +72,8 @@ std::string printToFile();
 // The print dialog and Print Setup: true is OK (the printer as set stays chosen).
 void setPrintDialogHandler(std::function<bool()> handler);
 void setPrintSetupHandler(std::function<bool()> handler);
-// The preview hands its pages to the handler instead of opening its window.
+// The preview hands its pages to the handler instead of opening its window, each
+// drawn at kPrintDotsPerInch through the job's back end.
 void setPrintPreviewHandler(std::function<void(const std::vector<Surface>& pages)> handler);
 
 }  // namespace velk

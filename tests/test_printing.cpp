@@ -16,9 +16,13 @@
 #include "render/Colors.h"
 #include "render/Paint.h"
 #include "res/Resource.h"
+#include "print_support.h"
 #include "testkit/testkit.h"
 
 using namespace velk;
+using velk::printtest::fileText;
+using velk::printtest::Raster;
+using velk::printtest::readPpm;
 
 namespace {
 
@@ -72,34 +76,6 @@ struct PrintStage {
         calls.clear();
     }
 };
-
-// A binary PPM (P6) as pdftoppm writes it.
-struct Raster {
-    int width = 0, height = 0;
-    std::vector<unsigned char> rgbBytes;
-    Color at(int x, int y) const {
-        const std::size_t i = (static_cast<std::size_t>(y) * width + x) * 3;
-        return rgb(rgbBytes[i], rgbBytes[i + 1], rgbBytes[i + 2]);
-    }
-};
-
-std::optional<Raster> readPpm(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::string magic;
-    int maxValue = 0;
-    Raster r;
-    if (!(in >> magic >> r.width >> r.height >> maxValue) || magic != "P6" || maxValue != 255) return std::nullopt;
-    in.get();
-    r.rgbBytes.resize(static_cast<std::size_t>(r.width) * r.height * 3);
-    if (!in.read(reinterpret_cast<char*>(r.rgbBytes.data()), static_cast<std::streamsize>(r.rgbBytes.size())))
-        return std::nullopt;
-    return r;
-}
-
-std::string fileText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 int pageObjects(const std::string& pdf) {
     int n = 0;
