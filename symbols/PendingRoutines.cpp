@@ -7,12 +7,6 @@ namespace velk {
 #define VELK_PENDING_ROUTINE(name) \
     void CVelkarionView::name(Dc&, double, int, int) {}
 
-VELK_PENDING_ROUTINE(DrawTransformer)
-VELK_PENDING_ROUTINE(DrawRectifier)
-VELK_PENDING_ROUTINE(DrawPowerSupplyUnit)
-VELK_PENDING_ROUTINE(DrawDiode)
-VELK_PENDING_ROUTINE(DrawTransformerThreePhase)
-VELK_PENDING_ROUTINE(DrawPowerSupplyUnitThreePhase)
 VELK_PENDING_ROUTINE(DrawOnDelayTimer)
 VELK_PENDING_ROUTINE(DrawOffDelayTimer)
 VELK_PENDING_ROUTINE(DrawOnOffDelayTimer)

@@ -12,6 +12,7 @@
 #include "render/Colors.h"
 #include "render/Potentials.h"
 #include "symbol_sheet.h"
+#include "terminal_bench.h"
 #include "symbols/power/MultiPole.h"
 
 using namespace velk;
@@ -19,6 +20,7 @@ using velk::symboltest::kEarthFault;
 using velk::symboltest::kShortCircuit;
 using velk::symboltest::SymbolSheet;
 using velk::testkit::DcOp;
+using Bench = velk::symboltest::TerminalBench;
 
 namespace {
 
@@ -49,63 +51,6 @@ std::string routineOf(const SensorCode& c) {
     static const char* const kWiring[] = {"2Wire", "3Wire", "3Wire", "2WireSide", "3WireSide", "3WireSide"};
     return std::string("DrawSensor") + (c.nc ? "NC" : "NO") + kWiring[c.variant];
 }
-
-// A device at (60, 60) whose terminals each end a short wire leading away, wire k
-// in net 10 + k; every net also holds a wire and a dot elsewhere on the sheet.
-class Bench {
-public:
-    static constexpr int kX = 60, kY = 60;
-
-    Bench(int type, const Point* ends, int count, int orientation = 0) {
-        device = s.place(type, kX, kY, orientation);
-        if (s.view.m_label[device].empty()) {
-            s.view.m_label[device] = "-B";
-            s.view.m_labelVisible[device] = 1;
-        }
-        for (int k = 0; k < count; ++k) {
-            const Point e = symboltest::turned(orientation, ends[k]);
-            const int w = s.wire(kX + e.x, kY + e.y, kX + e.x + 1, kY + e.y + 2);
-            const int far = s.wire(200 + 10 * k, 200, 203 + 10 * k, 200);
-            const int dot = s.addSymbol(kTypeConnectionDot, 300 + 10 * k, 200);
-            for (int slot : {w, far, dot}) s.view.m_netNumber[slot] = 10 + k;
-            nets.push_back({w, far, dot});
-        }
-    }
-
-    // One evaluation with the letters given per terminal ('0' past the text's end),
-    // the state already drawn.
-    void evaluate(int state, const std::string& letters, int pass = 0) {
-        for (std::size_t k = 0; k < nets.size(); ++k)
-            for (int slot : nets[k]) s.setLetter(slot, k < letters.size() ? letters[k] : '0');
-        s.view.m_simulating = 1;
-        s.view.m_state[device] = state;
-        s.view.m_drawnState[device] = state;
-        g_simPass = pass;
-        s.drawPlaced(device, g_colorBlack);
-        g_simPass = 0;
-    }
-    // The letter of each terminal's net as "abc" per net, space-separated.
-    std::string after() const {
-        std::string out;
-        for (const auto& net : nets) {
-            for (int slot : net) out += s.letter(slot);
-            out += ' ';
-        }
-        out.pop_back();
-        return out;
-    }
-    // Fed marks in the entry of terminal k, for the slots of net k.
-    std::string marks(int k) const {
-        std::string out;
-        for (int slot : nets[static_cast<std::size_t>(k)])
-            out += s.view.m_terminalPotential[slot][k].letter() == kPotentialFedMark ? '*' : '.';
-        return out;
-    }
-
-    SymbolSheet s;
-    int device = -1;
-    std::vector<std::vector<int>> nets;
-};
 
 std::string three(char a, char b, char c = 0) {
     std::string out = std::string(3, a) + ' ' + std::string(3, b);
