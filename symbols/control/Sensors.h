@@ -7,7 +7,7 @@
 // of data; the rows differ in their texts and in the picture inside the box.
 //
 //     constexpr SensorForm kRow{SensorContact::NO, SensorWiring::TwoWire, SensorSide::Below,
-//                               labels, kSensorPicture, SensorMark::ByType};
+//                               labels, kSensorPicture, SensorMark::ByType, sinksOutput};
 //     void CVelkarionView::DrawSensorNO2Wire(Dc& dc, double zoom, int ox, int oy) {
 //         DrawSensor(*this, dc, zoom, ox, oy, kRow);
 //     }
