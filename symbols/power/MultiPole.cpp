@@ -80,6 +80,20 @@ std::string shiftedCommand(const char* command, int dx) {
     return s;
 }
 
+std::string movedCommand(const char* command, int dx, int dy) {
+    std::string s(command);
+    for (std::size_t i = 0;; ++i) {
+        const std::size_t at = kWordLength + 1 + i * kColumnWidth;
+        int value = 0;
+        if (!readColumn(s, at, value)) break;
+        char column[8];
+        std::snprintf(column, sizeof column, "%+04d", value + (i % 2 == 0 ? dx : dy));
+        if (std::strlen(column) != 4) break;  // beyond what a column holds
+        s.replace(at, 4, column);
+    }
+    return s;
+}
+
 void DrawMultiPole(CVelkarionView& view, Dc& dc, double zoom, int x, int y, const MultiPoleRow& row) {
     const MultiPoleFamily& family = *row.family;
     const int poles = row.poleCount < kMaxDevicePoles ? row.poleCount : kMaxDevicePoles;

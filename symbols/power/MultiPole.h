@@ -104,6 +104,9 @@ struct MultiPoleRow {
 // are written back in the four-character columns, "+030" or "-007". With dx 0
 // the command comes back byte for byte.
 std::string shiftedCommand(const char* command, int dx);
+// The command with every point moved by (dx, dy), texts included; the columns
+// that follow the points (a text, a terminal's name) are left as they are.
+std::string movedCommand(const char* command, int dx, int dy);
 
 // Draws the device of `row` at the device point (x, y) for the slot in
 // m_loopIndex (or the placement preview), and while simulating scans its
