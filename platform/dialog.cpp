@@ -677,14 +677,14 @@ void Dialog::userScroll(int id, int code, int pos) {
         }
         s->position = std::clamp(p, low, high);
     } else if (r->kind == ControlKind::Spin) {
-        // The buddy's number is where the arrows start from.
+        const bool buddyNumber = r->buddy && (r->flags & kBuddyNumber);
         int p = s->position;
         int typed = 0;
-        if (r->buddy && parseInteger(text(r->buddy), typed)) p = typed;
+        if (buddyNumber && parseInteger(text(r->buddy), typed)) p = typed;
         if (code == kScrollLineUp) ++p;
         if (code == kScrollLineDown) --p;
         s->position = std::clamp(p, low, high);
-        if (r->buddy) setText(r->buddy, std::to_string(s->position));
+        if (buddyNumber) setText(r->buddy, std::to_string(s->position));
         code = kScrollThumbPosition;
     } else {
         return;

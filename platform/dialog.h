@@ -10,6 +10,26 @@
 // Texts: captions and static texts are the program's own (UTF-8, shown as
 // written); a control's text is kept as UTF-8. Members that hold texts the sheet
 // keeps are Windows-1250 bytes, exchanged with sheetText().
+//
+// A dialog class in short:
+//   constexpr ControlRow kRows[] = {
+//       staticText("Tekst", {7, 9, 40, 8}),
+//       edit(1000, 30, {50, 7, 100, 12}, kSheetText),
+//       intEdit(1001, 0, 200, {50, 23, 30, 12}),
+//       radio(1002, "Izq.", {50, 39, 30, 10}),
+//       pushButton(IDOK, "OK", {100, 60, 50, 14}, kDefaultButton),
+//       pushButton(IDCANCEL, "Cancel", {155, 60, 50, 14}),
+//   };
+//   class CMyDlg : public Dialog {
+//       CMyDlg() : Dialog(dialogTemplate(210, "Caption", 210, 80, kRows)) {
+//           on(1002, Notify::Clicked, [this] { takeValuesQuietly(); ...; showValues(); });
+//       }
+//       void DoDataExchange(DataExchange& dx) override {
+//           dx.sheetText(1000, m_text); dx.integer(1001, m_value); dx.radio(1002, m_left);
+//       }
+//   };
+// OnInitDialog fills the members and shows them; OnOK (default: takeValues,
+// then close with OK) writes the exchange variables.
 #include <cstddef>
 #include <functional>
 #include <set>
@@ -40,7 +60,7 @@ enum class ControlKind {
     BitmapButton,  // shows its up image, its down image while pressed
     SortedCombo,   // a simple combo box: the list always shown, items sorted
     Trackbar,      // horizontal, with ticks
-    Spin,          // up-down arrows writing their position into a buddy edit
+    Spin,          // up-down arrows beside a buddy edit; see kBuddyNumber
     OwnerDrawn,    // an area the dialog paints itself (OnDrawItem) and that takes the mouse
 };
 
@@ -52,6 +72,7 @@ enum ControlFlag : int {
     kDefaultButton = 16,  // the push button Enter presses
     kTextRight = 32,      // static text
     kTextCenter = 64,     // static text
+    kBuddyNumber = 128,   // spin: starts from its buddy's number and writes its position there
 };
 
 // Position and size in dialog units: a horizontal unit is a quarter and a
@@ -69,7 +90,7 @@ struct ControlRow {
     int limit = 0;          // edits: characters (Windows-1250 bytes for sheet texts)
     double minimum = 0;     // int and float edits, trackbar, spin
     double maximum = 0;
-    int buddy = 0;          // spin: the edit it writes into
+    int buddy = 0;          // spin: the edit it sits beside
 };
 
 // --- rows, one helper per kind -------------------------------------------------------

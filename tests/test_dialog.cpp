@@ -36,6 +36,8 @@ enum : int {
     kSpin = 113,
     kArea = 114,
     kHiddenEdit = 115,
+    kPlainBuddy = 116,
+    kPlainSpin = 117,
 };
 
 constexpr ControlRow kProbeControls[] = {
@@ -53,7 +55,9 @@ constexpr ControlRow kProbeControls[] = {
     sortedCombo(kCombo, {120, 14, 80, 40}),
     trackbar(kTrack, 0, 100, {8, 96, 120, 16}),
     intEdit(kBuddy, 1, 20, {130, 96, 24, 12}),
-    spin(kSpin, kBuddy, 1, 20, {154, 96, 8, 12}),
+    spin(kSpin, kBuddy, 1, 20, {154, 96, 8, 12}, kBuddyNumber),
+    intEdit(kPlainBuddy, 1, 200, {170, 96, 24, 12}),
+    spin(kPlainSpin, kPlainBuddy, 1, 20, {194, 96, 8, 12}),
     ownerDrawn(kArea, {120, 58, 40, 30}),
     edit(kHiddenEdit, 10, {8, 112, 40, 12}, kHidden),
     pushButton(IDOK, "OK", {210, 8, 50, 14}, kDefaultButton),
@@ -353,6 +357,14 @@ TEST(Dialog, ControlKindsAnswerTheUser) {
         d.scroll(kSpin, kScrollLineDown);
         EXPECT_EQ(d.text(kBuddy), "19");
         EXPECT_EQ(dialog.spinPosition, 19);
+        // Without kBuddyNumber the spin keeps its own position and leaves the edit
+        // to its handler.
+        dialog.setPosition(kPlainSpin, 10);
+        d.setText(kPlainBuddy, "100");
+        d.scroll(kPlainSpin, kScrollLineUp);
+        EXPECT_EQ(dialog.position(kPlainSpin), 11);
+        EXPECT_EQ(dialog.spinPosition, 19) << "no handler for this one";
+        EXPECT_EQ(d.text(kPlainBuddy), "100");
 
         // Owner-drawn area: mouse points in its own pixels.
         dialog.userMouse(kArea, Notify::MouseDown, {5, 6});
