@@ -729,7 +729,11 @@ void Dialog::pressCloseBox() { pressEscape(); }
 
 // --- program-wide ----------------------------------------------------------------------------
 
-void setModalDialogHandler(std::function<void(Dialog&)> handler) { modalHandler() = std::move(handler); }
+std::function<void(Dialog&)> setModalDialogHandler(std::function<void(Dialog&)> handler) {
+    std::function<void(Dialog&)> previous = std::move(modalHandler());
+    modalHandler() = std::move(handler);
+    return previous;
+}
 
 bool dialogsHeadless() { return static_cast<bool>(modalHandler()); }
 

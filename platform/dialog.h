@@ -370,8 +370,8 @@ private:
 // Headless use: a modal run goes to the handler instead of a window; the handler
 // answers the dialog through its user-input calls and leaves it closed. While a
 // handler is set, modeless dialogs get no window either. Pass nullptr to show
-// dialogs again.
-void setModalDialogHandler(std::function<void(Dialog&)> handler);
+// dialogs again. Gives back the handler it replaces.
+std::function<void(Dialog&)> setModalDialogHandler(std::function<void(Dialog&)> handler);
 bool dialogsHeadless();
 // Modeless dialogs that are open, oldest first.
 std::vector<Dialog*> openModelessDialogs();

@@ -270,6 +270,7 @@ private:
             case ControlKind::OwnerDrawn: w = new OwnerArea(m_dialog, id, this); break;
         }
         w->setGeometry(pixelsOf(r.box));
+        if (r.id != IDC_STATIC) w->setObjectName(QString::number(r.id));  // found by id from outside
         return w;
     }
 
