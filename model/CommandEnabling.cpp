@@ -11,8 +11,9 @@ namespace velk {
 
 namespace {
 
-// Commands of the view with a handler here: the mode commands (render/Clock.cpp)
-// and the sheet-file commands (model/SheetFile.cpp, model/Pictures.cpp).
+// Commands of the view with a handler here: the mode commands (render/Clock.cpp),
+// the sheet-file commands (model/SheetFile.cpp, model/Pictures.cpp) and the
+// title-block dialog (dialogs/Cajetin.cpp).
 const CommandEntry<CVelkarionView> kViewCommands[] = {
     {ID_MODE_RUN, &CVelkarionView::OnModeRun, nullptr},
     {ID_MODE_EDIT, &CVelkarionView::OnModeEdit, nullptr},
@@ -22,6 +23,7 @@ const CommandEntry<CVelkarionView> kViewCommands[] = {
     {ID_FILE_SAVE_AS, &CVelkarionView::OnFileSaveAs, nullptr},
     {ID_FILE_IMPORT_PICTURE, &CVelkarionView::OnFileImportPicture, nullptr},
     {ID_FILE_EXPORT_PICTURE, &CVelkarionView::OnFileExportPicture, nullptr},
+    {ID_EDIT_TITLE_BLOCK, &CVelkarionView::OnEditTitleBlock, nullptr},
 };
 
 // Commands under the common rule besides the palette commands, whoever runs them:

@@ -681,6 +681,11 @@ public:
     void OnUpdateModePause(CommandUpdate& cmdUI);
     void OnUpdateModeStep(CommandUpdate& cmdUI);
 
+    // --- dialog commands (dialogs/) -------------------------------------------------------
+    // The title-block dialog; after OK the document takes its values and the view
+    // is drawn anew with erasing.
+    void OnEditTitleBlock();
+
     // --- coil edge memory (symbols/control/Coils.cpp) ---------------------------------
     // The voltage an impulse relay or bistable coil last acted on: the impulse
     // relay's test result (0 or 1), the bistable coil's 0, 1 (set) or 2 (reset);

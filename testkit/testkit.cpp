@@ -149,6 +149,21 @@ void Session::install() {
     setPrintDialogHandler([] { return false; });
     setPrintSetupHandler([] { return false; });
     setPrintPreviewHandler([](const std::vector<Surface>&) {});
+    setModalDialogHandler([this](Dialog& dialog) {
+        m_modalRuns.push_back(dialog.resourceId());
+        for (auto it = m_dialogAnswers.begin(); it != m_dialogAnswers.end(); ++it) {
+            if (it->first != dialog.resourceId()) continue;
+            const DialogScript script = std::move(it->second);
+            m_dialogAnswers.erase(it);
+            DialogDriver driver(dialog);
+            script(driver);
+            if (dialog.isOpen())
+                m_dialogFailures.push_back("dialog " + std::to_string(dialog.resourceId()) +
+                                           " was left open by its script");
+            return;
+        }
+        m_dialogFailures.push_back("dialog " + std::to_string(dialog.resourceId()) + " ran without an answer");
+    });
 }
 
 void Session::uninstall() {
@@ -160,6 +175,7 @@ void Session::uninstall() {
     setPrintDialogHandler(nullptr);
     setPrintSetupHandler(nullptr);
     setPrintPreviewHandler(nullptr);
+    setModalDialogHandler(nullptr);
     clearOpenDialogPreset();
     setTimersAutomatic(true);
     setFixedClientSize(0, 0);
@@ -257,6 +273,7 @@ CommandResult Session::command(CVelkarionView& view, int id) {
     const CommandResult r = m_app->routeCommand(id);
     deleteClosedWindows();
     flush();
+    throwDialogFailures();
     return r;
 }
 
@@ -264,7 +281,85 @@ CommandResult Session::command(int id) {
     const CommandResult r = m_app->routeCommand(id);
     deleteClosedWindows();
     flush();
+    throwDialogFailures();
     return r;
+}
+
+void Session::answerDialog(int resourceId, DialogScript script) {
+    m_dialogAnswers.emplace_back(resourceId, std::move(script));
+}
+
+void Session::throwDialogFailures() {
+    if (m_dialogFailures.empty()) return;
+    std::string what = m_dialogFailures.front();
+    m_dialogFailures.clear();
+    throw std::logic_error(what);
+}
+
+DialogDriver Session::modeless(int resourceId) {
+    const std::vector<Dialog*> open = openModelessDialogs();
+    for (auto it = open.rbegin(); it != open.rend(); ++it)
+        if ((*it)->resourceId() == resourceId) return DialogDriver(**it);
+    throw std::logic_error("no modeless dialog " + std::to_string(resourceId) + " is open");
+}
+
+// --- dialog driver ----------------------------------------------------------------------
+
+void DialogDriver::require(int id) const {
+    if (!m_dialog->row(id))
+        throw std::logic_error("dialog " + std::to_string(m_dialog->resourceId()) + " has no control " +
+                               std::to_string(id));
+}
+
+void DialogDriver::setText(int id, const std::string& utf8) {
+    require(id);
+    m_dialog->setFocus(id);
+    m_dialog->userEdit(id, utf8);
+}
+
+void DialogDriver::click(int id) {
+    require(id);
+    m_dialog->userClick(id);
+}
+
+void DialogDriver::select(int id, int index) {
+    require(id);
+    m_dialog->userSelect(id, index);
+}
+
+void DialogDriver::select(int id, const std::string& item) {
+    require(id);
+    for (int i = 0; i < m_dialog->itemCount(id); ++i)
+        if (m_dialog->itemText(id, i) == item) {
+            m_dialog->userSelect(id, i);
+            return;
+        }
+    throw std::logic_error("control " + std::to_string(id) + " has no item \"" + item + "\"");
+}
+
+void DialogDriver::scroll(int id, int code, int position) {
+    require(id);
+    m_dialog->userScroll(id, code, position);
+}
+
+std::string DialogDriver::text(int id) const {
+    require(id);
+    return m_dialog->text(id);
+}
+
+bool DialogDriver::checked(int id) const {
+    require(id);
+    return m_dialog->checked(id) != 0;
+}
+
+bool DialogDriver::visible(int id) const {
+    require(id);
+    return m_dialog->isVisible(id);
+}
+
+bool DialogDriver::enabled(int id) const {
+    require(id);
+    return m_dialog->isEnabled(id);
 }
 
 std::optional<bool> Session::isEnabled(CVelkarionView& view, int id) {

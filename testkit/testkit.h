@@ -12,6 +12,7 @@
 // Every operation that makes the program do something runs the paints and deferred
 // boxes it caused before it returns.
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -23,6 +24,7 @@
 #include "app/VelkarionDoc.h"
 #include "model/VelkarionView.h"
 #include "platform/command.h"
+#include "platform/dialog.h"
 #include "platform/filedlg.h"
 #include "platform/geometry.h"
 #include "platform/infodlg.h"
@@ -38,6 +40,36 @@ class NotBuiltYet : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
+
+// A table-driven dialog as the user sees it: what a script does with it and reads
+// from it. Unknown control ids throw, so that a mistyped id shows at once.
+class DialogDriver {
+public:
+    explicit DialogDriver(Dialog& dialog) : m_dialog(&dialog) {}
+    // Replaces the edit's text as typing or pasting would (refusals beep).
+    void setText(int id, const std::string& utf8);
+    void click(int id);
+    void select(int id, int index);
+    void select(int id, const std::string& item);
+    // A trackbar or spin request (ScrollRequest numbers) with its thumb position.
+    void scroll(int id, int code, int position = 0);
+    void enter() { m_dialog->pressEnter(); }
+    void escape() { m_dialog->pressEscape(); }
+    void closeBox() { m_dialog->pressCloseBox(); }
+    std::string text(int id) const;
+    bool checked(int id) const;
+    bool visible(int id) const;
+    bool enabled(int id) const;
+    int focus() const { return m_dialog->focus(); }
+    bool isOpen() const { return m_dialog->isOpen(); }
+    Dialog& dialog() { return *m_dialog; }
+
+private:
+    void require(int id) const;
+    Dialog* m_dialog;
+};
+
+using DialogScript = std::function<void(DialogDriver&)>;
 
 struct SessionOptions {
     // Command-line arguments after the program's name (a file to open).
@@ -98,6 +130,14 @@ public:
     // Message beeps sounded since the session started.
     int beeps() const { return beepCount() - m_beepsAtStart; }
     int dialogCount(const std::string& name) const;
+    // Answers the next modal run of dialog `resourceId`: the script drives it and
+    // must close it. A modal dialog without an answer, or left open by its script,
+    // is cancelled and the operation that ran it throws.
+    void answerDialog(int resourceId, DialogScript script);
+    // Resource ids of the table-driven modal dialogs run so far, in order.
+    const std::vector<int>& modalRuns() const { return m_modalRuns; }
+    // The open modeless dialog of that resource (the newest); throws when none is open.
+    DialogDriver modeless(int resourceId);
 
     // --- commands ---------------------------------------------------------------------
     // Routes `id` as a menu click would, with `view`'s window active.
@@ -142,6 +182,10 @@ private:
     std::optional<BoxAnswer> m_defaultAnswer;
     std::vector<BoxRecord> m_messages;
     std::vector<DialogRecord> m_dialogs;
+    std::deque<std::pair<int, DialogScript>> m_dialogAnswers;
+    std::vector<int> m_modalRuns;
+    std::vector<std::string> m_dialogFailures;
+    void throwDialogFailures();
     int m_buttons = 0;
     int m_beepsAtStart = beepCount();
 };
