@@ -413,7 +413,8 @@ TEST(Switches, SwitchDisconnectorShortCircuitReportedOnce) {
 // --- drawn with the mouse ----------------------------------------------------------------
 
 // A three-phase supply, switch-disconnector -Q1 and a motor below it: a click on
-// the handle runs the motor, a second click stops it.
+// the handle runs the motor, a second click stops it, before and after the sheet
+// is saved and opened again.
 TEST(SwitchesScenario, SwitchDisconnectorRunsAndStopsAMotor) {
     using namespace velk::circuittest;
     const Sheet sheet = {
@@ -434,41 +435,47 @@ TEST(SwitchesScenario, SwitchDisconnectorRunsAndStopsAMotor) {
     testkit::Session session;
     Circuit c(session);
     c.draw(sheet);
-    CVelkarionView& v = c.view();
-    const int sd = c.slotOf(kTypeSwitchDisconnectorIII), motor = c.slotOf(kTypeMotorThreePhase);
-    ASSERT_GE(sd, 0);
-    ASSERT_GE(motor, 0);
-    const auto handle = [&](Point symbolPoint) {
-        const double zoom = session.document(v).m_zoom;
-        const Point o = session.unitsToWindow(v, v.m_x[sd], v.m_y[sd]);
-        return session.surface(v).pixel(o.x + static_cast<int>(symbolPoint.x * zoom / 5),
-                                        o.y + static_cast<int>(symbolPoint.y * zoom / 5));
+    const auto run = [&] {
+        CVelkarionView& v = c.view();
+        const int sd = c.slotOf(kTypeSwitchDisconnectorIII), motor = c.slotOf(kTypeMotorThreePhase);
+        ASSERT_GE(sd, 0);
+        ASSERT_GE(motor, 0);
+        const auto handle = [&](Point symbolPoint) {
+            const double zoom = session.document(v).m_zoom;
+            const Point o = session.unitsToWindow(v, v.m_x[sd], v.m_y[sd]);
+            return session.surface(v).pixel(o.x + static_cast<int>(symbolPoint.x * zoom / 5),
+                                            o.y + static_cast<int>(symbolPoint.y * zoom / 5));
+        };
+        const auto click = [&] {
+            c.press(sd);
+            c.release(sd);
+        };
+
+        c.simulate();
+        c.tick(2);
+        EXPECT_EQ(v.m_drawnState[motor], 0);
+        EXPECT_EQ(handle({-45, 25}), g_colorGrey);
+
+        click();
+        EXPECT_EQ(v.m_state[sd], 1);
+        c.tick();
+        EXPECT_EQ(v.m_drawnState[motor], 1);
+        EXPECT_EQ(handle({-35, 25}), g_colorRed);
+        c.tick(2);
+        EXPECT_EQ(v.m_drawnState[motor], 1);
+
+        click();
+        EXPECT_EQ(v.m_state[sd], 0);
+        c.tick(2);
+        EXPECT_EQ(v.m_drawnState[motor], 0);
+        EXPECT_EQ(handle({-45, 25}), g_colorGrey);
+        EXPECT_EQ(v.m_simulating, 1);
+        EXPECT_TRUE(session.messages().empty());
     };
-    const auto click = [&] {
-        c.press(sd);
-        c.release(sd);
-    };
-
-    c.simulate();
-    c.tick(2);
-    EXPECT_EQ(v.m_drawnState[motor], 0);
-    EXPECT_EQ(handle({-45, 25}), g_colorGrey);
-
-    click();
-    EXPECT_EQ(v.m_state[sd], 1);
-    c.tick();
-    EXPECT_EQ(v.m_drawnState[motor], 1);
-    EXPECT_EQ(handle({-35, 25}), g_colorRed);
-    c.tick(2);
-    EXPECT_EQ(v.m_drawnState[motor], 1);
-
-    click();
-    EXPECT_EQ(v.m_state[sd], 0);
-    c.tick(2);
-    EXPECT_EQ(v.m_drawnState[motor], 0);
-    EXPECT_EQ(handle({-45, 25}), g_colorGrey);
-    EXPECT_EQ(v.m_simulating, 1);
-    EXPECT_TRUE(session.messages().empty());
+    run();
+    // The handle's area is kept with the sheet.
+    c.saveAndReopen("switch_disconnector.cad");
+    run();
 }
 
 // --- every position in the eight orientations ---------------------------------------------

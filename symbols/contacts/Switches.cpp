@@ -64,8 +64,8 @@ constexpr GlyphRun firstDash(Family family) {
 constexpr GlyphRun furtherDashes(ContactForm form, Family family) {
     switch (form) {
         case ContactForm::NO:
-            return {kNOFurtherRest,
-                    family == Family::Latching ? Commands(kNOLatchingFurtherActuated) : Commands(kNOLimitFurtherActuated)};
+            return {kNOFurtherRest, family == Family::Latching ? Commands(kNOLatchingFurtherActuated)
+                                                               : Commands(kNOLimitFurtherActuated)};
         case ContactForm::NC: return {kNCFurtherRest, kNCFurtherActuated};
         case ContactForm::NONC: return {kNONCFurtherRest, kNONCFurtherActuated};
         case ContactForm::Changeover: return {kChangeoverFurtherRest, kChangeoverFurtherActuated};
