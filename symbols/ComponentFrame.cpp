@@ -104,6 +104,8 @@ void ComponentFrame::setPenColor(Color c) {
 
 Color ComponentFrame::stateColor() const { return state() == 1 ? g_colorRed : g_colorGrey; }
 
+Color ComponentFrame::positionColor() const { return state() >= 1 ? g_colorRed : g_colorGrey; }
+
 bool ComponentFrame::drawStatePicture(const StatePicture& picture) {
     return drawStateParts([&](PicturePart part) {
         switch (part) {
@@ -138,6 +140,29 @@ bool ComponentFrame::drawStateParts(const std::function<void(PicturePart)>& draw
     drawPart(other);
     m_view.m_penColor = color;
     drawPart(own);
+    return true;
+}
+
+bool ComponentFrame::drawPositionParts(int count, const Color* positionColors,
+                                       const std::function<void(int)>& drawPosition) {
+    if (stopped()) return false;
+    if (!evaluating()) {
+        drawPosition(kFixedParts);
+        if (count > 0) drawPosition(0);
+        return true;
+    }
+    const int now = m_view.m_state[m_slot];
+    if (now == m_view.m_drawnState[m_slot]) return false;
+    m_view.m_drawnState[m_slot] = now;
+    m_view.m_penColor = positionColor();
+    drawPosition(kFixedParts);
+    m_view.m_penColor = g_colorWhite;
+    for (int p = 0; p < count; ++p)
+        if (p != now) drawPosition(p);
+    if (now >= 0 && now < count) {
+        m_view.m_penColor = positionColors[now];
+        drawPosition(now);
+    }
     return true;
 }
 

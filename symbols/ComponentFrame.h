@@ -138,6 +138,10 @@ public:
     // Red for state 1, grey otherwise.
     Color stateColor() const;
     void useStateColor() { setPenColor(stateColor()); }
+    // Devices with several positions count every position from 1 up as operated:
+    // red from state 1 up, grey at 0.
+    Color positionColor() const;
+    void usePositionColor() { setPenColor(positionColor()); }
     // Outside simulation the fixed and rest parts, every call. While evaluating only
     // when the state differs from the one last drawn: the fixed parts in the state
     // colour, the other state's parts erased in white, the state's own parts in
@@ -150,6 +154,16 @@ public:
     // The same where the family decides which states show the operated picture
     // (in red) rather than state 1 alone.
     bool drawStateParts(const std::function<void(PicturePart)>& drawPart, bool operated);
+    // A device with one picture per position (state 0 to count - 1) beside its
+    // fixed parts. drawPosition(kFixedParts) draws the fixed parts, drawPosition(p)
+    // the picture of position p. Outside simulation the fixed parts and position 0,
+    // every call. While evaluating, only when the state differs from the one last
+    // drawn: the fixed parts in the position colour, every other position erased in
+    // white (whatever the order the positions were taken in), then the current
+    // position in its own colour from positionColors. A state outside the
+    // positions shows none of them.
+    static constexpr int kFixedParts = -1;
+    bool drawPositionParts(int count, const Color* positionColors, const std::function<void(int)>& drawPosition);
 
     // --- terminals ------------------------------------------------------------------
     // The name text of terminal k: the default name in the preview, else the slot's

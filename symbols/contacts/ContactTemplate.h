@@ -16,10 +16,12 @@
 
 namespace velk {
 
-enum class ContactForm { NO, NC, NONC, Changeover };
+// Cross: two upper and two lower terminals joined crossed at rest and straight
+// when actuated (the intermediate switch).
+enum class ContactForm { NO, NC, NONC, Changeover, Cross };
 
 constexpr int kMaxContactTerminals = 4;
-constexpr int kMaxContactPoles = 2;
+constexpr int kMaxContactPoles = 4;
 // Runs of commands a glyph is put together from, drawn in order (a linkage, its
 // further dashes, a head or delay arcs).
 constexpr int kMaxGlyphRuns = 3;
@@ -67,5 +69,36 @@ struct ContactSymbol {
 // m_loopIndex (or the placement preview), and while simulating scans its
 // terminals and passes the live letter through every closed pole.
 void DrawContact(CVelkarionView& view, Dc& dc, double zoom, int x, int y, const ContactSymbol& row);
+
+// --- contacts of more than two positions (selector switches) ---------------------
+// The same steps with a state that is a position: a pole closed at each position
+// that connects (closedAt is the position), a row of position legends drawn on
+// every call, red from position 1 up, and one blade per position, the others
+// erased when the position changes.
+constexpr int kMaxContactPositions = 3;
+
+// A legend: its four-character x column and its text, in the row at y 0.
+struct PositionLegend {
+    const char* column;
+    const char* text;
+};
+
+struct MultiPositionSymbol {
+    int type;
+    const char* defaultLabel;
+    const char* labelColumn;
+    const char* secondColumn;
+    // Terminals, poles and fixed image; the rest and actuated images stay empty.
+    ContactShape shape;
+    const char* defaultNames[kMaxContactTerminals];
+    PositionLegend legends[kMaxContactPositions];
+    Glyph fixedGlyph;  // drawn with the fixed image, never moving
+    int positionCount;
+    Commands blades[kMaxContactPositions];
+    Color bladeColors[kMaxContactPositions];  // each blade's colour while simulating
+};
+
+void DrawMultiPositionContact(CVelkarionView& view, Dc& dc, double zoom, int x, int y,
+                              const MultiPositionSymbol& row);
 
 }  // namespace velk

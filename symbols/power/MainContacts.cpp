@@ -2,8 +2,9 @@
 // their own: the coil, timer relay or ladder coil of equal label writes their
 // state, and every pole is closed while it is 1. One pole table and one member
 // table draw all four; the closed poles follow the shared pole evaluation.
+#include "symbols/power/MainContacts.h"
+
 #include "model/VelkarionView.h"
-#include "symbols/ComponentFrame.h"
 #include "symbols/power/PoleEvaluation.h"
 
 namespace velk {
@@ -36,15 +37,6 @@ constexpr PolePicture kPoles[kMaxPowerPoles] = {
      "LINE,+085,+015,+090,+015", "NUME,+095,+000,%c%c%c%c", "NUME,+095,+045,%c%c%c%c", "7", "8"},
 };
 
-// A set: its poles, how many take the star step (the first ones), and the linkage
-// dashes between the blades at y 30, open and closed.
-struct MainContactsMember {
-    int poles;
-    int starPoles;
-    Commands openDashes;
-    Commands closedDashes;
-};
-
 constexpr const char* kOpenDashesII[] = {"LINE,-007,+030,+003,+030", "LINE,+014,+030,+024,+030"};
 constexpr const char* kClosedDashesII[] = {"LINE,-001,+030,+009,+030", "LINE,+020,+030,+028,+030"};
 constexpr const char* kOpenDashesIII[] = {"LINE,-007,+030,+003,+030", "LINE,+018,+030,+028,+030",
@@ -56,10 +48,12 @@ constexpr const char* kOpenDashesIIII[] = {"LINE,-007,+030,+003,+030", "LINE,+01
 constexpr const char* kClosedDashesIIII[] = {"LINE,+003,+030,+013,+030", "LINE,+028,+030,+038,+030",
                                              "LINE,+058,+030,+068,+030", "LINE,+083,+030,+093,+030"};
 
-constexpr MainContactsMember kMainContactsI{1, 1, {}, {}};
-constexpr MainContactsMember kMainContactsII{2, 2, kOpenDashesII, kClosedDashesII};
-constexpr MainContactsMember kMainContactsIII{3, 3, kOpenDashesIII, kClosedDashesIII};
-constexpr MainContactsMember kMainContactsIIII{4, 3, kOpenDashesIIII, kClosedDashesIIII};
+constexpr MainContactsMember kMainContacts[kMaxPowerPoles] = {
+    {1, 1, {}, {}, {}, {}},
+    {2, 2, kOpenDashesII, kClosedDashesII, {}, {}},
+    {3, 3, kOpenDashesIII, kClosedDashesIII, {}, {}},
+    {4, 3, kOpenDashesIIII, kClosedDashesIIII, {}, {}},
+};
 
 void drawLeads(ComponentFrame& f, int poles) {
     for (int p = 0; p < poles; ++p) f.draw(kPoles[p].topLead);
@@ -69,17 +63,27 @@ void drawLeads(ComponentFrame& f, int poles) {
 void drawOpen(ComponentFrame& f, const MainContactsMember& m) {
     for (int p = 0; p < m.poles; ++p) f.draw(kPoles[p].openBlade);
     f.draw(m.openDashes);
+    f.draw(m.openHandle);
 }
 
 void drawClosed(ComponentFrame& f, const MainContactsMember& m) {
     for (int p = 0; p < m.poles; ++p) f.draw(kPoles[p].closedBlade);
     for (int p = 0; p < m.poles; ++p) f.draw(kPoles[p].closedStub);
     f.draw(m.closedDashes);
+    f.draw(m.closedHandle);
 }
 
-void drawMainContacts(CVelkarionView& view, Dc& dc, double zoom, int ox, int oy, const MainContactsMember& m) {
+}  // namespace
+
+const MainContactsMember& mainContactsMember(int poles) {
+    const int n = poles < 1 ? 1 : poles > static_cast<int>(kMaxPowerPoles) ? static_cast<int>(kMaxPowerPoles) : poles;
+    return kMainContacts[n - 1];
+}
+
+void drawPoleSet(CVelkarionView& view, Dc& dc, double zoom, int ox, int oy, const LabelLayout& labels,
+                 const MainContactsMember& m) {
     ComponentFrame f(view, dc, zoom, ox, oy);
-    f.drawLabels(kLabels);
+    f.drawLabels(labels);
     f.useStateColor();
 
     // Terminal p is the top of pole p+1 and terminal n+p its bottom; every
@@ -102,19 +106,17 @@ void drawMainContacts(CVelkarionView& view, Dc& dc, double zoom, int ox, int oy,
     });
 }
 
-}  // namespace
-
 void CVelkarionView::DrawMainContactsI(Dc& dc, double zoom, int ox, int oy) {
-    drawMainContacts(*this, dc, zoom, ox, oy, kMainContactsI);
+    drawPoleSet(*this, dc, zoom, ox, oy, kLabels, kMainContacts[0]);
 }
 void CVelkarionView::DrawMainContactsII(Dc& dc, double zoom, int ox, int oy) {
-    drawMainContacts(*this, dc, zoom, ox, oy, kMainContactsII);
+    drawPoleSet(*this, dc, zoom, ox, oy, kLabels, kMainContacts[1]);
 }
 void CVelkarionView::DrawMainContactsIII(Dc& dc, double zoom, int ox, int oy) {
-    drawMainContacts(*this, dc, zoom, ox, oy, kMainContactsIII);
+    drawPoleSet(*this, dc, zoom, ox, oy, kLabels, kMainContacts[2]);
 }
 void CVelkarionView::DrawMainContactsIIII(Dc& dc, double zoom, int ox, int oy) {
-    drawMainContacts(*this, dc, zoom, ox, oy, kMainContactsIIII);
+    drawPoleSet(*this, dc, zoom, ox, oy, kLabels, kMainContacts[3]);
 }
 
 }  // namespace velk
