@@ -28,13 +28,37 @@ bool textsAreClean(const CVelkarionView& view) {
 struct Reader {
     SheetDocument doc;
     CVelkarionView view;
-    Reader() { view.setDocument(&doc); }
+    Reader() {
+        view.setDocument(&doc);
+        view.clearAllSlots();
+    }
+
+    // What the reader sets goes back to a new document's values; building a whole
+    // new document per input would cost more than the reading.
+    void resetDocument() {
+        static const SheetDocument defaults;
+        doc.m_zoom = defaults.m_zoom;
+        doc.m_pageFormat = defaults.m_pageFormat;
+        doc.m_showFrame = defaults.m_showFrame;
+        doc.m_showTerminalRefs = defaults.m_showTerminalRefs;
+        doc.m_titleBlockKind = defaults.m_titleBlockKind;
+        doc.m_refsVertical = defaults.m_refsVertical;
+        doc.m_showGrid = defaults.m_showGrid;
+        doc.m_showConnectionSymbols = defaults.m_showConnectionSymbols;
+        doc.m_showWireLabels = defaults.m_showWireLabels;
+        doc.m_pageHeight = defaults.m_pageHeight;
+        doc.m_pageWidth = defaults.m_pageWidth;
+        doc.m_titleText = defaults.m_titleText;
+        doc.m_titleShow = defaults.m_titleShow;
+        doc.m_titleAlign = defaults.m_titleAlign;
+    }
 
     // Reads `text` into a cleared sheet; the text written back, or "" when it
     // cannot be expected to read back.
     std::string readAndWrite(const std::string& text, bool& complete) {
-        doc = SheetDocument();
-        view.clearAllSlots();
+        resetDocument();
+        // The reader fills the slots it loads; only those of the input before go.
+        for (int i = 0; i < view.m_componentCount; ++i) view.clearSlot(i);
         view.m_componentCount = 0;
         view.ReadSheetText(text, "/nonexistent-folder/", &complete);
         if (view.m_componentCount < 0 || view.m_componentCount > kMaxPlacedItems) __builtin_trap();

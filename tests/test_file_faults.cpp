@@ -20,6 +20,7 @@
 #include "model/Cdib.h"
 #include "model/VelkarionView.h"
 #include "platform/dc.h"
+#include "platform/filedlg.h"
 #include "platform/print.h"
 #include "platform/surface.h"
 #include "platform/text1250.h"
@@ -90,24 +91,47 @@ TEST(SheetFileDamage, WrittenSheetsReadComplete) {
     }
 }
 
-// The example with its first record's "*" turned into a zero byte used to open
-// as an empty sheet without a word, and the next Save shrank the file.
+// Damaged copies of the example: a zero byte in place of the first record's "*"
+// used to open as an empty sheet without a word, and the next Save shrank the
+// file; a copy cut short loads the records it holds. Both say so, and Save asks
+// for a name instead of writing over the file.
 TEST(SheetFileDamage, DamagedExampleIsToldAndNotSavedOver) {
-    Answers answers;
-    ScratchFolder folder;
-    std::string bytes = readBytes(examplePath());
-    ASSERT_GT(bytes.size(), 2000u);
-    bytes[9] = '\0';
-    const std::string path = folder.file("self_holding.cad");
-    writeBytes(path, bytes);
-    Sheet sheet;
-    EXPECT_TRUE(sheet.view.LoadDrawing(path));
-    EXPECT_EQ(answers.messages, std::vector<std::string>{kDamaged});
-    EXPECT_EQ(sheet.doc.sheetTitle(), "self_holding.cad");
-    sheet.view.OnFileSave();  // asks for a name; cancelled
-    ASSERT_EQ(answers.requests.size(), 1u);
-    EXPECT_TRUE(answers.requests[0].save);
-    EXPECT_EQ(readBytes(path), bytes);
+    const std::string whole = readBytes(examplePath());
+    ASSERT_GT(whole.size(), 2000u);
+    const int items = readText(whole).count;
+    struct Row {
+        const char* name;
+        std::string bytes;
+        int count;
+    };
+    std::string zeroed = whole;
+    zeroed[9] = '\0';
+    const std::size_t fifthRecord = [&] {
+        std::size_t at = 9;
+        for (int n = 0; n < 5; ++n) at = whole.find("*" + std::to_string(n + 1) + "*", at + 1);
+        return at;
+    }();
+    const Row rows[] = {
+        {"byte 9 zeroed", zeroed, 0},
+        {"cut inside the fifth record", whole.substr(0, fifthRecord + 5), 5},
+        {"cut before the end group", whole.substr(0, whole.size() - 18), items},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Answers answers;
+        ScratchFolder folder;
+        const std::string path = folder.file("self_holding.cad");
+        writeBytes(path, row.bytes);
+        Sheet sheet;
+        EXPECT_TRUE(sheet.view.LoadDrawing(path));
+        EXPECT_EQ(answers.messages, std::vector<std::string>{kDamaged});
+        EXPECT_EQ(sheet.view.m_componentCount, row.count);
+        EXPECT_EQ(sheet.doc.sheetTitle(), "self_holding.cad");
+        sheet.view.OnFileSave();  // asks for a name; cancelled
+        ASSERT_EQ(answers.requests.size(), 1u);
+        EXPECT_TRUE(answers.requests[0].save);
+        EXPECT_EQ(readBytes(path), row.bytes);
+    }
 }
 
 // Prefixes and single-byte substitutions of the sheets: nothing crashes, a
@@ -188,6 +212,17 @@ TEST(PictureImport, NamesHoldingTheFileDelimitersAreRefused) {
         EXPECT_EQ(answers.messages, row.taken ? std::vector<std::string>{}
                                               : std::vector<std::string>{"No se puede abrir el fichero"});
     }
+}
+
+// A folder name the program's 8-bit text cannot hold used to give only a beep.
+TEST(FileDialogNames, ANameOutsideTheCharacterSetIsTold) {
+    Answers answers;
+    EXPECT_EQ(chosenPathBytes("/tmp/Ψ/plan.cad"), std::nullopt);
+    EXPECT_EQ(answers.messages,
+              std::vector<std::string>{cp1250("El nombre del archivo o de su carpeta contiene caracteres no válidos")});
+    answers.messages.clear();
+    EXPECT_EQ(chosenPathBytes("/tmp/Łódź/plan.cad"), cp1250("/tmp/Łódź/plan.cad"));
+    EXPECT_TRUE(answers.messages.empty());
 }
 
 // --- saving under file-system faults --------------------------------------------------------
