@@ -42,7 +42,7 @@ fuzz: deps
 	cmake --build build/fuzz -j $(JOBS) $(addprefix --target fuzz_,$(FUZZ_TARGETS))
 	@for t in $(FUZZ_TARGETS); do \
 	  mkdir -p build/fuzz/corpus/$$t && \
-	  ./build/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -rss_limit_mb=2048 \
+	  ./build/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -timeout=60 -rss_limit_mb=2048 \
 	    -print_final_stats=1 build/fuzz/corpus/$$t fuzz/corpus/$$t || exit 1; \
 	done
 
