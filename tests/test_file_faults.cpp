@@ -410,7 +410,7 @@ TEST(PrintScaleLimits, FontSizeSearchEndsForAnyCell) {
     testkit::Session session;
     Surface surface(40, 40);
     Dc dc(surface);
-    for (int cell : {1, 16, 500, 100000, INT_MAX, -INT_MAX}) {
+    for (int cell : {1, 16, 500, INT_MAX, -INT_MAX}) {
         SCOPED_TRACE(cell);
         Font font;
         font.height = cell;
@@ -418,7 +418,6 @@ TEST(PrintScaleLimits, FontSizeSearchEndsForAnyCell) {
         const Point extent = dc.textExtent("Ag");
         EXPECT_GT(extent.y, 0);
         EXPECT_LE(extent.y, 2 * 4096);
-        dc.textOut(0, 0, "Ag");
     }
 }
 
