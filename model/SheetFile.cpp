@@ -2,7 +2,8 @@
 // sheet settings and the title block. Written by Save and Save As, read when a
 // window is made by Open. Texts are kept as the bytes they are; numbers are
 // plain decimals. The reader stops at the end of the text whatever the text
-// says, and every number it takes is brought into its valid range.
+// says, every number it takes is brought into its valid range, and a file that
+// is not whole through its end group is loaded as far as it goes and reported.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
