@@ -108,15 +108,17 @@ bool CVelkarionDoc::OnNewDocument() {
     return true;
 }
 
-bool CVelkarionDoc::ReadConfiguration(const std::string& text) {
+bool CVelkarionDoc::ReadConfiguration(const std::string& text) { return readConfiguration(text, *this); }
+
+bool readConfiguration(const std::string& text, SheetDocument& doc) {
     if (text.size() < kConfigHeaderLength || text.compare(0, kConfigHeaderLength, kConfigHeader) != 0) return false;
     for (const ConfigField& f : kConfigFields) {
         // A field that starts past the end of a short file keeps its value; one cut
         // short by the end is read as far as it goes.
         if (f.column >= text.size()) continue;
         const std::string field = text.substr(f.column, f.width);
-        if (f.intField) this->*f.intField = fieldInt(field);
-        if (f.floatField) this->*f.floatField = fieldFloat(field);
+        if (f.intField) doc.*f.intField = fieldInt(field);
+        if (f.floatField) doc.*f.floatField = fieldFloat(field);
         if (f.global) *f.global = fieldInt(field);
     }
     return true;

@@ -35,6 +35,10 @@ public:
     void updateAllViews() override { Document::updateAllViews(); }
 };
 
+// The settings of a settings file's text applied to `doc` (and the simulation
+// speed): false, and nothing taken, when the header word is wrong.
+bool readConfiguration(const std::string& text, SheetDocument& doc);
+
 // The settings file every new document reads, by its bare name.
 constexpr const char* kConfigFileName = "config.cfg";
 

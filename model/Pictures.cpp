@@ -10,6 +10,7 @@
 #include "model/WholeFile.h"
 #include "platform/filedlg.h"
 #include "platform/msgbox.h"
+#include "platform/text1250.h"
 
 namespace velk {
 
@@ -94,8 +95,10 @@ void CVelkarionView::OnFileImportPicture() {
     if (!doc || m_componentCount >= kSlotCount) return;  // the table is full: nothing is added
     const std::optional<std::string> path = choosePictureFile();
     if (!path) return;
+    // The item keeps the name in the sheet file, where "*", "#" and "$" separate
+    // the fields: such a name would cut the file short on the next load.
     std::string bytes;
-    if (!readWholeFile(*path, bytes)) {
+    if (!isSheetText(TextCodec1250::toUtf8(bareFileName(*path))) || !readWholeFile(*path, bytes)) {
         messageBox("No se puede abrir el fichero");
         return;
     }

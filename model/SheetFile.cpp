@@ -2,7 +2,8 @@
 // sheet settings and the title block. Written by Save and Save As, read when a
 // window is made by Open. Texts are kept as the bytes they are; numbers are
 // plain decimals. The reader stops at the end of the text whatever the text
-// says, and every number it takes is brought into its valid range.
+// says, every number it takes is brought into its valid range, and a file that
+// is not whole through its end group is loaded as far as it goes and reported.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -16,6 +17,7 @@
 #include "model/WholeFile.h"
 #include "platform/filedlg.h"
 #include "platform/msgbox.h"
+#include "platform/text1250.h"
 #include "render/Paint.h"
 
 namespace velk {
@@ -28,6 +30,7 @@ constexpr std::string_view kSheetGroupEnd = "&&&";
 constexpr std::string_view kEndGroup = "***$$$&&&";
 constexpr char kSheetFilter[] = "Archivos Velkarion (*.cad)|*.cad|Todos los archivos (*.*) |*.*||";
 constexpr char kUnsavedName[] = "*.cad";
+constexpr char kDamagedMessage[] = "El archivo está deteriorado: pueden faltar elementos";
 
 // Terminal names and their flags in a record: eight, nine for the autotransformer.
 int savedTerminals(int type) { return type == kTypeAutotransformer ? 9 : 8; }
@@ -231,33 +234,70 @@ struct Record {
     std::string param;
 };
 
-// One record, the cursor on its leading "*". False when the text ends inside it.
-bool readRecord(Cursor& c, Record& r) {
+// What the writer puts where a number stands: an optional minus and digits, after
+// blanks where the field is padded. Anything else is a sign of damage.
+bool isWrittenNumber(std::string_view field, bool padded = false) {
+    std::size_t i = 0;
+    if (padded)
+        while (i < field.size() && field[i] == ' ') ++i;
+    if (i < field.size() && field[i] == '-') ++i;
+    if (i == field.size()) return false;
+    for (; i < field.size(); ++i)
+        if (field[i] < '0' || field[i] > '9') return false;
+    return true;
+}
+
+// A text of a record ends at its own delimiter; one holding another delimiter
+// means a delimiter was lost or added and the fields after it have moved.
+bool isWrittenText(std::string_view field) { return field.find_first_of("*#$") == std::string_view::npos; }
+
+// One record, the cursor on its leading "*". False when the text ends inside it;
+// `sound` turns false when a field is not what the writer puts there.
+bool readRecord(Cursor& c, Record& r, bool& sound) {
     std::string_view field;
-    long long value = 0;
     c.skip(1);
-    if (!c.take("*", field)) return false;  // the identifier: a loaded slot takes its index
-    if (!c.takeNumber("#", value)) return false;
+    auto number = [&](const char* stop, long long& value) {
+        if (!c.take(stop, field)) return false;
+        sound = sound && isWrittenNumber(field);
+        value = parseNumber(field);
+        return true;
+    };
+    auto text = [&](const char* stop, std::string& value) {
+        if (!c.take(stop, field)) return false;
+        sound = sound && isWrittenText(field);
+        value = field;
+        return true;
+    };
+    long long value = 0;
+    if (!number("*", value)) return false;  // the identifier: a loaded slot takes its index
+    if (!number("#", value)) return false;
     r.type = clampTo(value, kAnyInt);
-    if (!c.take("#", field)) return false;
-    r.label = field;
-    if (!c.take("#", field)) return false;
-    r.label2 = field;
+    if (!text("#", r.label)) return false;
+    if (!text("#", r.label2)) return false;
     const int terminals = savedTerminals(r.type);
+    for (int k = 0; k < terminals; ++k)
+        if (!text(k == terminals - 1 ? "*" : "#", r.names[k])) return false;
     for (int k = 0; k < terminals; ++k) {
-        if (!c.take(k == terminals - 1 ? "*" : "#", field)) return false;
-        r.names[k] = field;
-    }
-    for (int k = 0; k < terminals; ++k) {
-        if (!c.takeNumber("*", value)) return false;
+        if (!number("*", value)) return false;
         r.shown[k] = clampTo(value, kAnyInt);
     }
     for (int n = 0; n < kRecordNumberCount; ++n) {
-        if (!c.takeNumber(n == kNumLink1 ? "#" : "*", value)) return false;
+        if (!number(n == kNumLink1 ? "#" : "*", value)) return false;
         r.numbers[n] = clampTo(value, kRecordNumberRanges[n]);
     }
+    // A "#" in the parameter text reads back as it was written; "*" and "$" end it.
     r.param = c.takeUpTo("*$");
     return true;
+}
+
+// After the title-block flags: the end group once or more, and at most a line break.
+bool endsWithEndGroups(std::string_view rest) {
+    int groups = 0;
+    while (rest.substr(0, kEndGroup.size()) == kEndGroup) {
+        rest.remove_prefix(kEndGroup.size());
+        ++groups;
+    }
+    return groups > 0 && rest.find_first_not_of("\r\n") == std::string_view::npos;
 }
 
 }  // namespace
@@ -312,14 +352,21 @@ std::string CVelkarionView::ComposeSheetText(int endGroups) const {
 
 // --- reading the file --------------------------------------------------------------------------
 
-bool CVelkarionView::ReadSheetText(const std::string& text, const std::string& folder) {
+// A file is complete when every part stands where the writer puts it, through
+// the end group. Reading goes on past damage as far as the text allows, so that
+// a damaged file gives what it still holds.
+bool CVelkarionView::ReadSheetText(const std::string& text, const std::string& folder, bool* complete) {
     SheetDocument* doc = GetDocument();
+    bool unasked = false;
+    bool& sound = complete ? *complete : unasked;
+    sound = false;
     if (text.compare(0, kHeaderWord.size(), kHeaderWord) != 0) return false;
     Cursor c(text, kHeaderWord.size());
+    bool fieldsSound = true;
 
     for (int j = 0; c.peek() == '*'; ++j) {
         Record r;
-        if (!readRecord(c, r)) return true;  // the text ends inside a record
+        if (!readRecord(c, r, fieldsSound)) return true;  // the text ends inside a record
         if (j >= kMaxPlacedItems) continue;  // later records are read past, not kept
         clearSlot(j);
         m_componentId[j] = j;
@@ -336,21 +383,30 @@ bool CVelkarionView::ReadSheetText(const std::string& text, const std::string& f
         m_componentCount = j + 1;
         if (r.type == kTypePicture) LoadPictureOfSlot(j, folder);
     }
-    if (!doc || !c.skipPast("*")) return true;
+    // The records end where the sheet group's "$$$" begins; anything else there is
+    // damage, and the group is looked for at its delimiter further on.
+    const bool recordsEnd = text.compare(c.pos(), kRecordsEnd.size(), kRecordsEnd) == 0;
+    if (!doc || !c.skipPast(kRecordsEnd) || c.peek() != '*') return true;
+    fieldsSound = fieldsSound && recordsEnd;
 
-    long long value = 0;
+    std::string_view field;
+    c.skip(1);
     for (const SheetNumber& s : kSheetNumbers) {
-        if (!c.takeNumber("*", value)) return true;
+        if (!c.take("*", field)) return true;
+        fieldsSound = fieldsSound && isWrittenNumber(field);
+        const long long value = parseNumber(field);
         if (s.field)
             doc->*s.field = clampTo(value, s.range);
         else
             doc->m_zoom = clampTo(value, kZoomRange);
     }
-    if (!c.takeNumber("*", value)) return true;
-    doc->m_pageHeight = clampTo(value, kPageSide);
+    if (!c.take("*", field)) return true;
+    fieldsSound = fieldsSound && isWrittenNumber(field, true);
+    doc->m_pageHeight = clampTo(parseNumber(field), kPageSide);
+    fieldsSound = fieldsSound && c.peek() == '3';
     c.skip(1);  // the constant 3 written before the width
-    std::string_view field;
     if (!c.takeUntil(kSheetGroupEnd, field)) return true;
+    fieldsSound = fieldsSound && isWrittenNumber(field);
     doc->m_pageWidth = clampTo(parseNumber(field), kPageSide);
 
     // Title texts by position: each after its "*", at its field width.
@@ -358,21 +414,27 @@ bool CVelkarionView::ReadSheetText(const std::string& text, const std::string& f
     for (int t = 0; t < kTitleTextCount; ++t) {
         const std::size_t start = at + 1;
         if (start >= text.size()) return true;
+        fieldsSound = fieldsSound && text[at] == '*';
         std::string value = text.substr(start, static_cast<std::size_t>(kTitleFields[t].readLength));
         value.erase(value.find_last_not_of(' ') + 1);
         doc->m_titleText[t] = std::move(value);
         at = start + static_cast<std::size_t>(kTitleFields[t].width);
     }
+    std::size_t expected = at;  // where the writer puts the next flag's "*"
     for (int f = 0; f < 2 * kTitleRowCount; ++f) {
         const std::size_t star = text.find('*', std::min(at, text.size()));
         if (star == std::string::npos) return true;
-        const long long flag = parseNumber(std::string_view(text).substr(star + 1, 1));
+        const std::string_view digit = std::string_view(text).substr(star + 1, 1);
+        fieldsSound = fieldsSound && star == expected && isWrittenNumber(digit);
+        expected = star + 2;
+        const long long flag = parseNumber(digit);
         if (f < kTitleRowCount)
             doc->m_titleShow[f] = clampTo(flag, kFlag);
         else
             doc->m_titleAlign[f - kTitleRowCount] = clampTo(flag, kTitleAlignRange);
         at = star + 1;
     }
+    sound = fieldsSound && expected <= text.size() && endsWithEndGroups(std::string_view(text).substr(expected));
     return true;
 }
 
@@ -391,9 +453,15 @@ bool CVelkarionView::LoadDrawing(const std::string& path) {
         m_filePath.clear();  // a later Save must ask, not overwrite what could not be read
         return false;
     }
-    const bool valid = ReadSheetText(text, folderOf(path));
+    bool complete = false;
+    const bool valid = ReadSheetText(text, folderOf(path), &complete);
     if (!valid) {
         messageBox("El archivo no es valido");
+        m_filePath.clear();
+    } else if (!complete) {
+        // What could be read stays; Save then asks for a name instead of replacing
+        // the damaged file with the part that was read.
+        messageBox(cp1250(kDamagedMessage));
         m_filePath.clear();
     }
     const std::string name = bareFileName(path);

@@ -408,7 +408,8 @@ public:
     std::string ComposeSheetText(int endGroups) const;
     // Reads a sheet file's text into the table (from slot 0) and the document;
     // pictures are read from `folder`. False when the header word is wrong.
-    bool ReadSheetText(const std::string& text, const std::string& folder);
+    // `complete` tells whether every part was whole through the end group.
+    bool ReadSheetText(const std::string& text, const std::string& folder, bool* complete = nullptr);
     void OnFileImportPicture();
     void OnFileExportPicture();
     // The bitmap of picture slot `slot` stretched into the device box, or an

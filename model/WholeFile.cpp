@@ -1,6 +1,11 @@
 #include "model/WholeFile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <atomic>
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -11,29 +16,69 @@ namespace velk {
 
 namespace {
 
-std::filesystem::path osPath(const std::string& path) {
-    return std::filesystem::u8path(TextCodec1250::toUtf8(path));
+namespace fs = std::filesystem;
+
+fs::path osPath(const std::string& path) { return fs::u8path(TextCodec1250::toUtf8(path)); }
+
+// The file a save reaches: symbolic links are followed to the file they name, so
+// the link stays a link and its file takes the content. A link to a file that does
+// not exist yet names the file to create. Empty for a loop of links.
+fs::path fileBehindLinks(const fs::path& target) {
+    constexpr int kMostLinks = 40;
+    fs::path p = target;
+    for (int hop = 0; hop < kMostLinks; ++hop) {
+        std::error_code ec;
+        if (!fs::is_symlink(fs::symlink_status(p, ec))) return p;
+        const fs::path next = fs::read_symlink(p, ec);
+        if (ec) return p;
+        p = next.is_absolute() ? next : p.parent_path() / next;
+    }
+    return fs::path();
 }
 
-// A name beside the target that no other writer of this process picks.
-std::filesystem::path temporaryBeside(const std::filesystem::path& target) {
+// A new, empty file beside `target` that no other writer has; -1 when the folder
+// takes no new file.
+int createTemporaryBeside(const fs::path& target, mode_t mode, fs::path& temp) {
     static std::atomic<unsigned> counter{0};
-    std::error_code ec;
-    for (;;) {
-        std::filesystem::path candidate = target;
-        candidate += ".tmp" + std::to_string(counter.fetch_add(1));
-        if (!std::filesystem::exists(candidate, ec)) return candidate;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = target;
+        temp += ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(counter.fetch_add(1));
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST) return fd;
     }
+    return -1;
+}
+
+bool writeAll(int fd, const std::string& bytes) {
+    const char* p = bytes.data();
+    std::size_t left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, left);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// The rename itself reaches the disk only with its folder.
+void syncFolderOf(const fs::path& file) {
+    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 }  // namespace
 
 bool readWholeFile(const std::string& path, std::string& bytes) {
     bytes.clear();
-    const std::filesystem::path p = osPath(path);
+    const fs::path p = osPath(path);
     std::error_code ec;
     // Only plain files: a folder or a device would never give a whole text.
-    if (path.empty() || !std::filesystem::is_regular_file(p, ec)) return false;
+    if (path.empty() || !fs::is_regular_file(p, ec)) return false;
     std::ifstream in(p, std::ios::binary);
     if (!in) return false;
     in.seekg(0, std::ios::end);
@@ -50,30 +95,36 @@ bool readWholeFile(const std::string& path, std::string& bytes) {
 
 WriteResult writeWholeFile(const std::string& path, const std::string& bytes) {
     if (path.empty()) return WriteResult::OpenFailed;
-    const std::filesystem::path target = osPath(path);
-    std::error_code ec;
-    if (std::filesystem::is_directory(target, ec)) return WriteResult::OpenFailed;
-    const std::filesystem::path temp = temporaryBeside(target);
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return WriteResult::OpenFailed;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::filesystem::remove(temp, ec);
-            return WriteResult::WriteFailed;
-        }
+    const fs::path file = fileBehindLinks(osPath(path));
+    if (file.empty()) return WriteResult::OpenFailed;
+    struct stat previous {};
+    const bool exists = ::stat(file.c_str(), &previous) == 0;
+    if (exists) {
+        // Only a plain file is replaced. One without any write permission is read-only
+        // to everybody, also to a user whom the system would let write it.
+        if (!S_ISREG(previous.st_mode)) return WriteResult::OpenFailed;
+        if ((previous.st_mode & 0222) == 0 || ::access(file.c_str(), W_OK) != 0) return WriteResult::OpenFailed;
     }
-    // The replacement keeps the access rights of the file it replaces.
-    const std::filesystem::file_status previous = std::filesystem::status(target, ec);
-    if (!ec && std::filesystem::is_regular_file(previous))
-        std::filesystem::permissions(temp, previous.permissions(), ec);
-    std::filesystem::rename(temp, target, ec);
-    if (ec) {
-        std::filesystem::remove(temp, ec);
+    fs::path temp;
+    const int fd = createTemporaryBeside(file, exists ? (previous.st_mode & 07777) : 0666, temp);
+    if (fd < 0) return WriteResult::OpenFailed;
+    bool written = writeAll(fd, bytes);
+    if (written && exists) {
+        // The replacement keeps the access rights and, where allowed, the owner of
+        // the file it replaces.
+        written = ::fchmod(fd, previous.st_mode & 07777) == 0;
+        const bool ownerKept = ::fchown(fd, previous.st_uid, previous.st_gid) == 0;
+        (void)ownerKept;  // only the owner's own group or a privileged user can keep it
+    }
+    // The content reaches the disk before its name does: a crash leaves the old
+    // file or the new one, never an empty one.
+    written = written && ::fsync(fd) == 0;
+    written = ::close(fd) == 0 && written;
+    if (!written || ::rename(temp.c_str(), file.c_str()) != 0) {
+        ::unlink(temp.c_str());
         return WriteResult::WriteFailed;
     }
+    syncFolderOf(file);
     return WriteResult::Ok;
 }
 

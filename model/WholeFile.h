@@ -1,8 +1,11 @@
 #pragma once
 // Whole-file reading and writing for sheets and bitmaps. Paths are Windows-1250
 // bytes like every text of the program. A file is written whole: the new content
-// goes to a temporary file in the same folder which then replaces the target, so
-// a failed write never leaves a half-written or emptied file behind.
+// goes to a temporary file in the same folder, reaches the disk, and then replaces
+// the target, so a failed write or a crash never leaves a half-written or emptied
+// file behind. A symbolic link stays and the file it names is replaced. A file with
+// a second hard link is replaced under the name saved to; its other names keep the
+// old content (writing in place would lose the all-or-nothing replacement).
 #include <string>
 
 namespace velk {
@@ -10,6 +13,9 @@ namespace velk {
 // False when the file cannot be opened or read; `bytes` is then empty.
 bool readWholeFile(const std::string& path, std::string& bytes);
 
+// OpenFailed: the target is no plain file, is read-only, or its folder takes no
+// new file; nothing was touched. WriteFailed: writing or replacing failed part-way;
+// the target is as it was.
 enum class WriteResult { Ok, OpenFailed, WriteFailed };
 WriteResult writeWholeFile(const std::string& path, const std::string& bytes);
 

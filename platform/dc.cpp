@@ -684,20 +684,27 @@ void Dc::floodFillSurface(int x, int y, Color surfaceColor) {
 
 namespace {
 
+// Larger glyphs show nothing a sheet needs, and the font engine crawls over them:
+// sizes and cells are held to this many pixels.
+constexpr int kLargestPixelSize = 4096;
+
 // The pixel size whose cell (ascent plus descent) is the largest not above `cell`.
+// The search is bounded, so it ends whatever the cell and the font's metrics.
 int pixelSizeForCell(const QFont& base, int cell) {
+    cell = std::clamp(cell, 1, kLargestPixelSize);
     QFont probe(base);
     probe.setPixelSize(256);
     const QFontMetricsF ref(probe);
     const double ratio = (ref.ascent() + ref.descent()) / 256.0;
-    int px = std::max(1, static_cast<int>(std::lround(cell / (ratio > 0 ? ratio : 1.0))));
-    for (;;) {
+    int px = std::clamp(static_cast<int>(std::lround(cell / (ratio > 0.01 ? ratio : 1.0))), 1, kLargestPixelSize);
+    for (int step = 0; step < 64; ++step) {
         probe.setPixelSize(px);
         const QFontMetrics m(probe);
         if (m.ascent() + m.descent() > cell && px > 1) {
             --px;
             continue;
         }
+        if (px >= kLargestPixelSize) return px;
         probe.setPixelSize(px + 1);
         const QFontMetrics up(probe);
         if (up.ascent() + up.descent() <= cell) {
@@ -706,6 +713,7 @@ int pixelSizeForCell(const QFont& base, int cell) {
         }
         return px;
     }
+    return px;
 }
 
 QFont makeQFont(const Font& f, std::map<std::pair<std::string, int>, int>& cellCache) {
@@ -716,7 +724,7 @@ QFont makeQFont(const Font& f, std::map<std::pair<std::string, int>, int>& cellC
     q.setUnderline(f.underline);
     if (f.weight > 0) q.setWeight(static_cast<QFont::Weight>(std::clamp(f.weight, 100, 900)));
     if (f.height < 0) {
-        q.setPixelSize(-f.height);
+        q.setPixelSize(static_cast<int>(std::min(-static_cast<long long>(f.height), 0LL + kLargestPixelSize)));
     } else {
         const int cell = f.height > 0 ? f.height : kDefaultCellHeight;
         const auto key = std::make_pair(f.face + (f.weight >= 600 ? "|b" : "") + (f.italic ? "|i" : ""), cell);

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <filesystem>
 
+#include "platform/msgbox.h"
 #include "platform/text1250.h"
 
 namespace velk {
@@ -25,11 +26,6 @@ std::optional<std::string>& openPreset() {
 
 QString toDisplay(const std::string& bytes) { return QString::fromUtf8(TextCodec1250::toUtf8(bytes)); }
 
-std::optional<std::string> fromDisplay(const QString& text) {
-    std::string bytes;
-    if (!TextCodec1250::fromUtf8(text.toStdString(), bytes)) return std::nullopt;
-    return bytes;
-}
 
 std::optional<std::string> showDialog(const FileDialogRequest& request) {
     if (!qApp) return std::nullopt;
@@ -50,12 +46,17 @@ std::optional<std::string> showDialog(const FileDialogRequest& request) {
     if (!request.initialName.empty() && request.initialName.find('*') == std::string::npos)
         dialog.selectFile(toDisplay(request.initialName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    const std::optional<std::string> path = fromDisplay(dialog.selectedFiles().first());
-    if (!path) QApplication::beep();  // a name the sheet's 8-bit text cannot hold
-    return path;
+    return chosenPathBytes(dialog.selectedFiles().first().toStdString());
 }
 
 }  // namespace
+
+std::optional<std::string> chosenPathBytes(const std::string& utf8) {
+    std::string bytes;
+    if (TextCodec1250::fromUtf8(utf8, bytes)) return bytes;
+    messageBox(cp1250("El nombre del archivo o de su carpeta contiene caracteres no válidos"));
+    return std::nullopt;
+}
 
 std::vector<FilterEntry> parseFileFilter(const std::string& filter) {
     std::vector<std::string> parts;

@@ -29,6 +29,10 @@ void setFileDialogHandler(std::function<std::optional<std::string>(const FileDia
 void presetNextOpenDialog(const std::string& path);
 void clearOpenDialogPreset();
 
+// The dialog's choice (UTF-8) as the program's 8-bit text. A name outside
+// Windows-1250 cannot be kept: the user is told so and nothing is chosen.
+std::optional<std::string> chosenPathBytes(const std::string& utf8);
+
 // The description|pattern pairs of a filter text ("a|*.x|b|*.*||").
 struct FilterEntry {
     std::string description;

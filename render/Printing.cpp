@@ -14,8 +14,10 @@ namespace velk {
 namespace {
 
 // Below this scale the print zoom would fall under one pixel per unit and the
-// coincidence tests of the wire pass would no longer hold.
+// coincidence tests of the wire pass would no longer hold. Above it, as the scale
+// setting allows up to 999.99, a page would be drawn thousands of times too large.
 constexpr float kMinPrintScale = 0.1f;
+constexpr float kMaxPrintScale = 5.0f;
 
 // Pixels per drawing unit on paper at scale 1: the A3 formats are printed at the
 // size of the A4 ones.
@@ -61,6 +63,7 @@ bool landscapeSheet(const SheetDocument& doc) {
 double CVelkarionView::PrintZoomFor(const SheetDocument& doc) {
     float scale = doc.m_printScale;
     if (!(scale >= kMinPrintScale)) scale = kMinPrintScale;
+    if (scale > kMaxPrintScale) scale = kMaxPrintScale;
     for (const PrintZoomRow& row : kPrintZoom)
         if (row.pageFormat == doc.m_pageFormat) return scale * row.factor;
     return doc.m_zoom;
