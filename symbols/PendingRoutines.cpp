@@ -7,13 +7,8 @@ namespace velk {
 #define VELK_PENDING_ROUTINE(name) \
     void CVelkarionView::name(Dc&, double, int, int) {}
 
-VELK_PENDING_ROUTINE(DrawMotorStarDelta)
-VELK_PENDING_ROUTINE(DrawMotorDahlander)
-VELK_PENDING_ROUTINE(DrawMotorWoundRotor)
-VELK_PENDING_ROUTINE(DrawMotorTwoWinding)
 VELK_PENDING_ROUTINE(DrawMotorDcPermanentMagnet)
 VELK_PENDING_ROUTINE(DrawMotorDcSeparatelyExcited)
-VELK_PENDING_ROUTINE(DrawAutotransformer)
 VELK_PENDING_ROUTINE(DrawSoftStarter)
 VELK_PENDING_ROUTINE(DrawInverterSinglePhaseFed)
 VELK_PENDING_ROUTINE(DrawInverterThreePhase)

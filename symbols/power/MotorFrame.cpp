@@ -16,7 +16,6 @@ namespace {
 constexpr const char* kTextFormat = "TEXT,%3s,%3s,%5s,2";
 constexpr int kMarkPass = 4;
 constexpr int kShowPass = 5;
-constexpr const char* kPreviewLabel = "-M";
 
 bool isPlacedCall(const CVelkarionView& v) {
     return v.m_drawingPlaced == 1 && v.m_loopIndex >= 0 && v.m_loopIndex < v.m_componentCount &&
@@ -59,6 +58,15 @@ private:
 // motor is filled white once.
 void showRotation(MotorDrawing& d, CVelkarionView& v, int slot, const MotorSymbol& m, int rotation) {
     const int shown = v.m_drawnState[slot];
+    if (m.penFilledBody.solid.size() != 0) {
+        if (rotation == shown) return;
+        v.m_drawnState[slot] = rotation;
+        v.m_penColor = rotation != 0 ? g_colorSilver : g_colorWhite;
+        d.draw(m.penFilledBody.fills);
+        v.m_penColor = g_colorBlack;
+        d.draw(m.outline);
+        return;
+    }
     if (rotation != 0 && rotation != shown) {
         d.fillBody(m.bodyEllipse, g_colorSilver);
         if (rotation > 0 && rotation < kMaxRotationCodes) d.draw(m.running[rotation]);
@@ -115,10 +123,20 @@ void MotorCall::markWire(int k, char c) {
 
 const LetterTest kPhaseOrders[6] = {{"123", 1}, {"132", 2}, {"231", 1}, {"213", 2}, {"312", 1}, {"321", 2}};
 
-void applyPhaseOrders(MotorCall& call, int a, int b, int c, int forward, int reverse) {
+int phaseOrder(const MotorCall& call, int a, int b, int c) {
     const int terminals[] = {a, b, c};
     for (const LetterTest& test : kPhaseOrders)
-        if (call.readsAll(terminals, test.letters)) call.setRotation(test.code == 1 ? forward : reverse);
+        if (call.readsAll(terminals, test.letters)) return test.code;
+    return 0;
+}
+
+void applyPhaseOrders(MotorCall& call, int a, int b, int c, int forward, int reverse) {
+    const int order = phaseOrder(call, a, b, c);
+    if (order != 0) call.setRotation(order == 1 ? forward : reverse);
+}
+
+bool readsThree(const MotorCall& call, int a, int b, int c, char letter) {
+    return call.reads(a, letter) && call.reads(b, letter) && call.reads(c, letter);
 }
 
 bool readsDc(const MotorCall& call, int a, int b) {
@@ -138,7 +156,7 @@ void DrawMotor(CVelkarionView& view, Dc& dc, double zoom, int x, int y, const Mo
 
     if (m.caption[0] != '\0') d.draw(textCommand({kTextFormat, m.labelColumn, "+015"}, m.caption));
     const std::string label =
-        !placed ? std::string(kPreviewLabel) : view.m_labelVisible[slot] == 1 ? view.m_label[slot] : std::string();
+        !placed ? std::string(m.previewLabel) : view.m_labelVisible[slot] == 1 ? view.m_label[slot] : std::string();
     d.draw(textCommand({kTextFormat, m.labelColumn, m.labelRow}, label));
     if (placed && view.m_label2Visible[slot] == 1)
         d.draw(textCommand({kTextFormat, m.labelColumn, m.secondRow}, view.m_label2[slot]));
@@ -148,7 +166,8 @@ void DrawMotor(CVelkarionView& view, Dc& dc, double zoom, int x, int y, const Mo
         const MotorTerminal& t = m.terminals[k];
         std::string name;
         if (!placed) name = t.name;
-        else if (view.m_terminalNameVisible[slot][k] == 1) name = shownName(view.m_terminalName[slot][k]);
+        else if (view.m_terminalNameVisible[slot][k] == 1)
+            name = m.namesAsTyped ? view.m_terminalName[slot][k] : shownName(view.m_terminalName[slot][k]);
         else name = " ";
         d.draw(std::string(t.prefix) + terminalField(name));
         if (evaluating) call.scanTerminal(k);
@@ -162,6 +181,7 @@ void DrawMotor(CVelkarionView& view, Dc& dc, double zoom, int x, int y, const Mo
         } else {
             if (m.rotationRule) m.rotationRule(call);
             const int rotation = call.rotation();
+            if (m.keepsCode) view.m_state[slot] = rotation;
             if (m.redrawnCode != 0 &&
                 (rotation == m.redrawnCode || view.m_drawnState[slot] == m.redrawnCode || rotation == 0))
                 view.m_drawnState[slot] = kDrawnStateUnknown;
@@ -172,7 +192,8 @@ void DrawMotor(CVelkarionView& view, Dc& dc, double zoom, int x, int y, const Mo
             if (g_simPass == kShowPass) showRotation(d, view, slot, m, rotation);
         }
     }
-    d.draw(m.outline);
+    if (m.penFilledBody.solid.size() == 0) d.draw(m.outline);
+    else if (!evaluating) d.draw(m.penFilledBody.solid);
 }
 
 }  // namespace velk

@@ -35,6 +35,16 @@ struct MotorTerminal {
     int linkSlot;
 };
 
+// A body of windings drawn with "POLI" fills in the pen colour (the
+// autotransformer) instead of a filled ellipse: outside the simulation `solid`
+// in the current colour; while simulating nothing but, on a last pass whose code
+// differs from the one drawn, `fills` in silver (running) or white, then
+// `outline` in black.
+struct PenFilledBody {
+    Commands solid;
+    Commands fills;
+};
+
 class MotorCall;
 // The member's ordered tests: each test that holds sets the code, a later one
 // overriding an earlier one; marks may be written among them.
@@ -57,6 +67,11 @@ struct MotorSymbol {
     const char* bodyEllipse;
     Commands running[kMaxRotationCodes];  // indexed by the rotation code
     Commands outline;
+    // What only the autotransformer sets; rows that leave them out are motors.
+    const char* previewLabel = "-M";
+    bool namesAsTyped = false;  // else right-aligned in two characters
+    bool keepsCode = false;     // the code goes into m_state in every pass
+    PenFilledBody penFilledBody{};  // empty: the body ellipse, the outline in every call
 };
 
 // The letters of one evaluation and what the rule may do with them.
@@ -96,12 +111,25 @@ struct LetterTest {
     const char* letters;
     int code;
 };
+// The pictures the three-phase motors share: the body, and the arc with its
+// head on the right (forward) or on the left (reverse).
+inline constexpr const char* kMotorBody = "ELIP,-015,+015,+075,+105";
+inline constexpr const char* kMotorForwardArrow[] = {"ARCO,+000,+030,+060,+090,+048,+048,+011,+048",
+                                                     "POLI,+055,+044,+045,+039,+051,+034,+055,+044"};
+inline constexpr const char* kMotorReverseArrow[] = {"ARCO,+000,+030,+060,+090,+048,+048,+011,+048",
+                                                     "POLI,+004,+044,+014,+039,+008,+034,+004,+044"};
+
 // The six orders of the three phases: cyclic ones forward (1), anticyclic ones
 // reverse (2).
 extern const LetterTest kPhaseOrders[6];
+// The order of the three phases at terminals a, b, c: 1 cyclic, 2 anticyclic,
+// 0 neither (a terminal on no wire, a repeated or a missing phase).
+int phaseOrder(const MotorCall& call, int a, int b, int c);
 // Runs the tests in order on terminals a, b, c; a row that holds sets its code,
 // shifted so that code 1 gives `forward` and code 2 gives `reverse`.
 void applyPhaseOrders(MotorCall& call, int a, int b, int c, int forward = 1, int reverse = 2);
+// Whether terminals a, b, c all read `letter`.
+bool readsThree(const MotorCall& call, int a, int b, int c, char letter);
 // "+" on one terminal and "-" on the other, in either order.
 bool readsDc(const MotorCall& call, int a, int b);
 

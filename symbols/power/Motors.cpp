@@ -12,12 +12,9 @@ namespace {
 constexpr int kU1 = 0, kV1 = 1, kW1 = 2;
 constexpr int kBraking = 3;
 
-constexpr const char* kBody = "ELIP,-015,+015,+075,+105";
-
-constexpr const char* kForward[] = {"ARCO,+000,+030,+060,+090,+048,+048,+011,+048",
-                                    "POLI,+055,+044,+045,+039,+051,+034,+055,+044"};
-constexpr const char* kReverse[] = {"ARCO,+000,+030,+060,+090,+048,+048,+011,+048",
-                                    "POLI,+004,+044,+014,+039,+008,+034,+004,+044"};
+constexpr const char* kBody = kMotorBody;
+constexpr auto& kForward = kMotorForwardArrow;
+constexpr auto& kReverse = kMotorReverseArrow;
 constexpr const char* kBrakingPicture[] = {"ELIP,+025,+025,+035,+035", "ARCO,+021,+021,+039,+039,+025,+025,+025,+035",
                                            "ARCO,+021,+021,+039,+039,+035,+035,+035,+025"};
 
