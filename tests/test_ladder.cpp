@@ -369,6 +369,54 @@ TEST(LadderCoils, LabelBinding) {
     }
 }
 
+// Outside simulation every rung element is drawn whole in the paint's colour,
+// without a state box: the body and glyph of a contact, the leads, arcs and letter
+// of a coil; the label above, the second text below, "-U" in the preview.
+TEST(LadderRungs, EditModeDrawing) {
+    struct Row {
+        int type;
+        int lines, polygons, arcs;
+        const char* letter;  // "" for none
+    };
+    const Row rows[] = {
+        {kTypeLadderContactNO, 4, 0, 0, ""},    {kTypeLadderContactNC, 5, 0, 0, ""},
+        {kTypeLadderRisingEdge, 5, 1, 0, ""},   {kTypeLadderFallingEdge, 5, 1, 0, ""},
+        {kTypeLadderCoil, 2, 0, 2, ""},         {kTypeLadderSetCoil, 2, 0, 2, "S    "},
+        {kTypeLadderResetCoil, 2, 0, 2, "R    "},
+    };
+    for (const Row& row : rows) {
+        for (const Color preset : {g_colorBlack, g_colorRed}) {
+            SCOPED_TRACE(nameOf(row.type) + (preset == g_colorRed ? " picked" : ""));
+            LadderSheet s;
+            const int i = s.element(row.type, 60, 60, "-K1");
+            s.view.m_label2[i] = "X";
+            s.view.m_label2Visible[i] = 1;
+            s.drawPlaced(i, preset, 5, {300, 300});
+            EXPECT_EQ(s.dc.count(DcOp::LineTo), row.lines);
+            EXPECT_EQ(s.dc.count(DcOp::Polygon), row.polygons);
+            EXPECT_EQ(s.dc.count(DcOp::Arc), row.arcs);
+            for (const DcCall& l : s.dc.callsOf(DcOp::LineTo)) EXPECT_EQ(l.pen.color, preset);
+            const std::vector<DcCall> texts = s.dc.callsOf(DcOp::TextOut);
+            ASSERT_GE(texts.size(), 2u);
+            const auto at = [](const DcCall& t) { return Point{t.point(0).x - 300, t.point(0).y - 300}; };
+            EXPECT_EQ(texts[0].text, "  -K1");
+            EXPECT_EQ(at(texts[0]), (Point{10, -32}));
+            EXPECT_EQ(texts[1].text, "    X");
+            EXPECT_EQ(at(texts[1]), (Point{10, 16}));
+            int letters = 0;
+            for (const DcCall& t : texts) letters += t.text == "S    " || t.text == "R    ";
+            EXPECT_EQ(letters, *row.letter ? 1 : 0);
+            if (*row.letter) {
+                EXPECT_EQ(texts.back().text, row.letter);
+            }
+        }
+        LadderSheet s;
+        s.drawPreview(row.type);
+        ASSERT_FALSE(s.dc.callsOf(DcOp::TextOut).empty());
+        EXPECT_EQ(s.dc.callsOf(DcOp::TextOut).front().text, "   -U");
+    }
+}
+
 // A probe held down puts "+" on its wire; the display on that wire shows the digit
 // 1 on pass 5 of the paint after the press, 0 again after the release.
 TEST(LogicProbeAndDisplay, ProbeIntoDisplay) {
