@@ -77,7 +77,9 @@ public:
                 const DcCall& call = calls[c];
                 const std::size_t pass = static_cast<std::size_t>(g_simPass);
                 if (call.op == DcOp::Polygon && call.point(0) == Point{ox + 25, oy - 10})
-                    t.boxes[pass] = call.brush.color == g_colorBlue ? 'B' : call.brush.color == g_colorWhite ? 'W' : '?';
+                    t.boxes[pass] = call.brush.color == g_colorBlue    ? 'B'
+                                    : call.brush.color == g_colorWhite ? 'W'
+                                                                       : '?';
                 if (call.op == DcOp::TextOut && (call.text == "0    " || call.text == "1    "))
                     t.digits[pass] = call.text[0];
             }
@@ -107,7 +109,7 @@ TEST(LadderContacts, RungTable) {
         const char* name;
         int type;
         int state;
-        char left, right;  // supplies; '0' none, 'x' no wire at all
+        char left, right;      // supplies; '0' none, 'x' no wire at all
         const char* rightNet;  // both wires of the right net after a paint
         char leftWire;
         const char* box;
@@ -231,8 +233,8 @@ TEST(LadderCoils, EnergisingTable) {
         bool energised;
     };
     const Row rows[] = {
-        {"+ and -", '+', '-', true},  {"- and +", '-', '+', true},   {"+ and +", '+', '+', false},
-        {"N and -", 'N', '-', false}, {"phase and -", '1', '-', false}, {"right unconnected", '+', '0', false},
+        {"+ and -", '+', '-', true},           {"- and +", '-', '+', true},      {"+ and +", '+', '+', false},
+        {"N and -", 'N', '-', false},          {"phase and -", '1', '-', false}, {"right unconnected", '+', '0', false},
         {"left unconnected", '0', '-', false},
     };
     for (const int type : {kTypeLadderCoil, kTypeLadderSetCoil}) {
@@ -320,7 +322,7 @@ TEST(LadderCoils, SetHoldsUntilReset) {
         char out;           // the output of the "-M" contact in the paint after
     };
     const Step steps[] = {
-        {"rest", 0, 0, "00", '0'},     {"set", 1, 0, "11", '+'},   {"set let go", 0, 0, "11", '+'},
+        {"rest", 0, 0, "00", '0'},       {"set", 1, 0, "11", '+'},   {"set let go", 0, 0, "11", '+'},
         {"still held", 0, 0, "11", '+'}, {"reset", 0, 1, "00", '0'}, {"reset let go", 0, 0, "00", '0'},
     };
     for (const Step& step : steps) {
@@ -349,11 +351,11 @@ TEST(LadderCoils, LabelBinding) {
         SCOPED_TRACE(std::string("coil label '") + coilLabel + "'");
         const std::string other = *coilLabel ? "-k" : "-K";
         const Bound bound[] = {
-            {kTypeLadderContactNO, coilLabel, 1},    {kTypeLadderContactNC, coilLabel, 1},
+            {kTypeLadderContactNO, coilLabel, 1},     {kTypeLadderContactNC, coilLabel, 1},
             {kTypeLadderContactNO, other.c_str(), 0}, {kTypeLadderRisingEdge, coilLabel, 0},
-            {kTypeLadderFallingEdge, coilLabel, 0},  {kTypeAuxContactNO, coilLabel, 0},
-            {kTypeMainContactsI, coilLabel, 1},      {kTypeMainContactsII, coilLabel, 1},
-            {kTypeMainContactsIII, coilLabel, 1},    {kTypeMainContactsIIII, coilLabel, 1},
+            {kTypeLadderFallingEdge, coilLabel, 0},   {kTypeAuxContactNO, coilLabel, 0},
+            {kTypeMainContactsI, coilLabel, 1},       {kTypeMainContactsII, coilLabel, 1},
+            {kTypeMainContactsIII, coilLabel, 1},     {kTypeMainContactsIIII, coilLabel, 1},
         };
         LadderSheet s;
         s.fedWire('+', {30, 60}, {60, 60});
@@ -365,7 +367,8 @@ TEST(LadderCoils, LabelBinding) {
         s.simulate(2);
         EXPECT_EQ(s.view.m_state[coil], 1);
         for (std::size_t k = 0; k < std::size(bound); ++k)
-            EXPECT_EQ(s.view.m_state[slots[k]], bound[k].state) << nameOf(bound[k].type) << " '" << bound[k].label << "'";
+            EXPECT_EQ(s.view.m_state[slots[k]], bound[k].state)
+                << nameOf(bound[k].type) << " '" << bound[k].label << "'";
     }
 }
 
@@ -379,9 +382,9 @@ TEST(LadderRungs, EditModeDrawing) {
         const char* letter;  // "" for none
     };
     const Row rows[] = {
-        {kTypeLadderContactNO, 4, 0, 0, ""},    {kTypeLadderContactNC, 5, 0, 0, ""},
-        {kTypeLadderRisingEdge, 5, 1, 0, ""},   {kTypeLadderFallingEdge, 5, 1, 0, ""},
-        {kTypeLadderCoil, 2, 0, 2, ""},         {kTypeLadderSetCoil, 2, 0, 2, "S    "},
+        {kTypeLadderContactNO, 4, 0, 0, ""},      {kTypeLadderContactNC, 5, 0, 0, ""},
+        {kTypeLadderRisingEdge, 5, 1, 0, ""},     {kTypeLadderFallingEdge, 5, 1, 0, ""},
+        {kTypeLadderCoil, 2, 0, 2, ""},           {kTypeLadderSetCoil, 2, 0, 2, "S    "},
         {kTypeLadderResetCoil, 2, 0, 2, "R    "},
     };
     for (const Row& row : rows) {
@@ -562,9 +565,9 @@ TEST(LadderRungs, ButtonThroughCoilToDisplayWithTheMouse) {
 TEST(LadderRungs, EveryOrientationInBothStates) {
     constexpr int kCell = 160;
     constexpr double kZoom = 4;  // 0.8 pixels per symbol unit
-    const int types[] = {kTypeLadderContactNO, kTypeLadderContactNC, kTypeLadderRisingEdge,
+    const int types[] = {kTypeLadderContactNO,   kTypeLadderContactNC, kTypeLadderRisingEdge,
                          kTypeLadderFallingEdge, kTypeLadderCoil,      kTypeLadderSetCoil,
-                         kTypeLadderResetCoil, kTypeLogicProbe,      kTypeLogicDisplay};
+                         kTypeLadderResetCoil,   kTypeLogicProbe,      kTypeLogicDisplay};
     LadderSheet s;
     s.doc.m_zoom = kZoom;
     Surface sheet(16 * kCell, static_cast<int>(std::size(types)) * kCell);
@@ -592,17 +595,15 @@ TEST(LadderRungs, EveryOrientationInBothStates) {
             s.view.OnModeRun();
             s.view.m_drawnState[i] = -1;
             s.view.m_simulating = 1;
-            // What makes the symbol operated: its variable, "+" and "-" at a coil,
-            // "+" at a display, the pending fall of a falling edge.
-            const bool displayOn = type == kTypeLogicDisplay && active;
-            s.setLetter(left, coil && active && type != kTypeLadderResetCoil ? '+' : displayOn ? '+' : '0');
-            s.setLetter(right, coil && active && type != kTypeLadderResetCoil ? '-' : '0');
-            if (!coil || type == kTypeLadderResetCoil) s.view.m_state[i] = active ? 1 : 0;
-            if (type == kTypeLadderFallingEdge) {
-                s.view.m_state[i] = 0;
+            // What operates each symbol: "+" and "-" at an assign or set coil, "+" at a
+            // display, a pending fall at a falling edge, else its variable at 1.
+            const bool powered = active && (type == kTypeLadderCoil || type == kTypeLadderSetCoil);
+            s.setLetter(left, powered || (active && type == kTypeLogicDisplay) ? '+' : '0');
+            s.setLetter(right, powered ? '-' : '0');
+            if (type == kTypeLadderFallingEdge)
                 s.view.m_ladderMemory[i] = active ? 1 : 0;
-            }
-            if (type == kTypeLogicDisplay) s.view.m_state[i] = 0;
+            else if (!powered && type != kTypeLogicDisplay)
+                s.view.m_state[i] = active ? 1 : 0;
             // The edges show their pulse on the first pass.
             const int lastPass = edge ? 0 : 5;
             for (int pass = 0; pass <= lastPass; ++pass) {
@@ -615,7 +616,8 @@ TEST(LadderRungs, EveryOrientationInBothStates) {
             }
             const auto pixelAt = [&](Point symbolPoint) {
                 const Point t = symboltest::turned(code, symbolPoint);
-                return sheet.pixel(static_cast<int>(x * kZoom) + t.x * 4 / 5, static_cast<int>(y * kZoom) + t.y * 4 / 5);
+                return sheet.pixel(static_cast<int>(x * kZoom) + t.x * 4 / 5,
+                                   static_cast<int>(y * kZoom) + t.y * 4 / 5);
             };
             // NC passes at rest; the others show blue when operated.
             const bool blue = type == kTypeLadderContactNC ? !active : active;

@@ -43,20 +43,22 @@ constexpr const char* kDisplayOutline[] = {"LINE,+000,+000,+015,+000", "LINE,+01
 constexpr const char* kDisplayFills[] = {"POLI,+045,-010,+030,-010,+030,+010,+045,+010",
                                          "POLI,+030,-010,+015,-000,+030,+010,+030,-010"};
 
-constexpr LogicTerminalSymbol kProbe{kTypeLogicProbe,
-                                     Role::Probe,
-                                     {"-I", {"TEXT,%3s,%3s,%5s,2", "-050", "-012"}, {"TEXT,%3s,%3s,%5s,2", "-050", "-000"}},
-                                     kProbeOutline,
-                                     kProbeFills,
-                                     "TEXT,-040,-007,0    ,0",
-                                     "TEXT,-040,-007,1    ,0"};
-constexpr LogicTerminalSymbol kDisplay{kTypeLogicDisplay,
-                                       Role::Display,
-                                       {"-Q", {"TEXT,%3s,%3s,%5s,0", "+050", "-012"}, {"TEXT,%3s,%3s,%5s,0", "+050", "-000"}},
-                                       kDisplayOutline,
-                                       kDisplayFills,
-                                       "TEXT,+032,-007,0    ,0",
-                                       "TEXT,+032,-007,1    ,0"};
+constexpr LogicTerminalSymbol kProbe{
+    kTypeLogicProbe,
+    Role::Probe,
+    {"-I", {"TEXT,%3s,%3s,%5s,2", "-050", "-012"}, {"TEXT,%3s,%3s,%5s,2", "-050", "-000"}},
+    kProbeOutline,
+    kProbeFills,
+    "TEXT,-040,-007,0    ,0",
+    "TEXT,-040,-007,1    ,0"};
+constexpr LogicTerminalSymbol kDisplay{
+    kTypeLogicDisplay,
+    Role::Display,
+    {"-Q", {"TEXT,%3s,%3s,%5s,0", "+050", "-012"}, {"TEXT,%3s,%3s,%5s,0", "+050", "-000"}},
+    kDisplayOutline,
+    kDisplayFills,
+    "TEXT,+032,-007,0    ,0",
+    "TEXT,+032,-007,1    ,0"};
 
 // Blue fills inside a red outline with a 1, or white fills inside a grey one with a 0.
 void drawState(ComponentFrame& f, const LogicTerminalSymbol& row, bool one) {
