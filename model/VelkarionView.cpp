@@ -45,6 +45,7 @@ void CVelkarionView::clearSlot(int i) {
     m_drawnState[i] = 0;
     m_selected[i] = 0;
     m_coilVoltageSeen[i] = 0;
+    m_ladderMemory[i] = 0;
 }
 
 void CVelkarionView::blankSlotsFromCount() {

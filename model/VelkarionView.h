@@ -696,6 +696,10 @@ public:
     // uncovered window redraws the coil without toggling it. Run time only, never
     // saved; Simulate and Edit put it back to 0.
     SlotColumn<int> m_coilVoltageSeen;
+    // The falling-edge ladder contact's "the variable has been 1" and the assign
+    // ladder coil's energisation at its last latch pass, on the same terms: an
+    // erase while simulating redraws them without losing a pulse or a latch.
+    SlotColumn<int> m_ladderMemory;
 
 private:
     SheetDocument* m_document = nullptr;

@@ -54,6 +54,7 @@ void CVelkarionView::OnModeRun() {
         m_state[i] = 0;
         m_drawnState[i] = 0;
         m_coilVoltageSeen[i] = 0;
+        m_ladderMemory[i] = 0;
         // Letter 8 holds the drive command of the drive power parts and stays.
         for (int k = 0; k < 8; ++k) m_terminalPotential[i][k].setLetter(kPotentialNone);
         // No device may feed a net of an earlier run: every link goes, except the
@@ -101,6 +102,7 @@ void CVelkarionView::OnModeEdit() {
         m_state[i] = 0;
         m_drawnState[i] = 0;
         m_coilVoltageSeen[i] = 0;
+        m_ladderMemory[i] = 0;
         for (int k = 0; k < 8; ++k) m_terminalPotential[i][k].setLetter(kPotentialNone);
         m_timerCount[i] = 0;
         m_timerOutput[i] = 0;

@@ -247,6 +247,17 @@ bool ComponentFrame::conductPoles(const Pole* poles, std::size_t count, bool con
     return true;
 }
 
+void ComponentFrame::feedNetAt(int k, char letter) {
+    if (!evaluating() || !wireFoundAt(k)) return;
+    const int net = m_view.m_terminalLink[m_slot][k];
+    if (net == 0) return;
+    for (int j = 0; j < m_view.m_componentCount; ++j) {
+        if (!isLiveFeedSlot(j) || m_view.m_netNumber[j] != net) continue;
+        m_view.m_potential[j].setLetter(letter);
+        m_view.m_terminalPotential[j][k].setLetter(kPotentialFedMark);
+    }
+}
+
 void ComponentFrame::writeLinkedWire(int k, char letter) {
     if (!evaluating() || !wireFoundAt(k)) return;
     const int j = m_view.m_terminalLink[m_slot][k];

@@ -197,6 +197,10 @@ public:
     bool conductPoles(const Pole (&poles)[N], bool conducts, ClashCheck check) {
         return conductPoles(poles, N, conducts, check);
     }
+    // Every wire and dot of terminal k's net takes the letter, with the fed mark in
+    // that wire's entry k; only when the scan of terminal k found a wire in this
+    // call, and never net 0.
+    void feedNetAt(int k, char letter);
     // Devices that own their output wire write it directly, without a check, and
     // only when the scan of terminal k (kept as a slot) found it in this call.
     void writeLinkedWire(int k, char letter);
