@@ -66,12 +66,5 @@ VELK_PENDING_ROUTINE(DrawLadderSetCoil)
 VELK_PENDING_ROUTINE(DrawLadderResetCoil)
 VELK_PENDING_ROUTINE(DrawLogicProbe)
 VELK_PENDING_ROUTINE(DrawLogicDisplay)
-VELK_PENDING_ROUTINE(DrawGrafcetInitialStep)
-VELK_PENDING_ROUTINE(DrawGrafcetStep)
-VELK_PENDING_ROUTINE(DrawGrafcetTransition)
-VELK_PENDING_ROUTINE(DrawGrafcetAction)
-VELK_PENDING_ROUTINE(DrawGrafcetInputLink)
-VELK_PENDING_ROUTINE(DrawGrafcetOutputLink)
-VELK_PENDING_ROUTINE(DrawGrafcetMacroStep)
 
 }  // namespace velk
