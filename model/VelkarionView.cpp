@@ -46,6 +46,8 @@ void CVelkarionView::clearSlot(int i) {
     m_selected[i] = 0;
     m_coilVoltageSeen[i] = 0;
     m_ladderMemory[i] = 0;
+    m_chartBarRecord[i] = -1;
+    m_macroExitFlag[i] = 0;
 }
 
 void CVelkarionView::blankSlotsFromCount() {

@@ -701,6 +701,14 @@ public:
     // erase while simulating redraws them without losing a pulse or a latch.
     SlotColumn<int> m_ladderMemory;
 
+    // --- chart run-time memory (symbols/logic/Grafcet.cpp) ------------------------------
+    // A step's AND-convergence bar (the bar's slot, -1 for none) and a macro-step's
+    // exit flag (1 while its expansion's exit step was reached and the token not yet
+    // offered below). Apart from the redraw cache, so an erase never changes them.
+    // Run time only; Simulate and Edit put them back to -1 and 0.
+    SlotColumn<int> m_chartBarRecord;
+    SlotColumn<int> m_macroExitFlag;
+
 private:
     SheetDocument* m_document = nullptr;
 };

@@ -8,6 +8,7 @@
 #include "platform/text1250.h"
 #include "render/Potentials.h"
 #include "render/Terminals.h"
+#include "symbols/logic/GrafcetToken.h"
 
 namespace velk {
 
@@ -30,6 +31,8 @@ bool isClearedEachTick(int type) {
 }
 
 bool isChartElement(int type) { return type >= kTypeGrafcetInitialStep && type <= kTypeGrafcetMacroStep; }
+
+bool isChartLine(int type) { return type >= kTypeGrafcetAndDivergence && type <= kTypeGrafcetLink; }
 
 }  // namespace
 
@@ -55,6 +58,8 @@ void CVelkarionView::OnModeRun() {
         m_drawnState[i] = 0;
         m_coilVoltageSeen[i] = 0;
         m_ladderMemory[i] = 0;
+        m_chartBarRecord[i] = -1;
+        m_macroExitFlag[i] = 0;
         // Letter 8 holds the drive command of the drive power parts and stays.
         for (int k = 0; k < 8; ++k) m_terminalPotential[i][k].setLetter(kPotentialNone);
         // No device may feed a net of an earlier run: every link goes, except the
@@ -85,7 +90,11 @@ void CVelkarionView::OnModeRun() {
     for (m_loopIndex = 0; m_loopIndex < m_componentCount; ++m_loopIndex) {
         const int i = m_loopIndex;
         if (!isLive(i) || !isChartElement(m_type[i])) continue;
-        m_state[i] = m_type[i] == kTypeGrafcetInitialStep ? 1 : 0;
+        // A line's state is the slot that put its token there: none yet.
+        if (isChartLine(m_type[i]))
+            m_state[i] = kNoTokenSource;
+        else
+            m_state[i] = m_type[i] == kTypeGrafcetInitialStep ? 1 : 0;
     }
 }
 
@@ -103,6 +112,8 @@ void CVelkarionView::OnModeEdit() {
         m_drawnState[i] = 0;
         m_coilVoltageSeen[i] = 0;
         m_ladderMemory[i] = 0;
+        m_chartBarRecord[i] = -1;
+        m_macroExitFlag[i] = 0;
         for (int k = 0; k < 8; ++k) m_terminalPotential[i][k].setLetter(kPotentialNone);
         m_timerCount[i] = 0;
         m_timerOutput[i] = 0;

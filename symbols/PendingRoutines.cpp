@@ -19,12 +19,5 @@ VELK_PENDING_ROUTINE(DrawDcRegulatorThreePhase)
 VELK_PENDING_ROUTINE(DrawDcRegulatorThreePhaseField)
 VELK_PENDING_ROUTINE(DrawDcRegulatorControl)
 VELK_PENDING_ROUTINE(DrawSoftStarterControl)
-VELK_PENDING_ROUTINE(DrawGrafcetInitialStep)
-VELK_PENDING_ROUTINE(DrawGrafcetStep)
-VELK_PENDING_ROUTINE(DrawGrafcetTransition)
-VELK_PENDING_ROUTINE(DrawGrafcetAction)
-VELK_PENDING_ROUTINE(DrawGrafcetInputLink)
-VELK_PENDING_ROUTINE(DrawGrafcetOutputLink)
-VELK_PENDING_ROUTINE(DrawGrafcetMacroStep)
 
 }  // namespace velk
