@@ -288,6 +288,22 @@ TEST(DoubleClickEditor, VariantBoxesAfterOk) {
     }
 }
 
+TEST(DoubleClickEditor, SensorSheetIsRepaintedBeforeItsDialogOpens) {
+    for (const int type : {kTypeInductiveSensorNO2Wire, kTypeCoil}) {
+        SCOPED_TRACE(std::to_string(type));
+        EditorSheet s;
+        const int i = s.add(type, 60, 90);
+        s.session.flush();
+        s.view.runPendingPaint();
+        s.edit(i, [&](DialogDriver& d) {
+            EXPECT_EQ(s.view.hasPendingPaint(), type == kTypeInductiveSensorNO2Wire);
+            d.escape();
+        });
+        // Cancel repaints nothing more.
+        EXPECT_EQ(s.view.hasPendingPaint(), type == kTypeInductiveSensorNO2Wire);
+    }
+}
+
 TEST(DoubleClickEditor, InverterCompanionOnlyWhenItIsThere) {
     EditorSheet s;
     const int inverter = s.add(kTypeInverterControl, 60, 90, {-3, -9, 21, 33}, "-G");
