@@ -619,6 +619,14 @@ public:
     void onLeftDown(int flags, Point p) override { OnLButtonDown(flags, p); }
     void onLeftUp(int flags, Point p) override { OnLButtonUp(flags, p); }
     void onRightDown(int flags, Point p) override { OnRButtonDown(flags, p); }
+    // Double click (edit/DoubleClick.cpp): while editing, edits this view's picked
+    // item: a text in the text dialog, a component in its property dialog.
+    void OnLButtonDblClk(int flags, Point point);
+    void onLeftDoubleClick(int flags, Point p) override { OnLButtonDblClk(flags, p); }
+    void EditTextItem(int slot);
+    // Copies the slot out into the exchange record, runs the type's dialog and,
+    // after OK only, copies it back and sets the box of the new variant.
+    void EditComponentProperties(int slot);
     // The cancel of the right button alone: no tool, zoom window, pick or selection,
     // no preview, whole view repainted. Esc uses it; it operates no device.
     void CancelPointerTools();

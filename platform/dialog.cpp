@@ -461,6 +461,18 @@ void Dialog::enableControl(int id, bool enable) {
     changed(id);
 }
 
+bool Dialog::isReadOnly(int id) const {
+    const ControlState* s = state(id);
+    return s && s->readOnly;
+}
+
+void Dialog::setReadOnly(int id, bool readOnly) {
+    ControlState* s = mutableState(id);
+    if (!s || s->readOnly == readOnly) return;
+    s->readOnly = readOnly;
+    changed(id);
+}
+
 void Dialog::setFocus(int id) {
     if (!row(id)) return;
     m_focus = id;

@@ -287,6 +287,8 @@ public:
     void showControl(int id, bool show);
     bool isEnabled(int id) const;
     void enableControl(int id, bool enable);
+    bool isReadOnly(int id) const;
+    void setReadOnly(int id, bool readOnly);
     int focus() const { return m_focus; }
     void setFocus(int id);
     // Combo box.

@@ -409,6 +409,7 @@ void Session::doubleClick(CVelkarionView& view, int x, int y) {
     view.onLeftUp(0, {x, y});
     m_buttons &= ~kMouseLeft;
     flush();
+    throwDialogFailures();
 }
 
 void Session::rightPress(CVelkarionView& view, int x, int y) {

@@ -1,0 +1,77 @@
+// The exchange record, the choice of a component's property dialog and the text
+// dialog.
+#include "dialogs/Exchange.h"
+
+#include <optional>
+
+#include "dialogs/Editar.h"
+#include "model/TypeCodes.h"
+#include "model/VelkarionView.h"
+#include "platform/textentry.h"
+
+namespace velk {
+
+int g_exchangeType = 0;
+std::string g_exchangeLabel;
+std::string g_exchangeLabel2;
+TerminalRow<std::string> g_exchangeTerminal;
+int g_exchangeLabelVisible = 0;
+int g_exchangeLabel2Visible = 0;
+TerminalRow<int> g_exchangeTerminalVisible;
+std::string g_exchangeText = "0";
+CheckedArray<std::string, kCompanionTerminalCount> g_exchangeCompanionTerminal;
+CheckedArray<int, kCompanionTerminalCount> g_exchangeCompanionTerminalVisible;
+int g_textDialogPrefill = 0;
+
+namespace {
+
+constexpr int kTextDialogMaxLength = 30;
+
+// First matching row wins. A dialog of its own takes its row by naming its runner
+// (runPropertyDialog<CTheDlg>) in place of nullptr.
+constexpr PropertyDialogChoice kPropertyDialogs[] = {
+    {kTypePilotLamp, kTypeFlashingPilotLamp, kPropertyDialogLamp, nullptr, false},
+    {kTypeOnDelayTimer, kTypeCyclicTimer, kPropertyDialogTimer, nullptr, false},
+    {kTypeAuxContactNO, kTypeAuxContactNC, kPropertyDialogContactLogic, nullptr, false},
+    {7500, 7549, kPropertyDialogSensor, nullptr, true},
+    {7551, 7600, kPropertyDialogSensor, nullptr, true},
+    {kTypeInverterControl, kTypeInverterControl, kPropertyDialogInverter, nullptr, false},
+    {kTypeDcRegulatorControl, kTypeDcRegulatorControl, kPropertyDialogRegulator, nullptr, false},
+    {10000, 10033, kPropertyDialogContactLogic, nullptr, false},
+};
+
+// The reflex barrier, wires and every other component.
+constexpr PropertyDialogChoice kGeneralDialog = {1000, 0x7fffffff, kPropertyDialogGeneral,
+                                                 &runPropertyDialog<CEditarDlg>, false};
+
+}  // namespace
+
+const PropertyDialogChoice& propertyDialogFor(int type) {
+    for (const PropertyDialogChoice& row : kPropertyDialogs)
+        if (row.first <= type && type <= row.last) return row;
+    return kGeneralDialog;
+}
+
+DialogResult runPropertyDialogFor(int type) {
+    const PropertyDialogChoice& choice = propertyDialogFor(type);
+    return (choice.run ? choice.run : kGeneralDialog.run)();
+}
+
+DialogResult runTextDialog() {
+    TextEntryRequest request;
+    request.caption = "Tekst";
+    request.maxLength = kTextDialogMaxLength;
+    if (g_textDialogPrefill == 1) {
+        request.initial = g_exchangeText;
+        g_textDialogPrefill = 0;
+    }
+    const std::optional<std::string> text = runTextEntryDialog(request);
+    if (!text) return DialogResult::Cancel;
+    g_textToolText = *text;
+    g_exchangeText = *text;
+    return DialogResult::Ok;
+}
+
+bool keepsNinthTerminal(int type) { return type == kTypeAutotransformer; }
+
+}  // namespace velk
