@@ -131,6 +131,9 @@ void CVelkarionView::OnTimer(int id) {
     }
     setTimer(kSimulationTimerId, simulationTimerPeriod(g_simSpeed));
     if (m_simulating != 1 || m_paused != 0) return;
+    // In step mode only an asked-for step is a tick; until then the wires keep the
+    // letters the last step left, and a repaint shows them.
+    if (m_stepMode == 1 && m_stepPending != 1) return;
     // The paint this asks for is the step; no erase, so nothing flickers.
     invalidate(false);
     for (int i = 0; i < m_componentCount; ++i)

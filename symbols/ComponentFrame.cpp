@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "render/Colors.h"
+#include "render/Paint.h"
 #include "render/Potentials.h"
 
 namespace velk {
@@ -69,7 +70,8 @@ ComponentFrame::ComponentFrame(CVelkarionView& view, Dc& dc, double zoom, int ox
       m_oy(oy),
       m_slot(view.m_loopIndex),
       m_placed(isPlacedCall(view)),
-      m_evaluatingAtEntry(m_placed && view.m_simulating == 1) {
+      m_evaluatingAtEntry(m_placed && view.m_simulating == 1 && g_showOnly == 0),
+      m_showing(m_placed && view.m_simulating == 1 && g_showOnly == 1) {
     if (brush == Brush::Null) m_dc.selectBrush(velk::Brush::hollow());
 }
 
@@ -99,7 +101,7 @@ std::string ComponentFrame::drawLabels(const LabelLayout& layout) {
 }
 
 void ComponentFrame::setPenColor(Color c) {
-    if (evaluating()) m_view.m_penColor = c;
+    if (evaluating() || showing()) m_view.m_penColor = c;
 }
 
 Color ComponentFrame::stateColor() const { return state() == 1 ? g_colorRed : g_colorGrey; }
@@ -122,9 +124,11 @@ bool ComponentFrame::drawStateParts(const std::function<void(PicturePart)>& draw
         return true;
     }
     const int now = m_view.m_state[m_slot];
-    // Simulation paints do not erase: what was drawn last is still on the screen.
-    if (now == m_view.m_drawnState[m_slot]) return false;
-    m_view.m_drawnState[m_slot] = now;
+    if (!showing()) {
+        // Simulation paints do not erase: what was drawn last is still on the screen.
+        if (now == m_view.m_drawnState[m_slot]) return false;
+        m_view.m_drawnState[m_slot] = now;
+    }
     const Color color = stateColor();
     const PicturePart own = now == 1 ? PicturePart::Operated : PicturePart::Rest;
     const PicturePart other = now == 1 ? PicturePart::Rest : PicturePart::Operated;

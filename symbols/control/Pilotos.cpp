@@ -193,6 +193,15 @@ void CVelkarionView::DrawPilotLamp(Dc& dc, double zoom, int ox, int oy) {
         if (g_lampPass >= kLampLatchPass) latchLamp(f, lit);
     }
 
+    if (f.showing()) {
+        // The lamp as the last lamp pass left it; a paint that only shows the run
+        // lights nothing.
+        Dc& dc = f.dc();
+        dc.selectBrush(f.state() == 1 ? Brush::solid(lampFillColor(m_lampColor[f.slot()])) : Brush::white());
+        f.draw(kCircle);
+        dc.selectBrush(Brush::hollow());
+    }
+
     f.draw(kLeads);
     // A lit red lamp would hide a red rim.
     if (f.state() == 1 && m_lampColor[f.slot()] == kRedLampCode) f.setPenColor(g_colorGrey);

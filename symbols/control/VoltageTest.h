@@ -37,8 +37,8 @@ void fillBody(ComponentFrame& f, Edge edge, Commands body);
 bool followsCoil(int type);
 
 // The slave copy: every live slot whose type `follows` accepts and whose label
-// equals the master's (two empty labels are equal) takes the master's state,
-// 1 when it is 1 and 0 for any other value.
+// equals the master's takes the master's state, 1 when it is 1 and 0 for any
+// other value. A master without a label drives nothing.
 void copyStateToSlaves(CVelkarionView& v, int master, bool (*follows)(int type));
 
 }  // namespace velk
