@@ -23,7 +23,7 @@ std::optional<std::string>& openPreset() {
     return p;
 }
 
-QString toDisplay(const std::string& bytes) { return QString::fromUtf8(TextCodec1250::toUtf8(bytes)); }
+QString toDisplay(const std::string& text) { return QString::fromStdString(screenText(text)); }
 
 std::optional<std::string> fromDisplay(const QString& text) {
     std::string bytes;

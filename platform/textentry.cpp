@@ -65,7 +65,7 @@ std::optional<std::string> runTextEntryDialog(const TextEntryRequest& request) {
     }
     if (!qApp) return std::nullopt;
     QDialog dialog(QApplication::activeWindow());
-    dialog.setWindowTitle(QString::fromUtf8(TextCodec1250::toUtf8(request.caption)));
+    dialog.setWindowTitle(QString::fromStdString(screenText(request.caption)));
     auto* layout = new QVBoxLayout(&dialog);
     auto* field = new QLineEdit(&dialog);
     field->setMaxLength(request.maxLength);

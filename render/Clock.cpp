@@ -39,6 +39,24 @@ void showModeTexts(StatusPanes* panes, const char* modeUtf8, const char* runStat
     panes->setPaneText(2, cp1250(runStateUtf8));
 }
 
+void CVelkarionView::ShowModeTexts() {
+    if (m_simulating != 1)
+        showModeTexts(m_statusBar, "Edición", "Stop");
+    else if (m_paused == 1)
+        showModeTexts(m_statusBar, "Simulación", "Pausa");
+    else if (m_stepMode == 1)
+        showModeTexts(m_statusBar, "Simulación", "Paso a Paso");
+    else
+        showModeTexts(m_statusBar, "Simulación", "Run");
+}
+
+void CVelkarionView::OnDestroy() {
+    if (!m_statusBar) return;
+    m_statusBar->setPaneText(0, "Velkarion");
+    m_statusBar->setPaneText(1, "");
+    m_statusBar->setPaneText(2, "");
+}
+
 void CVelkarionView::OnModeRun() {
     m_simulating = 1;
     showModeTexts(m_statusBar, "Simulación", "Run");
