@@ -1,7 +1,7 @@
 # Two entry points for a fresh Debian machine: `make run` and `make test`.
 PACKAGES := cmake ninja-build g++ qt6-base-dev libgl-dev googletest libgtest-dev \
             libbenchmark-dev fonts-liberation xvfb xauth poppler-utils \
-            clang libclang-rt-dev
+            clang libclang-rt-dev qt6-translations-l10n
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 JOBS ?= $(shell nproc)
 # `make run` opens a working start/stop circuit; RUN_ARGS= starts with an empty sheet.
@@ -26,7 +26,7 @@ run: build
 	./build/release/velkarion $(RUN_ARGS)
 
 build-test: deps
-	cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Sanitize -DVELK_BUILD_BENCH=OFF
+	cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Sanitize -DVELK_BUILD_BENCH=OFF -DVELK_WERROR=ON
 	cmake --build build/sanitize -j $(JOBS)
 
 test: build-test

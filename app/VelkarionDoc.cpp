@@ -131,8 +131,12 @@ CVelkarionView* CVelkarionDoc::firstView() const {
 }
 
 bool CVelkarionDoc::saveForClose() {
-    // The view's own Save: never an empty archive over the sheet's file.
+    // The view's own Save: never an empty archive over the sheet's file. Each window
+    // holds its own sheet; the active one (the window being closed) is saved.
     CVelkarionView* view = firstView();
+    for (MdiChild* f : frames())
+        if (f->isActive())
+            if (auto* active = dynamic_cast<CVelkarionView*>(f->view())) view = active;
     if (!view) return false;
     view->OnFileSave();
     return !isModifiedFlag();

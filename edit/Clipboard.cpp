@@ -266,8 +266,9 @@ void CVelkarionView::OnEditPaste() {
     if (!doc) return;
     const double z = doc->m_zoom;
     const PasteSize size = clipboardSize();
-    if (m_componentCount + size.slots > kSlotCount) {
-        // Part of a group would be a different circuit: all or nothing.
+    if (m_componentCount + size.slots > kMaxPlacedItems) {
+        // Part of a group would be a different circuit: all or nothing, and never
+        // more items than Open loads back.
         messageBeep();
         return;
     }
@@ -345,9 +346,13 @@ void CVelkarionView::OnEditRedo() {
     const int n = m_componentCount;
     if (n < 0 || n >= kSlotCount || m_deleted[n] != 1) return;
     const int slots = isInverterWithCompanion(*this, n) ? 2 : 1;
+    if (n + slots > kMaxPlacedItems) {
+        messageBeep();
+        return;
+    }
     m_deleted[n] = 0;
     if (slots == 2) m_deleted[n + 1] = 0;
-    m_componentCount = std::min(n + slots, kSlotCount);
+    m_componentCount = n + slots;
     invalidate(false);
     markModified(*this);
 }

@@ -99,7 +99,11 @@ void CVelkarionView::OnHScroll(int request, int thumbPosition) {
     View::onScroll(false, request, thumbPosition);
 }
 
-void CVelkarionView::OnActivateView(bool activate) { View::onActivate(activate); }
+void CVelkarionView::OnActivateView(bool activate) {
+    // The panes show the mode of the sheet now in front.
+    if (activate) ShowModeTexts();
+    View::onActivate(activate);
+}
 
 void CVelkarionView::OnKillFocus() { View::onKillFocus(); }
 

@@ -5,10 +5,12 @@
 // and y <= y2. A new wire that ends strictly inside another gets a junction dot;
 // ends that meet end to end are joined by the net numbering instead.
 #include <algorithm>
+#include <iterator>
 
 #include "edit/PlacementDefaults.h"
 #include "model/TypeCodes.h"
 #include "model/VelkarionView.h"
+#include "platform/msgbox.h"
 #include "render/SheetCoords.h"
 
 namespace velk {
@@ -18,8 +20,12 @@ namespace {
 // The end of a scroll parks the preview here until the pointer moves again.
 constexpr int kScrolledAwayPoint = 60000;
 
-// A new item at the count with every column at rest, or -1 when the sheet is full:
-// placement keeps at most 999 items, and whatever would go beyond is dropped.
+// Whether n more items fit: the sheet keeps at most 999, the number Open loads.
+bool roomFor(const CVelkarionView& v, int n) {
+    return v.m_componentCount >= 0 && v.m_componentCount + n <= kMaxPlacedItems;
+}
+
+// A new item at the count with every column at rest, or -1 when the sheet is full.
 int appendSlot(CVelkarionView& v) {
     const int n = v.m_componentCount;
     if (n < 0 || n >= kMaxPlacedItems) return -1;
@@ -189,12 +195,14 @@ Drag dragOf(const CVelkarionView& v, double zoom) {
 
 // The dragged line of the current tool written into a new slot, with the area it
 // and its number label cover marked for the paint (the rubber line is still on
-// the screen). kNothingDragged when press and release met; kSheetFull when no slot is left.
+// the screen). kNothingDragged when press and release met; kSheetFull when the line
+// and the `extraItems` that come with it would not all fit.
 constexpr int kNothingDragged = -1;
 constexpr int kSheetFull = -2;
-int placeDraggedLine(CVelkarionView& v, double zoom, Point scroll) {
+int placeDraggedLine(CVelkarionView& v, double zoom, Point scroll, int extraItems = 0) {
     const Drag drag = dragOf(v, zoom);
     if (drag.start == drag.end) return kNothingDragged;
+    if (!roomFor(v, extraItems + 1)) return kSheetFull;
     const int n = appendSlot(v);
     if (n < 0) return kSheetFull;
     const Segment line = ordered(drag.start, drag.end);
@@ -202,6 +210,13 @@ int placeDraggedLine(CVelkarionView& v, double zoom, Point scroll) {
     v.invalidateRect(aroundSegment(line, zoom, scroll), true);
     v.invalidateRect(numberLabelArea(v, n, zoom, scroll), false);
     return n;
+}
+
+// A full sheet takes nothing more: a beep, and the sheet and its modified flag
+// stay as they were. False, as for a release that placed nothing.
+bool refuseForFullSheet() {
+    messageBeep();
+    return false;
 }
 
 }  // namespace
@@ -213,20 +228,25 @@ bool CVelkarionView::PlaceWire() {
     const Point scroll = scrollPosition();
     const int n = placeDraggedLine(*this, zoom, scroll);
     if (n == kNothingDragged) return false;
-    if (n == kSheetFull) return true;
+    if (n == kSheetFull) return refuseForFullSheet();
 
     if (doc->m_autoJunction != 1) return true;
     Point found[2];
     const int count = AddJunctionDots(n, found);
+    if (!roomFor(*this, count)) {
+        // The wire and its dots are one addition: without room for the dots the
+        // wire goes too, and the sheet stays as it was.
+        m_componentCount = n;
+        clearSlot(n);
+        return refuseForFullSheet();
+    }
     for (int k = 0; k < count; ++k) {
         const Point p = found[k];
         const int d = appendSlot(*this);
-        if (d >= 0) {
-            m_type[d] = kTypeConnectionDot;
-            m_x[d] = m_x2[d] = p.x;
-            m_y[d] = m_y2[d] = p.y;
-            m_deleted[d] = 0;
-        }
+        m_type[d] = kTypeConnectionDot;
+        m_x[d] = m_x2[d] = p.x;
+        m_y[d] = m_y2[d] = p.y;
+        m_deleted[d] = 0;
         invalidateRect({scaledUnits(p.x - 5, zoom) - scroll.x, scaledUnits(p.y - 5, zoom) - scroll.y,
                         scaledUnits(p.x + 5, zoom) - scroll.x, scaledUnits(p.y + 5, zoom) - scroll.y},
                        false);
@@ -262,9 +282,11 @@ bool CVelkarionView::PlaceGrafcetLine() {
     SheetDocument* doc = GetDocument();
     if (!doc) return false;
     const double zoom = doc->m_zoom;
-    const int n = placeDraggedLine(*this, zoom, scrollPosition());
+    const ChartLineRow* row = chartLineRowFor(g_currentTool, g_toolSubKind);
+    const int elements = row ? static_cast<int>(std::size(row->elements)) : 0;
+    const int n = placeDraggedLine(*this, zoom, scrollPosition(), elements);
     if (n == kNothingDragged) return false;
-    if (n == kSheetFull) return true;
+    if (n == kSheetFull) return refuseForFullSheet();
     InsertGrafcetElements(n);
     return true;
 }
@@ -327,7 +349,7 @@ bool CVelkarionView::PlaceAccessory() {
         }
         if (removed) return true;
         const int n = appendSlot(*this);
-        if (n < 0) return true;
+        if (n < 0) return refuseForFullSheet();
         m_type[n] = kTypeConnectionDot;
         m_x[n] = m_x2[n] = drag.start.x;
         m_y[n] = m_y2[n] = drag.start.y;
@@ -338,7 +360,7 @@ bool CVelkarionView::PlaceAccessory() {
     if (tool == kTypeBundle) {
         if (drag.start == drag.end) return false;
         const int n = appendSlot(*this);
-        if (n < 0) return true;
+        if (n < 0) return refuseForFullSheet();
         const Segment bundle = ordered(drag.start, drag.end);
         writeLine(*this, n, kTypeBundle, bundle);
         invalidateRect(aroundSegment(bundle, zoom, scroll), true);
@@ -349,7 +371,7 @@ bool CVelkarionView::PlaceAccessory() {
     if (tool == kTypeBundleEntryLeft || tool == kTypeBundleEntryRight) {
         // Entries join by name and bundle number; they carry no label of their own.
         const int n = appendSlot(*this);
-        if (n < 0) return true;
+        if (n < 0) return refuseForFullSheet();
         m_type[n] = tool;
         m_x[n] = drag.start.x;
         m_y[n] = drag.start.y;
@@ -360,14 +382,20 @@ bool CVelkarionView::PlaceAccessory() {
     if (const ThreePhaseRow* row = threePhaseRowFor(tool)) {
         if (drag.start == drag.end) return false;
         const int length = row->vertical ? drag.end.y - drag.start.y : drag.end.x - drag.start.x;
+        // A staggered wire starts further along: it exists only once the drag is
+        // longer than its offset, as its rubber line showed.
+        auto exists = [&](const PhaseWire& w) {
+            const int offsetAlong = row->vertical ? w.startOffset.y : w.startOffset.x;
+            return offsetAlong <= 0 || length > offsetAlong;
+        };
+        // A set is one circuit: all of its wires or none.
+        int wires = 0;
+        for (const PhaseWire& w : row->wires) wires += exists(w) ? 1 : 0;
+        if (!roomFor(*this, wires)) return refuseForFullSheet();
         Rect area;
         for (const PhaseWire& w : row->wires) {
-            // A staggered wire starts further along: it exists only once the drag
-            // is longer than its offset, as its rubber line showed.
-            const int offsetAlong = row->vertical ? w.startOffset.y : w.startOffset.x;
-            if (offsetAlong > 0 && length <= offsetAlong) continue;
+            if (!exists(w)) continue;
             const int n = appendSlot(*this);
-            if (n < 0) break;
             const Segment s = ordered(plus(drag.start, w.startOffset), plus(drag.end, w.endOffset));
             writeLine(*this, n, kTypeWirePhase, s);
             area = area.united(aroundSegment(s, zoom, scroll));
@@ -383,7 +411,7 @@ bool CVelkarionView::PlaceAccessory() {
                                 m_lastPointX < kScrolledAwayPoint && m_lastPointY < kScrolledAwayPoint;
     const Point at = followsPointer ? unitsOf({m_lastPointX, m_lastPointY}, zoom) : drag.start;
     const int n = appendSlot(*this);
-    if (n < 0) return true;
+    if (n < 0) return refuseForFullSheet();
     m_type[n] = tool;
     m_label[n] = row->label;
     m_x[n] = at.x;

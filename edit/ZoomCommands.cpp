@@ -143,6 +143,8 @@ void CVelkarionView::OnViewGrid() {
     SheetDocument* doc = GetDocument();
     if (!doc) return;
     doc->m_showGrid = doc->m_showGrid == 0 ? 1 : 0;
+    // The grid flag is saved with the sheet.
+    doc->setModified(true);
     finishZoom(*this);
 }
 

@@ -92,7 +92,12 @@ void CVelkarionView::DrawPictureStretched(Dc& dc, int slot, int x, int y, int wi
 
 void CVelkarionView::OnFileImportPicture() {
     SheetDocument* doc = GetDocument();
-    if (!doc || m_componentCount >= kSlotCount) return;  // the table is full: nothing is added
+    if (!doc) return;
+    if (m_componentCount < 0 || m_componentCount >= kMaxPlacedItems) {
+        // The sheet is full: nothing is added, as Open would not load it back.
+        messageBeep();
+        return;
+    }
     const std::optional<std::string> path = choosePictureFile();
     if (!path) return;
     // The item keeps the name in the sheet file, where "*", "#" and "$" separate

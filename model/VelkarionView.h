@@ -466,6 +466,10 @@ public:
     void OnDraw(Dc& dc);
     void OnTimer(int id);
     void onInitialUpdate() override { OnInitialUpdate(); }
+    // A new window of the document shows a copy of the sheet of `original`, at its
+    // scroll position (model/SheetCopy.cpp).
+    void CopySheetOf(const CVelkarionView& original);
+    void onNewWindowOf(View& original) override;
     void onPaint(Dc& dc) override { OnDraw(dc); }
     void onTimer(int id) override { OnTimer(id); }
     // The main window whose status bar m_statusBar is; nullptr without one.
@@ -538,6 +542,12 @@ public:
     }
     void onActivate(bool active) override { OnActivateView(active); }
     void onKillFocus() override { OnKillFocus(); }
+    // The status panes 1 and 2 show this view's mode and run state (render/Clock.cpp).
+    void ShowModeTexts();
+    // The window is closing: the panes let go of this sheet's pointer position,
+    // mode and run state (render/Clock.cpp).
+    void OnDestroy();
+    void onDestroy() override { OnDestroy(); }
 
     // --- tools, zoom and grid, drawing colours, printing ------------------------------
     // (edit/ToolSelection.cpp, edit/ZoomCommands.cpp, edit/ColorCommands.cpp,

@@ -3,6 +3,9 @@
 #include "platform/app.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 #include <algorithm>
 #include <filesystem>
 
@@ -39,6 +42,20 @@ Toolkit::Toolkit(int& argc, char** argv) {
     g_toolkitArgc = 1;
     new QApplication(g_toolkitArgc, g_toolkitArgv);
     QApplication::setQuitOnLastWindowClosed(false);
+    // The standard dialogs (files, printing, message-box buttons) speak Polish like
+    // the menus, with the toolkit's own translations.
+    auto* translator = new QTranslator(qApp);
+    if (translator->load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+std::string Toolkit::standardText(const char* english) {
+    QString text = QCoreApplication::translate("QPlatformTheme", english);
+    text.remove(QLatin1Char('&'));
+    return text.toStdString();
 }
 
 int Toolkit::exec() {
@@ -160,6 +177,7 @@ MdiChild* Application::newWindow() {
     MdiChild* child = createWindow(*active->document());
     if (!child) return nullptr;
     child->view()->onInitialUpdate();
+    if (active->view()) child->view()->onNewWindowOf(*active->view());
     child->show();
     child->activate();
     return child;

@@ -25,6 +25,10 @@ public:
     static bool running();
     // Handles the events that are waiting now.
     static void processEvents();
+    // The text the toolkit's standard dialogs show for one of their own English
+    // texts (context "QPlatformTheme", e.g. "&Yes"), without the mnemonic: in
+    // Polish, like the menus, where the toolkit's translations are installed.
+    static std::string standardText(const char* english);
 };
 
 // How the framework makes the three parts of a sheet window.

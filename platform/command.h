@@ -23,12 +23,16 @@ enum StandardCommand : int {
     kCmdWindowArrange = 57649,
     kCmdWindowCascade = 57650,
     kCmdWindowTile = 57651,
+    kCmdWindowNext = 57682,      // Ctrl+F6, Ctrl+Tab: the next sheet window
+    kCmdWindowPrevious = 57683,  // Ctrl+Shift+F6, Ctrl+Shift+Tab
+    kCmdSheetWindow1 = 65280,    // the Window menu's list of sheet windows, one by one
     kCmdAppAbout = 57664,
     kCmdAppExit = 57665,
     kCmdViewToolbar = 59392,
     kCmdViewStatusBar = 59393,
 };
 constexpr int kRecentFileCount = 4;
+constexpr int kSheetWindowListLength = 9;
 
 // What an enabling handler answers for one command.
 struct CommandUpdate {

@@ -24,7 +24,7 @@ std::optional<std::string>& openPreset() {
     return p;
 }
 
-QString toDisplay(const std::string& bytes) { return QString::fromUtf8(TextCodec1250::toUtf8(bytes)); }
+QString toDisplay(const std::string& text) { return QString::fromStdString(screenText(text)); }
 
 
 std::optional<std::string> showDialog(const FileDialogRequest& request) {

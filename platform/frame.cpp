@@ -33,9 +33,17 @@ namespace velk {
 
 namespace {
 
-QString toDisplay(const std::string& bytes) { return QString::fromUtf8(TextCodec1250::toUtf8(bytes)); }
+QString toDisplay(const std::string& text) { return QString::fromStdString(screenText(text)); }
 
 MdiFrame* g_statusFrame = nullptr;
+
+// Keys the sheet area knows by itself, whatever the accelerator table holds.
+const Accelerator kSheetAreaKeys[] = {
+    {"Ctrl+F6", kCmdWindowNext},
+    {"Ctrl+Tab", kCmdWindowNext},
+    {"Ctrl+Shift+F6", kCmdWindowPrevious},
+    {"Ctrl+Shift+Tab", kCmdWindowPrevious},
+};
 
 }  // namespace
 
@@ -108,7 +116,8 @@ void Document::setTitle(const std::string& title) {
 
 bool Document::saveModified() {
     if (!m_modified) return true;
-    const std::string prompt = cp1250("¿Guardar los cambios en ") + m_title + "?";
+    // The title is the sheet's file name, Windows-1250; the prompt is the program's own.
+    const std::string prompt = "¿Guardar los cambios en " + TextCodec1250::toUtf8(m_title) + "?";
     switch (messageBox(prompt, BoxButtons::YesNoCancel, BoxIcon::Warning)) {
         case BoxAnswer::No: return true;
         case BoxAnswer::Yes: return saveForClose() && !m_modified;
@@ -194,6 +203,10 @@ bool MdiChild::create(MdiFrame& frame, Document& document, std::unique_ptr<View>
     m_impl->host = new ViewHost(m_view.get(), window);
     window->setWidget(m_impl->host);
     window->setAttribute(Qt::WA_DeleteOnClose, false);
+    // The area's own caption handling runs on a maximise or restore; the main
+    // caption is put right once it has.
+    QObject::connect(window, &QMdiSubWindow::windowStateChanged, window, [&frame] { frame.refreshTitle(); },
+                     Qt::QueuedConnection);
     frame.addChild(this);
     document.attachFrame(this);
     return true;
@@ -215,8 +228,26 @@ void MdiChild::activate() {
 
 bool MdiChild::isActive() const { return m_mainFrame && m_mainFrame->activeChild() == this; }
 
+void MdiChild::showMaximized() {
+    if (m_impl && m_impl->window) m_impl->window->showMaximized();
+    if (m_mainFrame) m_mainFrame->refreshTitle();
+}
+
+void MdiChild::showNormal() {
+    if (m_impl && m_impl->window) m_impl->window->showNormal();
+    if (m_mainFrame) m_mainFrame->refreshTitle();
+}
+
+bool MdiChild::isMaximized() const { return m_impl && m_impl->window && m_impl->window->isMaximized(); }
+
 bool MdiChild::close() {
-    if (m_document && m_document->frames().size() == 1 && !m_document->saveModified()) return false;
+    // Every window holds a sheet of its own: changes not saved are lost with any
+    // window, not only with the document's last one, so any of them asks. The
+    // window being closed is the one a Yes saves.
+    if (m_document && m_document->isModifiedFlag()) {
+        activate();
+        if (!m_document->saveModified()) return false;
+    }
     destroy();
     return true;
 }
@@ -366,6 +397,10 @@ struct MdiFrame::Impl {
                 menu->addSeparator();
                 continue;
             }
+            if (item.id == kCmdWindowNew) {
+                // The list of sheet windows follows the Window menu's own entries.
+                QObject::connect(menu, &QMenu::aboutToShow, menu, [this, menu] { fillWindowList(menu); });
+            }
             if (item.id == kCmdRecentFile1) {
                 // The recent files are put in place of this entry when the menu opens.
                 QMenu* recent = menu->addMenu(toDisplay(item.text));
@@ -389,6 +424,29 @@ struct MdiFrame::Impl {
         QObject::connect(menu, &QMenu::aboutToHide, menu, [this] {
             if (owner) owner->endCommandPrompt();
         });
+    }
+
+    void fillWindowList(QMenu* menu) {
+        for (QAction* a : menu->actions())
+            if (a->property("sheetWindowEntry").toBool()) {
+                menu->removeAction(a);
+                a->deleteLater();
+            }
+        if (!owner) return;
+        const std::vector<MdiFrame::WindowListEntry> list = owner->windowList();
+        if (list.empty()) return;
+        QAction* separator = menu->addSeparator();
+        separator->setProperty("sheetWindowEntry", true);
+        for (const MdiFrame::WindowListEntry& e : list) {
+            QAction* a = menu->addAction(toDisplay(e.text));
+            a->setProperty("sheetWindowEntry", true);
+            a->setCheckable(true);
+            a->setChecked(e.checked);
+            const int id = e.id;
+            QObject::connect(a, &QAction::triggered, a, [id] {
+                if (Application* app = Application::instance()) app->routeCommand(id);
+            });
+        }
     }
 
     static void fillRecent(QMenu* menu) {
@@ -527,6 +585,9 @@ int MdiFrame::addToolbar(const ToolbarSpec& barLayout, const std::vector<Surface
             if (Application* app = Application::instance()) app->routeCommand(id);
         });
         QObject::connect(action, &QAction::hovered, action, [this, id] { showCommandPrompt(id); });
+        // Leaving a button for a gap or separator of the bar ends its prompt too.
+        if (QWidget* widget = bar->widgetForAction(action))
+            widget->installEventFilter(new LeaveWatcher(widget, [this] { endCommandPrompt(); }));
         button.action = action;
         rec.buttons.push_back(std::move(button));
     }
@@ -668,15 +729,28 @@ void MdiFrame::setAccelerators(const std::vector<Accelerator>& table) {
         });
         m_impl->shortcuts.push_back(sc);
     }
+    // Ctrl+Tab stays with the sheet area, which cycles its windows by itself.
+    for (const Accelerator& a : kSheetAreaKeys) {
+        if (a.keys.find("Tab") != std::string::npos) continue;
+        auto* sc = new QShortcut(QKeySequence(QString::fromStdString(a.keys)), m_impl->window);
+        sc->setContext(Qt::WindowShortcut);
+        const int id = a.id;
+        QObject::connect(sc, &QShortcut::activated, sc, [id] {
+            if (Application* app = Application::instance()) app->routeCommand(id);
+        });
+        m_impl->shortcuts.push_back(sc);
+    }
 }
 
 CommandResult MdiFrame::pressAccelerator(const std::string& keys) {
     const QKeySequence pressed(QString::fromStdString(keys));
+    Application* app = Application::instance();
     for (const Accelerator& a : m_accelerators)
-        if (QKeySequence(QString::fromStdString(a.keys)) == pressed) {
-            Application* app = Application::instance();
+        if (QKeySequence(QString::fromStdString(a.keys)) == pressed)
             return app ? app->routeCommand(a.id) : CommandResult::Unhandled;
-        }
+    for (const Accelerator& a : kSheetAreaKeys)
+        if (QKeySequence(QString::fromStdString(a.keys)) == pressed)
+            return app ? app->routeCommand(a.id) : CommandResult::Unhandled;
     return CommandResult::Unhandled;
 }
 
@@ -717,7 +791,27 @@ bool MdiFrame::isVisible() const { return m_impl && m_impl->window && m_impl->wi
 
 std::string MdiFrame::windowTitle() const {
     const MdiChild* active = activeChild();
-    return active ? m_title + " - " + active->title() : m_title;
+    if (!active) return m_title;
+    // A maximised sheet shows its name once, in brackets, as the sheet area does.
+    return active->isMaximized() ? m_title + " - [" + active->title() + "]" : m_title + " - " + active->title();
+}
+
+std::vector<MdiFrame::WindowListEntry> MdiFrame::windowList() const {
+    std::vector<WindowListEntry> list;
+    for (std::size_t i = 0; i < m_children.size() && static_cast<int>(i) < kSheetWindowListLength; ++i) {
+        const MdiChild* c = m_children[i];
+        list.push_back({"&" + std::to_string(i + 1) + " " + c->title(), kCmdSheetWindow1 + static_cast<int>(i),
+                        c == m_active});
+    }
+    return list;
+}
+
+void MdiFrame::activateNextChild(bool forward) {
+    if (m_children.size() < 2) return;
+    const auto it = std::find(m_children.begin(), m_children.end(), m_active);
+    const std::size_t n = m_children.size();
+    const std::size_t at = it == m_children.end() ? 0 : static_cast<std::size_t>(it - m_children.begin());
+    m_children[forward ? (at + 1) % n : (at + n - 1) % n]->activate();
 }
 
 void MdiFrame::refreshTitle() {
@@ -762,6 +856,13 @@ void MdiFrame::removeChild(MdiChild* child) {
 }
 
 void MdiFrame::childActivated(MdiChild* child) {
+    MdiChild* previous = m_active;
+    if (previous != child) {
+        if (previous && std::find(m_children.begin(), m_children.end(), previous) != m_children.end() &&
+            previous->view())
+            previous->view()->onActivate(false);
+        if (child && child->view()) child->view()->onActivate(true);
+    }
     m_active = child;
     if (m_impl && m_impl->area && child && child->impl() && child->impl()->window)
         m_impl->area->setActiveSubWindow(child->impl()->window);
@@ -794,21 +895,37 @@ bool MdiFrame::onCommand(int id) {
         case kCmdWindowCascade: cascade(); return true;
         case kCmdWindowTile: tile(); return true;
         case kCmdWindowArrange: arrangeIcons(); return true;
+        case kCmdWindowNext: activateNextChild(true); return true;
+        case kCmdWindowPrevious: activateNextChild(false); return true;
         case kCmdViewStatusBar: setStatusBarVisible(!statusBarVisible()); return true;
         case kCmdViewToolbar:
             if (toolbarCount() == 0) return false;
             showToolbar(0, !toolbarVisible(0));
             return true;
-        default: return false;
+        default: break;
     }
+    const int listed = id - kCmdSheetWindow1;
+    if (listed >= 0 && listed < kSheetWindowListLength) {
+        if (listed < static_cast<int>(m_children.size())) m_children[static_cast<std::size_t>(listed)]->activate();
+        return true;
+    }
+    return false;
 }
 
 bool MdiFrame::onCommandUpdate(int id, CommandUpdate& state) {
+    const int listed = id - kCmdSheetWindow1;
+    if (listed >= 0 && listed < kSheetWindowListLength) {
+        state.enable(listed < static_cast<int>(m_children.size()));
+        state.check(state.enabled && m_children[static_cast<std::size_t>(listed)] == m_active);
+        return true;
+    }
     switch (id) {
         case kCmdWindowNew:
         case kCmdWindowCascade:
         case kCmdWindowTile:
         case kCmdWindowArrange: state.enable(activeChild() != nullptr); return true;
+        case kCmdWindowNext:
+        case kCmdWindowPrevious: state.enable(m_children.size() > 1); return true;
         case kCmdViewStatusBar:
             state.enable(m_impl && m_impl->statusBar);
             state.check(statusBarVisible());
@@ -823,7 +940,9 @@ bool MdiFrame::onCommandUpdate(int id, CommandUpdate& state) {
 }
 
 bool MdiFrame::hasCommand(int id) const {
+    const int listed = id - kCmdSheetWindow1;
     return id == kCmdWindowNew || id == kCmdWindowCascade || id == kCmdWindowTile || id == kCmdWindowArrange ||
+           id == kCmdWindowNext || id == kCmdWindowPrevious || (listed >= 0 && listed < kSheetWindowListLength) ||
            id == kCmdViewStatusBar || (id == kCmdViewToolbar && toolbarCount() > 0);
 }
 

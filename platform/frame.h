@@ -69,6 +69,11 @@ public:
     void activate();
     bool isActive() const;
     void show();
+    // Maximised in the sheet area: the main window's caption then carries the
+    // sheet's name in brackets.
+    void showMaximized();
+    void showNormal();
+    bool isMaximized() const;
 
     // Closes this window; the document's last window asks it first whether it may
     // close. False when the window stays open.
@@ -150,8 +155,9 @@ public:
     // --- accelerators ------------------------------------------------------------------
     void setAccelerators(const std::vector<Accelerator>& table);
     const std::vector<Accelerator>& accelerators() const { return m_accelerators; }
-    // What pressing the keys does: routes the command of their entry. Unhandled
-    // when no entry has these keys.
+    // What pressing the keys does: routes the command of their entry. Keys without
+    // an entry that the sheet area knows itself (Ctrl+F6, Ctrl+Tab and the same with
+    // Shift) cycle the sheet windows; other keys are unhandled.
     CommandResult pressAccelerator(const std::string& keys);
 
     // The size of the main window changed (after the bars have been laid out).
@@ -172,6 +178,17 @@ public:
 
     std::vector<MdiChild*> children() const;
     MdiChild* activeChild() const;
+    // The Window menu's list of sheet windows: "&1 title" and so on, in the order
+    // the windows were opened, the active one checked; the command of entry i is
+    // kCmdSheetWindow1 + i.
+    struct WindowListEntry {
+        std::string text;  // as the child's title holds it (Windows-1250)
+        int id = 0;
+        bool checked = false;
+    };
+    std::vector<WindowListEntry> windowList() const;
+    // The next (or previous) sheet window becomes the active one, round the list.
+    void activateNextChild(bool forward);
     void cascade();
     void tile();
     void arrangeIcons();

@@ -26,7 +26,7 @@ class InfoWindow : public QDialog {
 public:
     InfoWindow(const InfoDialog& dialog, QWidget* parent) : QDialog(parent), m_closeOnClick(dialog.closeOnClick) {
         if (dialog.frameless) setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-        setWindowTitle(QString::fromUtf8(TextCodec1250::toUtf8(dialog.caption)));
+        setWindowTitle(QString::fromStdString(screenText(dialog.caption)));
         auto* layout = new QVBoxLayout(this);
         if (dialog.frameless) layout->setContentsMargins(0, 0, 0, 0);
         if (dialog.picture && !dialog.picture->isNull()) {
@@ -38,7 +38,7 @@ public:
             layout->addWidget(label);
         }
         for (const std::string& line : dialog.lines)
-            layout->addWidget(new QLabel(QString::fromUtf8(TextCodec1250::toUtf8(line)), this));
+            layout->addWidget(new QLabel(QString::fromStdString(screenText(line)), this));
         // The OK button is there even when hidden, so that Enter closes the dialog.
         auto* ok = new QPushButton(QStringLiteral("OK"), this);
         ok->setDefault(true);

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <deque>
 
 #include "platform/text1250.h"
@@ -27,7 +28,7 @@ std::deque<std::function<void()>>& deferred() {
     return q;
 }
 
-QString toDisplay(const std::string& bytes) { return QString::fromUtf8(TextCodec1250::toUtf8(bytes)); }
+QString toDisplay(const std::string& text) { return QString::fromStdString(screenText(text)); }
 
 BoxAnswer showNow(const BoxRecord& box) {
     if (handler()) return handler()(box);
@@ -48,8 +49,20 @@ BoxAnswer showNow(const BoxRecord& box) {
         case BoxButtons::YesNo: buttons = QMessageBox::Yes | QMessageBox::No; break;
         case BoxButtons::YesNoCancel: buttons = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel; break;
     }
-    QMessageBox mb(icon, toDisplay(box.caption), toDisplay(box.text), buttons, QApplication::activeWindow());
-    switch (mb.exec()) {
+    // Activation and focus go back where they were when the box closes, so the
+    // next click (on a window's close button, say) acts at once instead of only
+    // bringing the window back.
+    const QPointer<QWidget> activeBefore = QApplication::activeWindow();
+    const QPointer<QWidget> focusBefore = QApplication::focusWidget();
+    QMessageBox mb(icon, toDisplay(box.caption), toDisplay(box.text), buttons, activeBefore.data());
+    const int answer = mb.exec();
+    mb.hide();
+    if (activeBefore) {
+        activeBefore->activateWindow();
+        activeBefore->raise();
+    }
+    if (focusBefore) focusBefore->setFocus(Qt::OtherFocusReason);
+    switch (answer) {
         case QMessageBox::Yes: return BoxAnswer::Yes;
         case QMessageBox::No: return BoxAnswer::No;
         case QMessageBox::Cancel: return BoxAnswer::Cancel;

@@ -13,8 +13,10 @@ enum class BoxButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class BoxAnswer { Ok, Cancel, Yes, No };
 
 struct BoxRecord {
-    std::string text;     // Windows-1250 bytes, as the program holds them
-    std::string caption;  // Windows-1250 bytes
+    // As the program gave them: its own texts in UTF-8, a sheet's or file name's
+    // text in Windows-1250 (screenText tells them apart for the screen).
+    std::string text;
+    std::string caption;
     BoxIcon icon = BoxIcon::None;
     BoxButtons buttons = BoxButtons::Ok;
 };

@@ -156,6 +156,15 @@ bool isSheetText(const std::string& utf8) {
     return true;
 }
 
+std::string screenText(const std::string& text) {
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        char32_t cp = 0;
+        if (!decodeUtf8(text, pos, cp)) return TextCodec1250::toUtf8(text);
+    }
+    return text;
+}
+
 std::string cp1250(const char* utf8) {
     std::string out;
     if (utf8 == nullptr) return out;

@@ -25,6 +25,12 @@ bool isSheetTextCharacter(char32_t codePoint);
 // True when every character of the UTF-8 text passes isSheetTextCharacter.
 bool isSheetText(const std::string& utf8);
 
+// The program's own texts (prompts, captions, menus) are UTF-8; texts that come
+// from a sheet, a file name or "config.cfg" are Windows-1250 bytes. Where a text
+// meets the screen: one that is valid UTF-8 is shown as written, any other as
+// Windows-1250 bytes (such bytes are almost never valid UTF-8 as well).
+std::string screenText(const std::string& text);
+
 // Source texts are written in UTF-8; this gives their Windows-1250 bytes
 // (for literals that are known to be representable).
 std::string cp1250(const char* utf8);

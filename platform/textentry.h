@@ -13,12 +13,14 @@ struct TextEntryRequest {
     int maxLength = 30;   // characters the field accepts
 };
 
-// The entered text; empty when the user cancelled. A character the program's
-// code page has no byte for is left out.
+// The entered text; empty when the user cancelled. Only what a sheet may keep
+// can be typed (isSheetTextCharacter): "*", "#", "$" and characters without a
+// Windows-1250 byte are refused at the keystroke.
 std::optional<std::string> runTextEntryDialog(const TextEntryRequest& request);
 
 // Headless use: the handler answers every such dialog instead of the screen. The
-// answer is cut to the request's length, as the field would cut it.
+// answer loses what the field would refuse and is cut to the request's length, as
+// the field would cut it.
 void setTextEntryHandler(std::function<std::optional<std::string>(const TextEntryRequest&)> handler);
 
 }  // namespace velk

@@ -73,6 +73,9 @@ public:
     virtual void onPaint(Dc& dc) = 0;
     // Once, after the window exists and before its first paint.
     virtual void onInitialUpdate() {}
+    // Window > New window: right after its initial update, a new window of the
+    // document takes over what `original` (the active window) shows.
+    virtual void onNewWindowOf(View& original) {}
     virtual void onTimer(int id) {}
     virtual void onLeftDown(int flags, Point p) {}
     virtual void onLeftUp(int flags, Point p) {}
@@ -93,6 +96,7 @@ public:
     virtual void onEraseBackground(Dc& dc);
     // The pointer is over the window; true when the handler set the cursor.
     virtual bool onSetCursor(int hitTest) { return false; }
+    // Its window became the active sheet window (true) or another one did (false).
     virtual void onActivate(bool active) {}
     virtual void onSetFocus() {}
     virtual void onKillFocus() {}

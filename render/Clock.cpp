@@ -42,6 +42,24 @@ void showModeTexts(StatusPanes* panes, const char* modeUtf8, const char* runStat
     panes->setPaneText(2, cp1250(runStateUtf8));
 }
 
+void CVelkarionView::ShowModeTexts() {
+    if (m_simulating != 1)
+        showModeTexts(m_statusBar, "Edición", "Stop");
+    else if (m_paused == 1)
+        showModeTexts(m_statusBar, "Simulación", "Pausa");
+    else if (m_stepMode == 1)
+        showModeTexts(m_statusBar, "Simulación", "Paso a Paso");
+    else
+        showModeTexts(m_statusBar, "Simulación", "Run");
+}
+
+void CVelkarionView::OnDestroy() {
+    if (!m_statusBar) return;
+    m_statusBar->setPaneText(0, "Velkarion");
+    m_statusBar->setPaneText(1, "");
+    m_statusBar->setPaneText(2, "");
+}
+
 void CVelkarionView::OnModeRun() {
     m_simulating = 1;
     showModeTexts(m_statusBar, "Simulación", "Run");
@@ -144,6 +162,9 @@ void CVelkarionView::OnTimer(int id) {
     }
     setTimer(kSimulationTimerId, simulationTimerPeriod(g_simSpeed));
     if (m_simulating != 1 || m_paused != 0) return;
+    // In step mode only an asked-for step is a tick; until then the wires keep the
+    // letters the last step left, and a repaint shows them.
+    if (m_stepMode == 1 && m_stepPending != 1) return;
     // The paint this asks for is the step; no erase, so nothing flickers.
     invalidate(false);
     for (int i = 0; i < m_componentCount; ++i)

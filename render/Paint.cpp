@@ -15,6 +15,7 @@ int g_simPass = 0;
 int g_lampPass = 0;
 int g_firstPaintDone = 0;
 int g_viewOnlyRepaint = 0;
+int g_showOnly = 0;
 void (*g_firstPaintSplash)(CVelkarionView& view) = nullptr;
 
 namespace {
@@ -126,17 +127,34 @@ void CVelkarionView::OnDraw(Dc& dc) {
     drawSelectionMarks(*this, dc);
     DrawSheetFrame(dc);
 
-    // The mode at the start of the paint decides how far it goes. While paused, a
-    // repaint that comes from anything but the clock must not advance time: it
-    // makes pass 0 only, like a step that has not been asked for, and keeps a
-    // pending step for when the run resumes. Outside a run the wires are always
-    // drawn, whatever step flags are left over.
+    // The mode at the start of the paint decides how far it goes. A repaint held
+    // back by Pause or by Step (a zoom, a scroll, an uncovered window, a pressed
+    // button) and a printed page must not advance time: they show the run as the
+    // last tick left it and evaluate nothing, and a pending step waits for the
+    // run to resume. Outside a run the wires are always drawn, whatever step flags
+    // are left over.
     const bool running = m_simulating == 1;
     const bool paused = running && m_paused == 1;
     const bool heldBack = paused || (running && m_stepMode == 1 && m_stepPending != 1);
+    const bool showOnly = running && (heldBack || m_printing == 1);
+    g_showOnly = showOnly ? 1 : 0;
 
     g_simPass = 0;
     for (;;) {
+        if (showOnly) {
+            m_drawingPlaced = 1;
+            for (m_loopIndex = 0; m_loopIndex < m_componentCount; ++m_loopIndex) {
+                const int slot = m_loopIndex;
+                if (!isLive(slot)) continue;
+                const int type = m_type[slot];
+                if (isFreeDrawing(type)) DrawFreeItem(dc, slot);
+                m_penColor = presetPenColor(*this, slot, isLamp(type));
+                if (Routine routine = evaluationRoutine(type, false)) callPlacedRoutine(*this, dc, routine, slot);
+                dc.selectBrush(Brush::hollow());
+            }
+            m_drawingPlaced = 0;
+            break;
+        }
         const bool simulatingAtStart = m_simulating == 1;
         m_drawingPlaced = 1;
         for (m_loopIndex = 0; m_loopIndex < m_componentCount; ++m_loopIndex) {
@@ -161,8 +179,8 @@ void CVelkarionView::OnDraw(Dc& dc) {
         break;
     }
 
-    if (!heldBack) runWirePass(*this, dc);
-    if (!paused) m_stepPending = 0;
+    if (!heldBack || showOnly) runWirePass(*this, dc);
+    if (!paused && !showOnly) m_stepPending = 0;
 
     // Terminal circles lie on top of the wire ends, so they come after every wire pass.
     for (m_loopIndex = 0; m_loopIndex < m_componentCount; ++m_loopIndex) {
@@ -178,7 +196,7 @@ void CVelkarionView::OnDraw(Dc& dc) {
 
     // The lamps see the letters that all evaluation passes left; lamps in series
     // hand their letters on from one lamp pass to the next.
-    if (m_simulating == 1) {
+    if (m_simulating == 1 && !showOnly) {
         m_drawingPlaced = 1;
         g_lampPass = 0;
         bool lampCalled = false;
@@ -221,6 +239,7 @@ void CVelkarionView::OnDraw(Dc& dc) {
             SetStartStatusTexts();
     }
     g_viewOnlyRepaint = 0;
+    g_showOnly = 0;
 }
 
 }  // namespace velk

@@ -10,6 +10,11 @@ extern int g_simPass;
 extern int g_lampPass;
 // 0 until the first paint of the program has asked for the splash; then 1.
 extern int g_firstPaintDone;
+// 1 while a paint shows a run as it stands: routines draw the states, wire letters
+// and lamps the last evaluating paint left, and nothing is evaluated, latched or
+// counted. Set by the paint for its own duration (a repaint held back by Pause or
+// Step, a printed page); 0 otherwise.
+extern int g_showOnly;
 // Set by the zoom, grid, scroll and erase handlers: the coming repaint only shows
 // the sheet anew. Cleared at the end of every paint.
 extern int g_viewOnlyRepaint;

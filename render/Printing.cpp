@@ -94,9 +94,10 @@ void CVelkarionView::OnBeginPrinting(Dc& dc, PrintInfo& info) {
 }
 
 void CVelkarionView::OnPrint(Dc& dc, PrintInfo& info) {
-    // A page shows the sheet as it stands: its paint evaluates nothing, so a running
-    // simulation neither advances nor stops because of it, and the screen's next
-    // paint finds the run state and the pen as they were.
+    // A page shows the sheet as the screen does, wire letters, lamps and contacts
+    // included; its paint evaluates nothing (the paint shows a run while printing),
+    // so a running simulation neither advances nor stops because of it, and the
+    // screen's next paint finds the run state and the pen as they were.
     const int simulating = m_simulating;
     const int stepPending = m_stepPending;
     const int viewOnlyRepaint = g_viewOnlyRepaint;
@@ -105,7 +106,6 @@ void CVelkarionView::OnPrint(Dc& dc, PrintInfo& info) {
     const int loopIndex = m_loopIndex;
     const int penWidth = m_penWidth;
     const Color penColor = m_penColor;
-    m_simulating = 0;
     OnDraw(dc);
     m_simulating = simulating;
     m_stepPending = stepPending;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "model/VelkarionView.h"
+#include "render/Paint.h"
 #include "render/Colors.h"
 #include "render/Potentials.h"
 #include "render/SheetCoords.h"
@@ -185,7 +186,7 @@ struct WirePass {
 
     bool wireSlot(int slot) {
         drawWire(slot);
-        if (v.m_simulating != 1) return true;
+        if (!evaluating) return true;
         if (!pullLetters(slot)) return false;
         if (v.m_type[slot] == kTypeGrafcetAndDivergence) passTokenToLinks(slot);
         return true;
@@ -223,7 +224,7 @@ struct WirePass {
     // however far apart they are drawn.
     bool bundleEntry(int slot) {
         const int net = v.m_netNumber[slot];
-        if (v.m_simulating == 1) {
+        if (evaluating) {
             for (int j = 0; j < v.m_componentCount; ++j) {
                 if (isLiveWireOfNet(j, net) && v.m_potential[slot].letter() == kPotentialNone)
                     v.m_potential[slot].setLetter(v.m_potential[j].letter());
@@ -235,7 +236,7 @@ struct WirePass {
         else
             v.DrawBundleEntryRight(dc, zoom, x, y);
         if (stopped()) return false;
-        if (v.m_simulating != 1) return true;
+        if (!evaluating) return true;
 
         const int bundleNumber = v.m_bundleNumber[slot];
         if (bundleNumber >= 1) {
@@ -258,7 +259,8 @@ struct WirePass {
 void CVelkarionView::DrawWires(Dc& dc) {
     static const SheetDocument kNoDocument;
     const SheetDocument& doc = m_document ? *m_document : kNoDocument;
-    WirePass pass{*this, dc, doc, doc.m_zoom, doc.m_printOffsetX, doc.m_printOffsetY, m_simulating == 1, {}};
+    WirePass pass{*this, dc, doc, doc.m_zoom, doc.m_printOffsetX, doc.m_printOffsetY,
+                  m_simulating == 1 && g_showOnly == 0, {}};
     if (pass.evaluating) pass.collectWires();
 
     for (int i = 0; i < m_componentCount; ++i) {

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "render/Colors.h"
+#include "render/Paint.h"
 #include "render/Potentials.h"
 
 namespace velk {
@@ -69,7 +70,8 @@ ComponentFrame::ComponentFrame(CVelkarionView& view, Dc& dc, double zoom, int ox
       m_oy(oy),
       m_slot(view.m_loopIndex),
       m_placed(isPlacedCall(view)),
-      m_evaluatingAtEntry(m_placed && view.m_simulating == 1) {
+      m_evaluatingAtEntry(m_placed && view.m_simulating == 1 && g_showOnly == 0),
+      m_showing(m_placed && view.m_simulating == 1 && g_showOnly == 1) {
     if (brush == Brush::Null) m_dc.selectBrush(velk::Brush::hollow());
 }
 
@@ -99,7 +101,7 @@ std::string ComponentFrame::drawLabels(const LabelLayout& layout) {
 }
 
 void ComponentFrame::setPenColor(Color c) {
-    if (evaluating()) m_view.m_penColor = c;
+    if (evaluating() || showing()) m_view.m_penColor = c;
 }
 
 Color ComponentFrame::stateColor() const { return state() == 1 ? g_colorRed : g_colorGrey; }
@@ -122,15 +124,19 @@ bool ComponentFrame::drawStateParts(const std::function<void(PicturePart)>& draw
 
 bool ComponentFrame::drawStateParts(const std::function<void(PicturePart)>& drawPart, bool operated) {
     if (stopped()) return false;
-    if (!evaluating()) {
+    if (!evaluating() && !showing()) {
         drawPart(PicturePart::Fixed);
         drawPart(PicturePart::Rest);
         return true;
     }
     const int now = m_view.m_state[m_slot];
-    // Simulation paints do not erase: what was drawn last is still on the screen.
-    if (now == m_view.m_drawnState[m_slot]) return false;
-    m_view.m_drawnState[m_slot] = now;
+    // A paint that only shows the run draws the whole picture of the state and
+    // keeps the redraw cache; simulation paints do not erase, so they draw only
+    // when the state changed.
+    if (!showing()) {
+        if (now == m_view.m_drawnState[m_slot]) return false;
+        m_view.m_drawnState[m_slot] = now;
+    }
     const Color color = operated ? g_colorRed : g_colorGrey;
     const PicturePart own = operated ? PicturePart::Operated : PicturePart::Rest;
     const PicturePart other = operated ? PicturePart::Rest : PicturePart::Operated;
@@ -146,14 +152,16 @@ bool ComponentFrame::drawStateParts(const std::function<void(PicturePart)>& draw
 bool ComponentFrame::drawPositionParts(int count, const Color* positionColors,
                                        const std::function<void(int)>& drawPosition) {
     if (stopped()) return false;
-    if (!evaluating()) {
+    if (!evaluating() && !showing()) {
         drawPosition(kFixedParts);
         if (count > 0) drawPosition(0);
         return true;
     }
     const int now = m_view.m_state[m_slot];
-    if (now == m_view.m_drawnState[m_slot]) return false;
-    m_view.m_drawnState[m_slot] = now;
+    if (!showing()) {
+        if (now == m_view.m_drawnState[m_slot]) return false;
+        m_view.m_drawnState[m_slot] = now;
+    }
     m_view.m_penColor = positionColor();
     drawPosition(kFixedParts);
     m_view.m_penColor = g_colorWhite;

@@ -115,6 +115,9 @@ public:
     bool evaluating() const { return m_evaluatingAtEntry && m_view.m_simulating == 1; }
     // A fault report has ended this call: nothing more may happen in it.
     bool stopped() const { return m_evaluatingAtEntry && m_view.m_simulating != 1; }
+    // A placed slot in a paint that shows the run as it stands (g_showOnly): the
+    // state is drawn in full, nothing is evaluated and the redraw cache is kept.
+    bool showing() const { return m_showing; }
     int slot() const { return m_slot; }
     CVelkarionView& view() { return m_view; }
     Dc& dc() { return m_dc; }
@@ -142,7 +145,8 @@ public:
     // red from state 1 up, grey at 0.
     Color positionColor() const;
     void usePositionColor() { setPenColor(positionColor()); }
-    // Outside simulation the fixed and rest parts, every call. While evaluating only
+    // Outside simulation the fixed and rest parts, every call. While showing the
+    // run, the whole picture of the state, every call. While evaluating only
     // when the state differs from the one last drawn: the fixed parts in the state
     // colour, the other state's parts erased in white, the state's own parts in
     // its colour. False when nothing was drawn because nothing changed.
@@ -216,6 +220,7 @@ private:
     const int m_slot;
     const bool m_placed;
     const bool m_evaluatingAtEntry;
+    const bool m_showing;
     unsigned m_foundThisCall = 0;  // bit k: terminal k found a wire in this call
 };
 

@@ -146,16 +146,19 @@ TEST(CoilSlaveCopy, ContactsOfEqualLabelFollow) {
         }
     }
 
-    // Two empty labels are equal.
-    LoadSheet s;
-    RecordingDc dc;
-    const int unnamed = s.addSymbol(kTypeAuxContactNO, 100, 100, "");
-    const int named = s.addSymbol(kTypeAuxContactNO, 100, 100, "-K");
-    const int coil = s.addLoad(kTypeCoil, 40, 40, "");
-    s.view.m_state[coil] = 1;
-    s.evaluate(dc, coil, 0);
-    EXPECT_EQ(s.view.m_state[unnamed], 1);
-    EXPECT_EQ(s.view.m_state[named], 0);
+    // An unlabelled coil binds nothing: not even an unlabelled contact moves.
+    for (const Master& m : masters) {
+        SCOPED_TRACE(std::string("unlabelled ") + CVelkarionView::routineNameFor(m.type));
+        LoadSheet s;
+        RecordingDc dc;
+        const int unnamed = s.addSymbol(kTypeAuxContactNO, 100, 100, "");
+        const int named = s.addSymbol(kTypeAuxContactNO, 100, 100, "-K");
+        const int coil = s.addLoad(m.type, 40, 40, "");
+        s.view.m_state[coil] = 1;
+        s.evaluate(dc, coil, 0);
+        EXPECT_EQ(s.view.m_state[unnamed], 0);
+        EXPECT_EQ(s.view.m_state[named], 0);
+    }
 }
 
 // The sheet a user draws: an L-N supply, a coil -K1 wired across it, and an

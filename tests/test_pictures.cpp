@@ -78,17 +78,20 @@ TEST(PictureImport, FillsTheLastSlotThenAddsNothing) {
     answers.files = {path, path};
     Sheet sheet;
     CVelkarionView& v = sheet.view;
-    v.m_componentCount = 999;
-    v.m_deleted[999] = 1;  // left there by an Undo
-    v.m_label[999] = "-K9";
+    v.m_componentCount = 998;
+    v.m_deleted[998] = 1;  // left there by an Undo
+    v.m_label[998] = "-K9";
     v.OnFileImportPicture();
-    EXPECT_EQ(v.m_componentCount, 1000);
-    EXPECT_EQ(v.m_type[999], kTypePicture);
-    EXPECT_EQ(v.m_deleted[999], 0);
-    EXPECT_EQ(v.m_label[999], "");
-    v.OnFileImportPicture();  // the table is full: not even the chooser comes up
+    EXPECT_EQ(v.m_componentCount, 999);
+    EXPECT_EQ(v.m_type[998], kTypePicture);
+    EXPECT_EQ(v.m_deleted[998], 0);
+    EXPECT_EQ(v.m_label[998], "");
+    sheet.doc.setModified(false);
+    v.OnFileImportPicture();  // the sheet is full: not even the chooser comes up
     EXPECT_EQ(answers.requests.size(), 1u);
-    EXPECT_EQ(v.m_componentCount, 1000);
+    EXPECT_EQ(v.m_componentCount, 999);
+    EXPECT_EQ(v.m_type[999], kTypeNone);
+    EXPECT_FALSE(sheet.doc.isModified());
 }
 
 TEST(PictureImport, RefusedFilesAddNoItem) {

@@ -53,7 +53,7 @@ struct PrintAnswers {
 struct RoutineCall {
     double zoom;
     int ox, oy;
-    int printing, simulating, showGrid, guideLines, penWidth, tool, simPass;
+    int printing, simulating, showGrid, guideLines, penWidth, tool, simPass, showOnly;
 };
 
 // A sheet window with one coil at (50, 40), whose routine calls are recorded.
@@ -69,7 +69,7 @@ struct PrintStage {
         view.m_componentCount = 1;
         view.m_routineProbe = [this](Dc&, int, double zoom, int ox, int oy) {
             calls.push_back({zoom, ox, oy, view.m_printing, view.m_simulating, doc.m_showGrid, doc.m_guideLines,
-                             view.m_penWidth, g_currentTool, g_simPass});
+                             view.m_penWidth, g_currentTool, g_simPass, g_showOnly});
         };
         view.m_wirePassProbe = [](Dc&) {};
         session.flush();
@@ -180,7 +180,8 @@ TEST(Printing, PageShowsTheSheetAsItStands) {
 
     ASSERT_TRUE(s.view.RunPrintCommand(ID_FILE_PRINT_PREVIEW));
     ASSERT_EQ(s.calls.size(), 1u) << "a single pass";
-    EXPECT_EQ(s.calls[0].simulating, 0);
+    EXPECT_EQ(s.calls[0].simulating, 1) << "the page shows the run";
+    EXPECT_EQ(s.calls[0].showOnly, 1) << "and evaluates nothing";
     EXPECT_EQ(s.calls[0].simPass, 0);
     EXPECT_EQ(s.calls[0].ox, 50 * 10 + 10 * 10);
     EXPECT_EQ(s.calls[0].oy, 40 * 10 + 5 * 10);
@@ -313,4 +314,51 @@ TEST(PrintingScenario, PdfPageShowsTheSheet) {
     for (double x = 2.4; x <= 3.6; x += 0.2) frame = frame || isGreenish(at(x, 120));
     EXPECT_TRUE(frame) << "the inner frame's left edge";
     EXPECT_EQ(at(200, 60), rgb(255, 255, 255)) << "empty sheet";
+}
+
+// A page printed while simulating shows what the screen shows: the wires in their
+// letters' colours and a lit lamp, with nothing of the run evaluated or changed.
+TEST(PrintingScenario, PageWhileSimulatingShowsTheRunAsTheScreenDoes) {
+    testkit::Session session;
+    PrintAnswers answers;
+    std::ifstream example(std::string(VELK_FIXTURES) + "/../../examples/self_holding.cad", std::ios::binary);
+    session.writeFile("self_holding.cad", std::string(std::istreambuf_iterator<char>(example), {}));
+    CVelkarionView& v = session.openSheet("self_holding.cad");
+    SheetDocument& doc = session.document(v);
+    constexpr int kStart = 2, kCoil = 4, kLamp = 5, kWire = 6;
+    ASSERT_EQ(v.m_type[kLamp], kTypePilotLamp);
+    session.command(v, ID_MODE_RUN);
+    const Point start = session.unitsToWindow(v, v.m_x[kStart] + (v.m_boxX1[kStart] + v.m_boxX2[kStart]) / 2,
+                                              v.m_y[kStart] + (v.m_boxY1[kStart] + v.m_boxY2[kStart]) / 2);
+    session.press(v, start.x, start.y);
+    session.tick(v, 3);
+    session.release(v, start.x, start.y);
+    session.tick(v, 2);
+    ASSERT_EQ(v.m_state[kCoil], 1);
+    ASSERT_EQ(v.m_state[kLamp], 1);
+    const char wireLetter = v.m_potential[kWire].letter();
+    ASSERT_NE(wireLetter, '0');
+
+    doc.m_printOffsetX = 0;
+    doc.m_printOffsetY = 0;
+    doc.m_printInColor = 1;
+    const double zoom = CVelkarionView::PrintZoomFor(doc);
+    ASSERT_TRUE(v.RunPrintCommand(ID_FILE_PRINT_PREVIEW));
+    ASSERT_EQ(answers.pages.size(), 1u);
+    const Surface& page = answers.pages[0];
+    if (const char* dir = std::getenv("VELK_TEST_OUTPUT")) page.savePng((std::string(dir) + "/running.png").c_str());
+    auto at = [&](double ux, double uy) {
+        return page.pixel(static_cast<int>(ux * zoom), static_cast<int>(uy * zoom));
+    };
+    // Inside the lamp's circle, clear of its cross (5 units below its origin).
+    EXPECT_EQ(at(v.m_x[kLamp], v.m_y[kLamp] + 5), g_colorGreen) << "the lamp is lit on paper";
+    const Color wire = at(v.m_x[kWire], (v.m_y[kWire] + v.m_y2[kWire]) / 2.0);
+    EXPECT_NE(wire, g_colorBlack) << "the wire carries its letter's colour";
+    EXPECT_NE(wire, g_colorWhite) << "the wire is drawn";
+
+    EXPECT_EQ(v.m_simulating, 1);
+    EXPECT_EQ(v.m_state[kCoil], 1);
+    EXPECT_EQ(v.m_state[kLamp], 1);
+    EXPECT_EQ(v.m_potential[kWire].letter(), wireLetter);
+    session.command(v, ID_MODE_EDIT);
 }

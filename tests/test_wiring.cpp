@@ -344,7 +344,7 @@ TEST(Wiring, SheetLimit) {
         int wireSlot;  // -1 none
     };
     const Row rows[] = {
-        {"room for the wire, not for its dot", 998, false, 999, 998},
+        {"room for the wire, not for its dot: nothing", 998, false, 998, -1},
         {"full: the wire is dropped", 999, false, 999, -1},
         {"a picture in the last slot stays", 1000, true, 1000, -1},
     };

@@ -150,6 +150,23 @@ void setOrReset(ComponentFrame& f, const CoilForm& form, int voltage) {
     drawOutline(f, form);
 }
 
+// The coil as the last evaluating paint left it: the body filled as the rule
+// fills it (the voltage for the latching and impulse coils, the state for the
+// bistable one), with nothing evaluated.
+void showCoil(ComponentFrame& f, const CoilForm& form) {
+    CVelkarionView& v = f.view();
+    const int s = f.slot();
+    if (form.rule == CoilRule::Bistable) {
+        f.setPenColor(v.m_state[s] == 1 ? g_colorSilver : g_colorWhite);
+        f.draw(form.body);
+        f.useStateColor();
+    } else {
+        const bool energised = form.rule == CoilRule::Impulse ? v.m_coilVoltageSeen[s] == 1 : v.m_state[s] == 1;
+        fillBody(f, energised ? Edge::Rising : Edge::Falling, form.body);
+    }
+    drawOutline(f, form);
+}
+
 void drawCoil(CVelkarionView& view, Dc& dc, double zoom, int ox, int oy, const CoilForm& form) {
     ComponentFrame f(view, dc, zoom, ox, oy);
     f.drawLabels(form.labels);
@@ -161,6 +178,10 @@ void drawCoil(CVelkarionView& view, Dc& dc, double zoom, int ox, int oy, const C
         // The copy comes before this call's evaluation: contacts see a state
         // latched on the last pass from the first pass of the next paint.
         if (k == form.slaveTerminal && f.evaluating()) copyStateToSlaves(view, f.slot(), followsCoil);
+    }
+    if (f.showing()) {
+        showCoil(f, form);
+        return;
     }
     if (!f.evaluating()) {
         drawOutline(f, form);

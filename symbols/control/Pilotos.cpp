@@ -179,6 +179,12 @@ void CVelkarionView::DrawPilotLamp(Dc& dc, double zoom, int ox, int oy) {
         if (g_lampPass >= kLampLatchPass) latchLamp(f, lit);
     }
 
+    if (f.showing()) {
+        // The lamp as the last lamp pass left it; a paint that only shows the run
+        // lights nothing.
+        fillLampCircle(f, f.state() == 1 ? lampFillColor(m_lampColor[f.slot()]) : g_colorWhite);
+    }
+
     drawLampOutline(f);
 }
 

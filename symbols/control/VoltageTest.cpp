@@ -58,6 +58,9 @@ bool followsCoil(int type) {
 void copyStateToSlaves(CVelkarionView& v, int master, bool (*follows)(int type), int value) {
     const int state = value == 1 ? 1 : 0;
     const std::string& label = v.m_label[master];
+    // An unlabelled master drives nothing, as an unlabelled device operated by the
+    // mouse moves nothing but itself.
+    if (label.empty()) return;
     for (int j = 0; j < v.m_componentCount; ++j)
         if (v.isLive(j) && follows(v.m_type[j]) && CVelkarionView::labelsEqual(v.m_label[j], label))
             v.m_state[j] = state;

@@ -37,9 +37,9 @@ void fillBody(ComponentFrame& f, Edge edge, Commands body);
 bool followsCoil(int type);
 
 // The slave copy: every live slot whose type `follows` accepts and whose label
-// equals the master's (two empty labels are equal) takes `value`, 1 when it is 1
-// and 0 for any other value: a coil copies its state, a timer relay also its
-// delayed output.
+// equals the master's takes `value`, 1 when it is 1 and 0 for any other value: a
+// coil copies its state, a timer relay also its delayed output. A master without
+// a label drives nothing.
 void copyStateToSlaves(CVelkarionView& v, int master, bool (*follows)(int type), int value);
 inline void copyStateToSlaves(CVelkarionView& v, int master, bool (*follows)(int type)) {
     copyStateToSlaves(v, master, follows, v.m_state[master]);

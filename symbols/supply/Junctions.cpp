@@ -4,6 +4,7 @@
 // where their letters merge. The bundle entries only draw; the wire pass moves
 // their letters.
 #include "model/VelkarionView.h"
+#include "render/Paint.h"
 #include "render/Colors.h"
 #include "render/Potentials.h"
 #include "render/SheetCoords.h"
@@ -151,7 +152,8 @@ void CVelkarionView::DrawConnectionDot(Dc& dc, double zoom, int ox, int oy) {
         dc.selectPen(previousPen);
     }
 
-    if (simulating) DotMerge(*this, slot).run();
+    // A paint that only shows the run merges nothing.
+    if (simulating && g_showOnly == 0) DotMerge(*this, slot).run();
 }
 
 void CVelkarionView::DrawBundleEntryLeft(Dc& dc, double zoom, int ox, int oy) {

@@ -1,0 +1,121 @@
+// Several windows on one sheet: Window > New window shows the same sheet, the
+// Window menu lists the windows, Ctrl+F6 and Ctrl+Tab cycle them, a window with
+// changes asks before it goes, and the captions and prompt read as written.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/MainFrm.h"
+#include "model/TypeCodes.h"
+#include "model/VelkarionView.h"
+#include "platform/app.h"
+#include "platform/frame.h"
+#include "res/Resource.h"
+#include "testkit/testkit.h"
+
+using namespace velk;
+using velk::testkit::Session;
+
+namespace {
+
+MdiChild* frameOf(Session& session, CVelkarionView& v) {
+    for (MdiChild* c : session.mainFrame().children())
+        if (c->view() == &v) return c;
+    return nullptr;
+}
+
+}  // namespace
+
+TEST(SheetWindows, NewWindowShowsTheSameItemsAndTheMenuListsEveryWindow) {
+    Session session;
+    CVelkarionView& first = session.newSheet();
+    for (int i = 0; i < 3; ++i) {
+        first.m_type[i] = kTypeWirePhase;
+        first.m_x[i] = 30 + 6 * i;
+        first.m_y[i] = 30;
+        first.m_x2[i] = 30 + 6 * i;
+        first.m_y2[i] = 60;
+        first.m_componentId[i] = i;
+    }
+    first.m_componentCount = 3;
+    session.command(first, ID_WINDOW_NEW);
+    ASSERT_EQ(session.views().size(), 2u);
+    CVelkarionView& second = *session.views()[1];
+    ASSERT_EQ(session.activeView(), &second);
+    EXPECT_EQ(second.m_componentCount, 3) << "the new window shows the sheet";
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(second.m_type[i], first.m_type[i]);
+        EXPECT_EQ(second.m_x[i], first.m_x[i]);
+        EXPECT_EQ(second.m_y2[i], first.m_y2[i]);
+    }
+    EXPECT_EQ(session.surface(second).pixel(session.unitsToWindow(second, 36, 45).x,
+                                            session.unitsToWindow(second, 36, 45).y),
+              session.surface(first).pixel(session.unitsToWindow(first, 36, 45).x,
+                                           session.unitsToWindow(first, 36, 45).y));
+
+    // The list of windows, the active one checked, and the keys that cycle them.
+    struct Row {
+        const char* keys;
+        int activeAfter;
+    };
+    const Row rows[] = {{"Ctrl+F6", 0}, {"Ctrl+F6", 1}, {"Ctrl+Tab", 0}, {"Ctrl+Shift+Tab", 1}, {"Ctrl+Shift+F6", 0}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.keys);
+        session.mainFrame().pressAccelerator(row.keys);
+        session.flush();
+        const auto list = session.mainFrame().windowList();
+        ASSERT_EQ(list.size(), 2u);
+        EXPECT_EQ(list[0].text, "&1 Velkar1:1");
+        EXPECT_EQ(list[1].text, "&2 Velkar1:2");
+        EXPECT_EQ(list[0].checked, row.activeAfter == 0);
+        EXPECT_EQ(list[1].checked, row.activeAfter == 1);
+        EXPECT_EQ(session.activeView(), session.views()[static_cast<std::size_t>(row.activeAfter)]);
+    }
+    session.command(first, kCmdSheetWindow1 + 1);
+    EXPECT_EQ(session.activeView(), &second);
+    EXPECT_EQ(session.isChecked(second, kCmdSheetWindow1 + 1), std::optional<bool>(true));
+}
+
+TEST(SheetWindows, AWindowWithChangesAsksEvenWithAnotherWindowOpen) {
+    Session session;
+    CVelkarionView& first = session.newSheet();
+    session.command(first, ID_WINDOW_NEW);
+    CVelkarionView& second = *session.views()[1];
+    session.document(second).setModified(true);
+    session.answerBoxes({BoxAnswer::Cancel});
+    EXPECT_FALSE(session.closeWindow(second)) << "Cancel keeps the window";
+    ASSERT_EQ(session.messages().size(), 1u);
+    EXPECT_EQ(session.messages()[0].text, "¿Guardar los cambios en Velkar1?") << "the prompt as written";
+    session.answerBoxes({BoxAnswer::No});
+    EXPECT_TRUE(session.closeWindow(second)) << "asked again, and No closes it";
+    EXPECT_EQ(session.messages().size(), 2u);
+    EXPECT_EQ(session.views().size(), 1u);
+}
+
+TEST(SheetWindows, MaximisedSheetNamesItselfOnceInTheMainCaption) {
+    Session session;
+    CVelkarionView& v = session.newSheet();
+    MdiChild* frame = frameOf(session, v);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(session.mainTitle(), "Velkarion - Velkar1");
+    frame->showMaximized();
+    session.flush();
+    EXPECT_EQ(session.mainTitle(), "Velkarion - [Velkar1]");
+    frame->showNormal();
+    session.flush();
+    EXPECT_EQ(session.mainTitle(), "Velkarion - Velkar1");
+}
+
+TEST(SheetWindows, StandardDialogsSpeakPolish) {
+    struct Row {
+        const char* english;
+        const char* polish;
+    };
+    const Row rows[] = {{"&Yes", "Tak"}, {"&No", "Nie"}, {"Cancel", "Anuluj"}};
+    Session session;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.english);
+        EXPECT_EQ(Toolkit::standardText(row.english), row.polish);
+    }
+}
