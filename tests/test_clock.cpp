@@ -237,7 +237,8 @@ TEST(SimulationModes, SimulateStartsFromRest) {
         EXPECT_EQ(v.m_selected[i], 0);
         EXPECT_EQ(s.letter(i), '0');
         for (int k = 0; k < 8; ++k) EXPECT_EQ(v.m_terminalPotential[i][k].letter(), '0') << "terminal " << k;
-        EXPECT_EQ(v.m_driveCommand[i].letter(), '2');
+        // An inverter's command starts at stop; other slots keep their letter 8.
+        EXPECT_EQ(v.m_driveCommand[i].letter(), row.type == kTypeInverterThreePhase ? '0' : '2');
         EXPECT_EQ(v.m_terminalLink[i][0], row.type == kTypeLine ? 10 : 0);
         for (int k = 1; k < kTerminalCount; ++k) EXPECT_EQ(v.m_terminalLink[i][k], 0) << "link " << k;
     }

@@ -1,0 +1,21 @@
+#pragma once
+// What the drive power parts and their control blocks share: the command letter
+// a control block writes into its power part, the pass that shows and commands,
+// and how a block finds its power part by label.
+#include "model/VelkarionView.h"
+
+namespace velk {
+
+constexpr char kDriveStop = '0';
+constexpr char kDriveForward = '1';
+constexpr char kDriveReverse = '2';
+constexpr char kDriveDcBrake = '3';
+
+// The last evaluation pass of a paint: fills, ramps and commands happen there.
+constexpr int kFinalSimPass = 5;
+
+// The first live slot, in slot order, of type a or b whose label equals
+// `label`; -1 when there is none.
+int firstDrivePart(const CVelkarionView& v, int typeA, int typeB, const std::string& label);
+
+}  // namespace velk
