@@ -59,7 +59,7 @@ constexpr ControlRow kControls[] = {
     staticText("Zoom:", {118, 8, 22, 8}),
     edit(1014, 1, {140, 6, 16, 12}),
     spin(1020, 1014, 1, 5, {156, 6, 10, 12}),
-    checkBox(1023, "Forzado de coordenadas", {176, 7, 100, 10}),
+    checkBox(1023, "Forzado de coordenadas", {170, 7, 108, 10}),
     edit(1030, 0, {2, 26, 58, 12}, kReadOnly),
     edit(1029, 0, {2, 40, 58, 12}, kReadOnly),
     edit(1031, 0, {2, 54, 58, 12}, kReadOnly),

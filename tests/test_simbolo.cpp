@@ -188,6 +188,15 @@ TEST_F(SymbolEditor, SizesClampWhileTypingAndSpinsStepByTen) {
 TEST_F(SymbolEditor, CanvasShowsGridAndEachHalfInItsColour) {
     g_editorLibraryName = "AB";
     g_editorSymbolName = "abc";
+    session.answerDialog(IDD_NUMERICO, [](DialogDriver& d) {
+        d.setText(1038, "13");
+        d.click(1037);
+        d.click(IDOK);
+    });
+    session.answerDialog(IDD_SIMTEXTO, [](DialogDriver& d) {
+        d.setText(1040, "KM");
+        d.click(IDOK);
+    });
     run([&](DialogDriver& d) {
         EXPECT_EQ(d.text(1030), "AB");
         EXPECT_EQ(d.text(1029), "abc");
@@ -201,15 +210,21 @@ TEST_F(SymbolEditor, CanvasShowsGridAndEachHalfInItsColour) {
             mouse(d, Notify::MouseDown, p.x, p.y), mouse(d, Notify::MouseUp, p.x, p.y);
         d.click(1017);
         drag(d, 150, 110, 150, 110);
+        d.click(1018);
+        drag(d, 200, 150, 200, 150);
+        d.click(1019);
+        drag(d, 120, 150, 120, 150);
         session.answerBoxes({BoxAnswer::Yes});
         d.click(1027);
         d.click(1025);
         const Surface s = renderDialog(d.dialog());
-        s.savePng("/tmp/velk_symbol_on.png");
+        EXPECT_EQ(s.pixel(150, 70), rgb(255, 0, 0));
+        EXPECT_EQ(s.pixel(150, 110), rgb(255, 0, 0));  // the filled ellipse
+        EXPECT_EQ(s.pixel(291, 241), rgb(255, 255, 255));
+        EXPECT_EQ(s.pixel(280, 230), rgb(0, 128, 128));
         d.click(1026);
         const Surface off = renderDialog(d.dialog());
-        off.savePng("/tmp/velk_symbol_off.png");
-        EXPECT_FALSE(s.isNull());
+        EXPECT_EQ(off.pixel(150, 70), rgb(0, 0, 255));
     });
 }
 
