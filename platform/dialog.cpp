@@ -589,7 +589,9 @@ void Dialog::notify(int id, Notify n) {
 void Dialog::userEdit(int id, const std::string& utf8) {
     const ControlRow* r = row(id);
     ControlState* s = mutableState(id);
-    if (!r || !s || !isEditKind(r->kind) || !s->enabled || s->readOnly || !s->visible) return;
+    // A simple combo box has an edit field on top of its list.
+    const bool editable = isEditKind(r ? r->kind : ControlKind::Static) || (r && r->kind == ControlKind::SortedCombo);
+    if (!r || !s || !editable || !s->enabled || s->readOnly || !s->visible) return;
     const std::u32string before = toCodePoints(s->text);
     const std::u32string typed = toCodePoints(utf8);
     // What the user put in is what lies between the common start and end.

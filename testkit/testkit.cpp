@@ -11,6 +11,7 @@
 #include "app/MainFrm.h"
 #include "app/Velkarion.h"
 #include "app/VelkarionDoc.h"
+#include "dialogs/Librerias.h"
 #include "model/VelkarionView.h"
 #include "platform/app.h"
 #include "platform/colordlg.h"
@@ -294,6 +295,13 @@ void Session::throwDialogFailures() {
     std::string what = m_dialogFailures.front();
     m_dialogFailures.clear();
     throw std::logic_error(what);
+}
+
+void Session::openLibraries() {
+    CLibreriasDlg dialog;
+    dialog.runModal();
+    flush();
+    throwDialogFailures();
 }
 
 DialogDriver Session::modeless(int resourceId) {

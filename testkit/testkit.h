@@ -138,6 +138,8 @@ public:
     const std::vector<int>& modalRuns() const { return m_modalRuns; }
     // The open modeless dialog of that resource (the newest); throws when none is open.
     DialogDriver modeless(int resourceId);
+    // Runs the symbol libraries dialog modally (no menu command opens it).
+    void openLibraries();
 
     // --- commands ---------------------------------------------------------------------
     // Routes `id` as a menu click would, with `view`'s window active.

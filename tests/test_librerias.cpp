@@ -1,0 +1,210 @@
+// The symbol libraries dialog: its list file and library files, the names it
+// lists, and the messages of its buttons.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "dialogs/Librerias.h"
+#include "model/WholeFile.h"
+#include "platform/text1250.h"
+#include "testkit/testkit.h"
+
+using namespace velk;
+using velk::testkit::DialogDriver;
+using velk::testkit::Session;
+
+namespace {
+
+constexpr int kLibrary = 1006;
+constexpr int kSymbol = 1007;
+
+std::string listFile(const std::vector<std::string>& names) {
+    CheckedArray<std::string, kLibrarySlots> slots;
+    for (std::size_t i = 0; i < names.size(); ++i) slots[static_cast<int>(i)] = names[i];
+    return formatLibraryList(slots);
+}
+
+std::vector<std::string> items(DialogDriver& d, int id) {
+    std::vector<std::string> out;
+    for (int i = 0; i < d.dialog().itemCount(id); ++i) out.push_back(d.dialog().itemText(id, i));
+    return out;
+}
+
+std::vector<std::string> texts(const Session& s) {
+    std::vector<std::string> out;
+    for (const BoxRecord& b : s.messages()) out.push_back(TextCodec1250::toUtf8(b.text));
+    return out;
+}
+
+struct Libraries : ::testing::Test {
+    Session session;
+    Libraries() {
+        g_libraryNames.fill(std::string());
+        g_libraryCount = 0;
+    }
+    // Opens the dialog, runs `script` in it and closes it with OK.
+    void open(const std::function<void(DialogDriver&)>& script) {
+        session.answerDialog(IDD_LIBRERIAS, [&](DialogDriver& d) {
+            script(d);
+            d.click(IDOK);
+        });
+        session.openLibraries();
+    }
+    std::string read(const std::string& name) {
+        std::string bytes;
+        readWholeFile(session.workDir() + "/" + name, bytes);
+        return bytes;
+    }
+};
+
+TEST_F(Libraries, ListFileNamesLibrariesAndOpensTheFirst) {
+    session.writeFile("LIBRERIAS.CFG", listFile({"CD", "AB"}));
+    EXPECT_EQ(listFile({"CD", "AB"}), "Velkarion*CD*AB" + std::string(18, '*') + "#");
+    session.writeFile("CD.lib", "Velkarion_LIBzeta*alfa**beta*tail");
+    open([&](DialogDriver& d) {
+        EXPECT_EQ(items(d, kLibrary), (std::vector<std::string>{"AB", "CD"}));
+        EXPECT_EQ(items(d, kSymbol), (std::vector<std::string>{"alfa", "beta", "zeta"}));
+        EXPECT_EQ(d.text(kLibrary), "CD");
+        EXPECT_EQ(d.text(kSymbol), "alfa");
+        // Choosing the other library reads its file; it has none.
+        d.select(kLibrary, "AB");
+        EXPECT_TRUE(items(d, kSymbol).empty());
+    });
+    EXPECT_EQ(texts(session), (std::vector<std::string>{"No se puede abrir la librería \"AB.lib\""}));
+    EXPECT_EQ(g_libraryCount, 2);
+}
+
+TEST_F(Libraries, LibraryFileNamesAreCutAndAWrongHeaderIsTold) {
+    session.writeFile("LIBRERIAS.CFG", listFile({"AB"}));
+    session.writeFile("AB.lib", "Velkarion_LIBabc*defghijklmnop*xyz");
+    open([&](DialogDriver& d) {
+        EXPECT_EQ(items(d, kSymbol), (std::vector<std::string>{"abc", "defghijklm"}));
+    });
+    EXPECT_TRUE(session.messages().empty());
+    session.writeFile("AB.lib", "Velkarion_LIXabc*");
+    open([&](DialogDriver& d) { EXPECT_TRUE(items(d, kSymbol).empty()); });
+    EXPECT_EQ(texts(session), (std::vector<std::string>{"\"AB.lib\" No es una librerias Velkarion "}));
+}
+
+TEST_F(Libraries, ListReaderPacksCutsAndStopsAtTwenty) {
+    std::vector<std::string> names;
+    struct Case {
+        std::string bytes;
+        bool ok;
+        std::vector<std::string> names;
+    };
+    const Case cases[] = {
+        {"Velkarion*A***B#C*", true, {"A", "B"}},
+        {"Velkarion*ABCDEFGHIJKLMNOPQ*X", true, {"ABCDEFGHIJKLMN", "X"}},
+        {"Velkarian*A*B#", false, {}},
+        {"Velk", false, {}},
+        {"Velkarion", true, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        EXPECT_EQ(parseLibraryList(c.bytes, names), c.ok);
+        EXPECT_EQ(names, c.names);
+    }
+    std::string many = "Velkarion";
+    for (int i = 0; i < 25; ++i) many += "*L" + std::to_string(i);
+    parseLibraryList(many + "#", names);
+    EXPECT_EQ(names.size(), 20u);
+    EXPECT_EQ(names.back(), "L19");
+}
+
+TEST_F(Libraries, FullListReadsBackAndRefusesTheTwentyFirst) {
+    std::vector<std::string> names;
+    for (int i = 0; i < 20; ++i) names.push_back("Lib" + std::to_string(i));
+    session.writeFile("LIBRERIAS.CFG", listFile(names));
+    open([&](DialogDriver& d) {
+        EXPECT_EQ(items(d, kLibrary).size(), 20u);
+        session.clearMessages();
+        d.setText(kLibrary, "Nueva");
+        d.click(1008);
+    });
+    EXPECT_EQ(texts(session), (std::vector<std::string>{"Excedido el número máximo de librerias"}));
+    EXPECT_EQ(g_libraryCount, 20);
+}
+
+TEST_F(Libraries, AddingRefusesDuplicatesAndBadNamesAndRewritesTheList) {
+    session.writeFile("LIBRERIAS.CFG", listFile({"AB"}));
+    session.writeFile("AB.lib", "Velkarion_LIB#");
+    open([&](DialogDriver& d) {
+        for (const char* bad : {"1abc", "a*b", "a#b", "a$b", "a/b", "a\\b", "a:b", "a..b"}) {
+            SCOPED_TRACE(bad);
+            d.setText(kLibrary, bad);
+            d.click(1008);
+            EXPECT_EQ(items(d, kLibrary).size(), 1u);
+        }
+        EXPECT_TRUE(session.messages().empty());
+        d.setText(kLibrary, "AB");
+        d.click(1008);
+        d.setText(kLibrary, "ab");
+        d.click(1008);
+        EXPECT_EQ(items(d, kLibrary), (std::vector<std::string>{"AB", "ab"}));
+    });
+    EXPECT_EQ(texts(session), (std::vector<std::string>{"Esa librería ya exite"}));
+    EXPECT_EQ(read("LIBRERIAS.CFG"), listFile({"AB", "ab"}));
+}
+
+TEST_F(Libraries, DeletedSlotsAreNotReusedUntilTheListIsReadAgain) {
+    session.writeFile("LIBRERIAS.CFG", listFile({"AB"}));
+    session.writeFile("AB.lib", "Velkarion_LIB#");
+    open([&](DialogDriver& d) {
+        for (int i = 0; i < 19; ++i) {
+            d.setText(kLibrary, "N" + std::to_string(i));
+            d.click(1008);
+        }
+        d.select(kLibrary, "AB");
+        d.click(1010);
+        EXPECT_EQ(items(d, kLibrary).size(), 19u);
+        d.setText(kLibrary, "Otra");
+        d.click(1008);
+    });
+    EXPECT_EQ(texts(session).back(), "Excedido el número máximo de librerias");
+    std::vector<std::string> names;
+    ASSERT_TRUE(parseLibraryList(read("LIBRERIAS.CFG"), names));
+    EXPECT_EQ(names.size(), 19u);
+    EXPECT_EQ(names.front(), "N0");
+}
+
+TEST_F(Libraries, SymbolsAreAddedToTheListOnly) {
+    session.writeFile("LIBRERIAS.CFG", listFile({"AB"}));
+    session.writeFile("AB.lib", "Velkarion_LIBabc*");
+    open([&](DialogDriver& d) {
+        d.setText(kSymbol, "abc");
+        d.click(1009);
+        d.setText(kSymbol, "9x");
+        d.click(1009);
+        d.setText(kSymbol, "Motor");
+        d.click(1009);
+        d.click(1011);
+        EXPECT_EQ(items(d, kSymbol), (std::vector<std::string>{"abc", "Motor"}));
+    });
+    EXPECT_EQ(texts(session), (std::vector<std::string>{"Ese símbolo ya exite"}));
+    EXPECT_EQ(read("AB.lib"), "Velkarion_LIBabc*");
+}
+
+TEST_F(Libraries, MissingOrWrongListIsSilent) {
+    open([&](DialogDriver& d) { EXPECT_TRUE(items(d, kLibrary).empty()); });
+    session.writeFile("LIBRERIAS.CFG", "Xelkarion*AB#");
+    open([&](DialogDriver& d) { EXPECT_TRUE(items(d, kLibrary).empty()); });
+    EXPECT_TRUE(session.messages().empty());
+}
+
+TEST_F(Libraries, EditSymbolRunsTheEditorForTheChosenNames) {
+    session.writeFile("LIBRERIAS.CFG", listFile({"AB"}));
+    session.writeFile("AB.lib", "Velkarion_LIBabc*");
+    session.answerDialog(IDD_LIBRERIAS, [&](DialogDriver& d) {
+        d.click(1012);
+        d.click(IDOK);
+    });
+    session.answerDialog(133, [](DialogDriver& d) { d.click(IDCANCEL); });
+    session.openLibraries();
+    EXPECT_EQ(g_editorLibraryName, "AB");
+    EXPECT_EQ(g_editorSymbolName, "abc");
+    EXPECT_EQ(session.modalRuns(), (std::vector<int>{IDD_LIBRERIAS, 133}));
+}
+
+}  // namespace
