@@ -13,7 +13,7 @@ namespace {
 
 // Commands of the view with a handler here: the mode commands (render/Clock.cpp),
 // the sheet-file commands (model/SheetFile.cpp, model/Pictures.cpp) and the
-// title-block dialog (dialogs/Cajetin.cpp).
+// title-block and configuration dialogs (dialogs/).
 const CommandEntry<CVelkarionView> kViewCommands[] = {
     {ID_MODE_RUN, &CVelkarionView::OnModeRun, nullptr},
     {ID_MODE_EDIT, &CVelkarionView::OnModeEdit, nullptr},
@@ -24,6 +24,7 @@ const CommandEntry<CVelkarionView> kViewCommands[] = {
     {ID_FILE_IMPORT_PICTURE, &CVelkarionView::OnFileImportPicture, nullptr},
     {ID_FILE_EXPORT_PICTURE, &CVelkarionView::OnFileExportPicture, nullptr},
     {ID_EDIT_TITLE_BLOCK, &CVelkarionView::OnEditTitleBlock, nullptr},
+    {ID_FILE_CONFIGURATION, &CVelkarionView::OnFileConfiguration, nullptr},
 };
 
 // Commands under the common rule besides the palette commands, whoever runs them:

@@ -704,6 +704,9 @@ public:
     // The title-block dialog; after OK the document takes its values and the view
     // is drawn anew with erasing.
     void OnEditTitleBlock();
+    // The configuration dialog; after OK the document takes its settings, the
+    // scroll area follows the page format and every view of the document is drawn anew.
+    void OnFileConfiguration();
 
     // --- coil edge memory (symbols/control/Coils.cpp) ---------------------------------
     // The voltage an impulse relay or bistable coil last acted on: the impulse

@@ -300,7 +300,7 @@ TEST(MainFrame, EveryMenuCommandReachesItsHandler) {
         {ID_FILE_PRINT, Owner::View},
         {ID_FILE_PRINT_PREVIEW, Owner::View},
         {ID_FILE_PRINT_SETUP, Owner::App},
-        {ID_FILE_CONFIGURATION, Owner::Pending},
+        {ID_FILE_CONFIGURATION, Owner::View},
         {ID_FILE_MRU_FILE1, Owner::App},
         {ID_APP_EXIT, Owner::App},
         {ID_EDIT_UNDO, Owner::View},
