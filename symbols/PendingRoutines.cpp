@@ -7,16 +7,10 @@ namespace velk {
 #define VELK_PENDING_ROUTINE(name) \
     void CVelkarionView::name(Dc&, double, int, int) {}
 
-VELK_PENDING_ROUTINE(DrawMotorDcPermanentMagnet)
-VELK_PENDING_ROUTINE(DrawMotorDcSeparatelyExcited)
 VELK_PENDING_ROUTINE(DrawSoftStarter)
 VELK_PENDING_ROUTINE(DrawInverterSinglePhaseFed)
 VELK_PENDING_ROUTINE(DrawInverterThreePhase)
 VELK_PENDING_ROUTINE(DrawInverterControl)
-VELK_PENDING_ROUTINE(DrawDcRegulatorSinglePhase)
-VELK_PENDING_ROUTINE(DrawDcRegulatorSinglePhaseField)
-VELK_PENDING_ROUTINE(DrawDcRegulatorThreePhase)
-VELK_PENDING_ROUTINE(DrawDcRegulatorThreePhaseField)
 VELK_PENDING_ROUTINE(DrawDcRegulatorControl)
 VELK_PENDING_ROUTINE(DrawSoftStarterControl)
 VELK_PENDING_ROUTINE(DrawGrafcetInitialStep)
