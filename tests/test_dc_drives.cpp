@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -359,4 +361,58 @@ TEST(DcRegulators, FillOnlyWhenThePoweredStateChanges) {
     b.evaluate(5);
     EXPECT_EQ(fillColor(), static_cast<long>(g_colorWhite));
     EXPECT_EQ(b.sheet.view.m_penColor, g_colorBlack);
+}
+
+// Every member in the eight orientations, stopped or unpowered and running or
+// powered with command "1": the body filled white or silver in each. The picture
+// is kept in the temporary folder for a look.
+TEST(DcDrawing, EveryOrientationInBothStates) {
+    struct Member {
+        int type;
+        std::vector<Offset> terminals;
+        const char* idle;
+        const char* running;
+    };
+    const Member members[] = {
+        {kTypeMotorDcPermanentMagnet, {{0, 0}, {18, 0}}, "00", "+-"},
+        {kTypeMotorDcSeparatelyExcited, {{0, 0}, {18, 0}, {0, -9}, {18, -9}}, "+-00", "-++-"},
+        {kTypeDcRegulatorSinglePhase, layoutOf(kTypeDcRegulatorSinglePhase).terminals, "00", "1N"},
+        {kTypeDcRegulatorSinglePhaseField, layoutOf(kTypeDcRegulatorSinglePhaseField).terminals, "00", "N2"},
+        {kTypeDcRegulatorThreePhase, layoutOf(kTypeDcRegulatorThreePhase).terminals, "000", "123"},
+        {kTypeDcRegulatorThreePhaseField, layoutOf(kTypeDcRegulatorThreePhaseField).terminals, "000", "321"},
+    };
+    constexpr int kCell = 180;
+    SymbolSheet s;
+    s.doc.m_zoom = 4;
+    const int rows = static_cast<int>(std::size(members));
+    Surface picture(16 * kCell, rows * kCell);
+    picture.fill(g_colorWhite);
+    Dc dc(picture);
+    for (int row = 0; row < rows; ++row) {
+        const Member& m = members[row];
+        for (int column = 0; column < 16; ++column) {
+            const int orientation = column % 8;
+            const bool running = column >= 8;
+            SCOPED_TRACE(std::to_string(m.type) + " orientation " + std::to_string(orientation));
+            const int x = (column * kCell + kCell / 2) / 4, y = (row * kCell + kCell / 2) / 4;
+            const int slot = s.place(m.type, x, y, orientation);
+            const std::string letters = running ? m.running : m.idle;
+            for (std::size_t k = 0; k < letters.size(); ++k) {
+                const Point e = symboltest::turned(orientation, Point{m.terminals[k].dx, m.terminals[k].dy});
+                s.addLine(kTypeWirePhase, x + e.x, y + e.y, x + e.x, y + e.y, letters[k]);
+            }
+            s.view.m_driveCommand[slot].setLetter(running ? '1' : '0');
+            s.view.m_simulating = 1;
+            s.view.m_drawnState[slot] = -1;
+            s.view.m_loopIndex = slot;
+            s.view.m_drawingPlaced = 1;
+            s.view.m_penColor = g_colorBlack;
+            g_simPass = 5;
+            (s.view.*CVelkarionView::routineFor(m.type))(dc, 4, x * 4, y * 4);
+            g_simPass = 0;
+            EXPECT_EQ(s.view.m_drawnState[slot] != 0, running);
+        }
+    }
+    s.view.m_simulating = 0;
+    picture.savePng((std::filesystem::temp_directory_path() / "dc_drives_orientations.png").string().c_str());
 }
