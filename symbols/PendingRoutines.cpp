@@ -7,12 +7,6 @@ namespace velk {
 #define VELK_PENDING_ROUTINE(name) \
     void CVelkarionView::name(Dc&, double, int, int) {}
 
-VELK_PENDING_ROUTINE(DrawMotorDcPermanentMagnet)
-VELK_PENDING_ROUTINE(DrawMotorDcSeparatelyExcited)
-VELK_PENDING_ROUTINE(DrawDcRegulatorSinglePhase)
-VELK_PENDING_ROUTINE(DrawDcRegulatorSinglePhaseField)
-VELK_PENDING_ROUTINE(DrawDcRegulatorThreePhase)
-VELK_PENDING_ROUTINE(DrawDcRegulatorThreePhaseField)
 VELK_PENDING_ROUTINE(DrawDcRegulatorControl)
 
 }  // namespace velk

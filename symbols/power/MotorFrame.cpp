@@ -67,11 +67,20 @@ void showRotation(MotorDrawing& d, CVelkarionView& v, int slot, const MotorSymbo
         d.draw(m.outline);
         return;
     }
+    const auto erase = [&] {
+        if (m.erasedPicture.size() == 0) return;
+        v.m_penColor = g_colorWhite;
+        d.draw(m.erasedPicture);
+        v.m_penColor = g_colorBlack;
+    };
     if (rotation != 0 && rotation != shown) {
+        // A direct change of direction: the old picture outside the body goes.
+        if (shown > 0) erase();
         d.fillBody(m.bodyEllipse, g_colorSilver);
         if (rotation > 0 && rotation < kMaxRotationCodes) d.draw(m.running[rotation]);
     } else if (rotation == 0 && shown != 0) {
         d.fillBody(m.bodyEllipse, g_colorWhite);
+        erase();
     }
     v.m_drawnState[slot] = rotation;
 }
@@ -173,12 +182,19 @@ void DrawMotor(CVelkarionView& view, Dc& dc, double zoom, int x, int y, const Mo
         if (evaluating) call.scanTerminal(k);
     }
 
+    bool plainField = !evaluating;  // the field in the current colour, after the outline
     if (evaluating) {
         const char pe = call.letter(m.peTerminal);
         if (pe != kPotentialPE && pe != kPotentialNone) {
             // The report ends the simulation; the outline is still drawn.
             view.ReportFedEarthConnection();
+            plainField = true;
         } else {
+            if (m.field.picture.size() != 0) {
+                view.m_penColor = readsDc(call, m.field.a, m.field.b) ? g_colorRed : g_colorGrey;
+                d.draw(m.field.picture);
+                view.m_penColor = g_colorBlack;
+            }
             if (m.rotationRule) m.rotationRule(call);
             const int rotation = call.rotation();
             if (m.keepsCode) view.m_state[slot] = rotation;
@@ -194,6 +210,7 @@ void DrawMotor(CVelkarionView& view, Dc& dc, double zoom, int x, int y, const Mo
     }
     if (m.penFilledBody.solid.size() == 0) d.draw(m.outline);
     else if (!evaluating) d.draw(m.penFilledBody.solid);
+    if (plainField) d.draw(m.field.picture);
 }
 
 }  // namespace velk

@@ -45,6 +45,16 @@ struct PenFilledBody {
     Commands fills;
 };
 
+// A field winding on terminals a and b (a DC motor's): while simulating it is
+// drawn in every pass, red when they read "+" and "-" in either order, grey
+// otherwise; outside the simulation (and after a fault report) in the current
+// colour. Its picture empty: no field.
+struct FieldWinding {
+    int a = -1;
+    int b = -1;
+    Commands picture{};
+};
+
 class MotorCall;
 // The member's ordered tests: each test that holds sets the code, a later one
 // overriding an earlier one; marks may be written among them.
@@ -72,6 +82,11 @@ struct MotorSymbol {
     bool namesAsTyped = false;  // else right-aligned in two characters
     bool keepsCode = false;     // the code goes into m_state in every pass
     PenFilledBody penFilledBody{};  // empty: the body ellipse, the outline in every call
+    // What only the DC motors set.
+    FieldWinding field{};
+    // A running picture outside the body: a refill does not cover it, so on a
+    // stop or a direct change of direction these are drawn white first.
+    Commands erasedPicture{};
 };
 
 // The letters of one evaluation and what the rule may do with them.
