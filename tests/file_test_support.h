@@ -32,6 +32,8 @@ inline void writeBytes(const std::string& path, const std::string& bytes) {
 }
 
 inline std::string fixturePath(const char* name) { return std::string(VELK_FIXTURES) + "/" + name; }
+// A fixture sheet's bytes, as the reader is given them.
+inline std::string fixtureText(const std::string& name) { return readBytes(fixturePath(name.c_str())); }
 
 class ScratchFolder {
 public:

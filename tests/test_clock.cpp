@@ -6,10 +6,13 @@
 #include <string>
 #include <vector>
 
+#include "file_test_support.h"
 #include "render/Clock.h"
 #include "render/Terminals.h"
 #include "sim_sheet.h"
 #include "testkit/testkit.h"
+
+using velk::filetest::fixtureText;
 
 using namespace velk;
 using velk::simtest::SimSheet;
@@ -36,14 +39,6 @@ void setFlags(CVelkarionView& v, const Flags& f) {
     v.m_paused = f.paused;
     v.m_stepMode = f.stepMode;
     v.m_stepPending = f.stepPending;
-}
-
-// The sheet file's text, as it is written to disk.
-std::string fixtureText(const std::string& name) {
-    std::ifstream in(std::string(VELK_FIXTURES) + "/" + name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 // Keeps the speed setting as the other tests expect it.

@@ -9,11 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "file_test_support.h"
 #include "load_sheet.h"
 #include "render/Colors.h"
 #include "symbols/control/VoltageTest.h"
 #include "testkit/recording_dc.h"
 #include "testkit/testkit.h"
+
+using velk::filetest::fixtureText;
 
 using namespace velk;
 using velk::loadtest::LoadSheet;
@@ -34,13 +37,6 @@ int fillsOf(const RecordingDc& dc, Color c) {
     for (const auto& call : dc.callsOf(DcOp::Polygon))
         if (call.brush.style == BrushStyle::Solid && call.brush.color == c) ++n;
     return n;
-}
-
-std::string fixtureText(const std::string& name) {
-    std::ifstream in(std::string(VELK_FIXTURES) + "/" + name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 }  // namespace

@@ -6,7 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "file_test_support.h"
 #include "sim_sheet.h"
+
+using velk::filetest::fixtureText;
 
 using namespace velk;
 using velk::simtest::SimSheet;
@@ -17,14 +20,6 @@ std::string listed(const std::vector<int>& v) {
     std::string s;
     for (int n : v) s += std::to_string(n) + " ";
     return s;
-}
-
-// The sheet file's text, as the reader is given it.
-std::string fixtureText(const std::string& name) {
-    std::ifstream in(std::string(VELK_FIXTURES) + "/" + name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 }  // namespace

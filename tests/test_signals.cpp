@@ -10,11 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "file_test_support.h"
 #include "load_sheet.h"
 #include "platform/msgbox.h"
 #include "render/Colors.h"
 #include "testkit/recording_dc.h"
 #include "testkit/testkit.h"
+
+using velk::filetest::fixtureText;
 
 using namespace velk;
 using velk::loadtest::LoadSheet;
@@ -56,13 +59,6 @@ struct LoadRig {
     RecordingDc dc;
     int load = -1, x1 = -1, x2 = -1;
 };
-
-std::string fixtureText(const std::string& name) {
-    std::ifstream in(std::string(VELK_FIXTURES) + "/" + name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 }  // namespace
 

@@ -11,11 +11,14 @@
 #include <string>
 #include <vector>
 
+#include "file_test_support.h"
 #include "load_sheet.h"
 #include "render/Colors.h"
 #include "res/Resource.h"
 #include "testkit/recording_dc.h"
 #include "testkit/testkit.h"
+
+using velk::filetest::fixtureText;
 
 using namespace velk;
 using velk::loadtest::LoadSheet;
@@ -69,13 +72,6 @@ struct TimerRig {
     RecordingDc dc;
     int timer = -1, a1 = -1, instant = -1, onDelay = -1, offDelay = -1, onOffDelay = -1;
 };
-
-std::string fixtureText(const std::string& name) {
-    std::ifstream in(std::string(VELK_FIXTURES) + "/" + name, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 }  // namespace
 
