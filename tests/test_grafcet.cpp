@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "circuit_sheet.h"
+#include "dialogs/Editar.h"
 #include "render/Colors.h"
 #include "render/Terminals.h"
 #include "res/Resource.h"
@@ -18,6 +20,9 @@ using namespace velk;
 using velk::symboltest::SymbolSheet;
 
 namespace {
+
+// The label edit of the general property dialog.
+constexpr int kEditarLabelEdit = 1043;
 
 // Chart geometry in drawing units: a step's bottom is 18 below its top, a
 // transition's 12.
@@ -358,12 +363,25 @@ TEST(GrafcetRun, MouseDrawnChartRunsAndReloads) {
     using namespace velk::circuittest;
     testkit::Session session;
     Circuit c(session);
-    // The transition's label is what the property dialog writes back on OK.
     c.draw({{{ID_PLACE_GRAFCET_INITIAL_STEP, {60, 30}, ""},
-             {ID_PLACE_GRAFCET_TRANSITION, {60, 48}, "-S1"},
+             {ID_PLACE_GRAFCET_TRANSITION, {60, 48}, ""},
              {ID_PLACE_GRAFCET_STEP, {60, 60}, ""},
              {ID_PLACE_PUSH_BUTTON_NO, {150, 30}, "-S1"}},
             {}});
+    // The transition takes the button's label in its property dialog, opened by a
+    // double click on it.
+    {
+        CVelkarionView& view = c.view();
+        const int transition = c.slotOf(kTypeGrafcetTransition);
+        const Point at = session.unitsToWindow(view, view.m_x[transition], view.m_y[transition]);
+        session.answerDialog(IDD_EDITAR, [](testkit::DialogDriver& d) {
+            d.setText(kEditarLabelEdit, "-S1");
+            d.click(IDOK);
+        });
+        session.doubleClick(view, at.x, at.y);
+        ASSERT_EQ(session.modalRuns(), std::vector<int>{IDD_EDITAR});
+        ASSERT_EQ(view.m_label[transition], "-S1");
+    }
     auto run = [&] {
         const int start = c.slotOf(kTypeGrafcetInitialStep);
         const int next = c.slotOf(kTypeGrafcetStep);
