@@ -5,6 +5,8 @@
 #include <optional>
 
 #include "dialogs/Editar.h"
+#include "dialogs/Pilotos.h"
+#include "dialogs/Temporiza.h"
 #include "model/TypeCodes.h"
 #include "model/VelkarionView.h"
 #include "platform/textentry.h"
@@ -30,8 +32,8 @@ constexpr int kTextDialogMaxLength = 30;
 // First matching row wins. A dialog of its own takes its row by naming its runner
 // (runPropertyDialog<CTheDlg>) in place of nullptr.
 constexpr PropertyDialogChoice kPropertyDialogs[] = {
-    {kTypePilotLamp, kTypeFlashingPilotLamp, kPropertyDialogLamp, nullptr, false},
-    {kTypeOnDelayTimer, kTypeCyclicTimer, kPropertyDialogTimer, nullptr, false},
+    {kTypePilotLamp, kTypeFlashingPilotLamp, kPropertyDialogLamp, &runPropertyDialog<CPilotosDlg>, false},
+    {kTypeOnDelayTimer, kTypeCyclicTimer, kPropertyDialogTimer, &runPropertyDialog<CTemporizaDlg>, false},
     {kTypeAuxContactNO, kTypeAuxContactNC, kPropertyDialogContactLogic, nullptr, false},
     {7500, 7549, kPropertyDialogSensor, nullptr, true},
     {7551, 7600, kPropertyDialogSensor, nullptr, true},
