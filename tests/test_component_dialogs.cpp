@@ -8,8 +8,10 @@
 #include "dialogs/Exchange.h"
 #include "dialogs/Pilotos.h"
 #include "dialogs/Temporiza.h"
+#include "dialogs/Texto.h"
 #include "model/TypeCodes.h"
 #include "model/VelkarionView.h"
+#include "platform/text1250.h"
 #include "testkit/testkit.h"
 
 using namespace velk;
@@ -164,6 +166,40 @@ TEST(LampAndTimerDialogs, DoubleClickWritesTheSlot) {
     doubleClick(timer);
     EXPECT_EQ(view.m_terminalName[timer][2], "1");
     EXPECT_EQ(view.m_terminalName[timer][3], "7");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(TextDialog, PrefillShowsOnceAndThirtyCharactersFit) {
+    Session session;
+    g_exchangeText = cp1250("Łódź");
+    g_textDialogPrefill = 1;
+    session.answerDialog(IDD_TEXTO, [](DialogDriver& d) {
+        EXPECT_EQ(d.dialog().dialogTemplate().caption, std::string("Tekst"));
+        EXPECT_EQ(d.text(1040), "Łódź");
+        d.click(1042);  // "Fuente" changes nothing
+        EXPECT_TRUE(d.isOpen());
+        d.setText(1040, std::string(30, 'a'));
+        d.setText(1040, std::string(31, 'a'));  // the 31st is refused
+        EXPECT_EQ(d.text(1040), std::string(30, 'a'));
+        d.setText(1040, "x*y");
+        EXPECT_EQ(d.text(1040), "xy");
+        d.click(IDOK);
+    });
+    ASSERT_EQ(runTextDialog(), DialogResult::Ok);
+    EXPECT_EQ(g_textDialogPrefill, 0);
+    EXPECT_EQ(g_textToolText, "xy");
+    EXPECT_EQ(g_exchangeText, "xy");
+    // The next opening is empty again; Cancel writes nothing.
+    session.answerDialog(IDD_TEXTO, [](DialogDriver& d) {
+        EXPECT_EQ(d.text(1040), "");
+        d.setText(1040, "new");
+        d.escape();
+    });
+    EXPECT_EQ(runTextDialog(), DialogResult::Cancel);
+    EXPECT_EQ(g_textToolText, "xy");
 }
 
 }  // namespace
