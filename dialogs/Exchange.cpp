@@ -5,9 +5,11 @@
 #include <optional>
 
 #include "dialogs/Editar.h"
+#include "dialogs/Pilotos.h"
+#include "dialogs/Temporiza.h"
+#include "dialogs/Texto.h"
 #include "model/TypeCodes.h"
 #include "model/VelkarionView.h"
-#include "platform/textentry.h"
 
 namespace velk {
 
@@ -25,13 +27,11 @@ int g_textDialogPrefill = 0;
 
 namespace {
 
-constexpr int kTextDialogMaxLength = 30;
-
 // First matching row wins. A dialog of its own takes its row by naming its runner
 // (runPropertyDialog<CTheDlg>) in place of nullptr.
 constexpr PropertyDialogChoice kPropertyDialogs[] = {
-    {kTypePilotLamp, kTypeFlashingPilotLamp, kPropertyDialogLamp, nullptr, false},
-    {kTypeOnDelayTimer, kTypeCyclicTimer, kPropertyDialogTimer, nullptr, false},
+    {kTypePilotLamp, kTypeFlashingPilotLamp, kPropertyDialogLamp, &runPropertyDialog<CPilotosDlg>, false},
+    {kTypeOnDelayTimer, kTypeCyclicTimer, kPropertyDialogTimer, &runPropertyDialog<CTemporizaDlg>, false},
     {kTypeAuxContactNO, kTypeAuxContactNC, kPropertyDialogContactLogic, nullptr, false},
     {7500, 7549, kPropertyDialogSensor, nullptr, true},
     {7551, 7600, kPropertyDialogSensor, nullptr, true},
@@ -57,20 +57,7 @@ DialogResult runPropertyDialogFor(int type) {
     return (choice.run ? choice.run : kGeneralDialog.run)();
 }
 
-DialogResult runTextDialog() {
-    TextEntryRequest request;
-    request.caption = "Tekst";
-    request.maxLength = kTextDialogMaxLength;
-    if (g_textDialogPrefill == 1) {
-        request.initial = g_exchangeText;
-        g_textDialogPrefill = 0;
-    }
-    const std::optional<std::string> text = runTextEntryDialog(request);
-    if (!text) return DialogResult::Cancel;
-    g_textToolText = *text;
-    g_exchangeText = *text;
-    return DialogResult::Ok;
-}
+DialogResult runTextDialog() { return runPropertyDialog<CTextoDlg>(); }
 
 bool keepsNinthTerminal(int type) { return type == kTypeAutotransformer; }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 
+#include "dialogs/Exchange.h"
 #include "model/TypeCodes.h"
 #include "model/VelkarionView.h"
 #include "platform/command.h"
@@ -75,13 +76,8 @@ void CVelkarionView::OnToolReserved() {}
 void CVelkarionView::OnToolText() {
     selectDrawingTool(*this, kTypeNone);
     g_textToolText.clear();
-    TextEntryRequest request;
-    request.caption = "Tekst";
-    request.maxLength = kTextToolMaxLength;
-    if (const std::optional<std::string> text = runTextEntryDialog(request)) {
-        g_textToolText = *text;
-        g_currentTool = kTypeText;
-    }
+    // OK leaves the text in g_textToolText for the next click.
+    if (runTextDialog() == DialogResult::Ok) g_currentTool = kTypeText;
 }
 
 void CVelkarionView::OnPaletteCommand(int id) {

@@ -358,22 +358,23 @@ TEST(DoubleClickEditor, TextItemTakesTheNewTextAndExtent) {
         s.view.m_y2[t] = 55;
         s.view.m_paramText[t] = "old text";
         s.doc.setModified(false);
-        std::vector<TextEntryRequest> asked;
-        setTextEntryHandler([&](const TextEntryRequest& r) {
-            asked.push_back(r);
-            return row.answer;
+        std::vector<std::string> asked;
+        s.session.answerDialog(158, [&](DialogDriver& d) {
+            asked.push_back(d.text(1040));
+            if (!row.answer) return d.escape();
+            d.setText(1040, TextCodec1250::toUtf8(*row.answer));
+            d.click(IDOK);
         });
         s.doubleClickPicked(t);
         ASSERT_EQ(asked.size(), 1u);
-        EXPECT_EQ(asked[0].initial, "old text");
-        EXPECT_EQ(asked[0].maxLength, 30);
+        EXPECT_EQ(asked[0], "old text");
         EXPECT_EQ(g_textDialogPrefill, 0);
         EXPECT_EQ(s.view.m_paramText[t], row.text);
         EXPECT_EQ(s.view.m_x2[t], row.x2);
         EXPECT_EQ(s.view.m_y2[t], row.y2);
         EXPECT_EQ(s.doc.isModified(), row.answer.has_value());
         EXPECT_EQ(g_itemPicked, 1);
-        EXPECT_TRUE(s.session.modalRuns().empty());
+        EXPECT_EQ(s.session.modalRuns(), std::vector<int>{158});
     }
 }
 

@@ -33,17 +33,27 @@ struct ToolSheet : velk::testing::PaintSheet {
     }
 };
 
-// The text dialog answered by the test; what it was asked is kept.
+// The text dialog answered by the test: typed and OK, or cancelled; what it
+// showed when it opened is kept.
 struct TextEntryAnswer {
-    std::optional<std::string> answer;
-    std::vector<TextEntryRequest> asked;
+    struct Asked {
+        std::string caption, initial;
+    };
+    std::optional<std::string> answer;  // Windows-1250
+    std::vector<Asked> asked;
     TextEntryAnswer() {
-        setTextEntryHandler([this](const TextEntryRequest& r) {
-            asked.push_back(r);
-            return answer;
+        m_before = setModalDialogHandler([this](Dialog& dialog) {
+            testkit::DialogDriver d(dialog);
+            asked.push_back({dialog.dialogTemplate().caption, d.text(1040)});
+            if (!answer) return d.escape();
+            d.setText(1040, TextCodec1250::toUtf8(*answer));
+            d.click(IDOK);
         });
     }
-    ~TextEntryAnswer() { setTextEntryHandler(nullptr); }
+    ~TextEntryAnswer() { setModalDialogHandler(std::move(m_before)); }
+
+private:
+    std::function<void(Dialog&)> m_before;
 };
 
 struct PaletteRow {
@@ -226,7 +236,6 @@ TEST(DrawingTools, TextToolTakesItsTextFromTheDialog) {
         ASSERT_EQ(dialog.asked.size(), 1u);
         EXPECT_EQ(dialog.asked[0].caption, "Tekst");
         EXPECT_EQ(dialog.asked[0].initial, "") << "the dialog opens empty";
-        EXPECT_EQ(dialog.asked[0].maxLength, 30);
         EXPECT_EQ(g_currentTool, row.tool);
         EXPECT_EQ(g_textToolText, row.text);
     }
