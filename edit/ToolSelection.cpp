@@ -19,8 +19,6 @@ std::string g_textToolText;
 
 namespace {
 
-constexpr int kTextToolMaxLength = 30;
-
 // The palette button of a command that places something (the palette table holds
 // the tool and, for the link commands, the sub-kind of every button).
 const PaletteButton* paletteCommandFor(int id) {
