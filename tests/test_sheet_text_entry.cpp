@@ -5,17 +5,22 @@
 #include <optional>
 #include <string>
 
+#include "dialogs/Texto.h"
 #include "file_test_support.h"
 #include "model/TypeCodes.h"
 #include "model/VelkarionView.h"
 #include "platform/text1250.h"
-#include "platform/textentry.h"
 #include "res/Resource.h"
 #include "testkit/testkit.h"
 
 using namespace velk;
 using velk::filetest::readBytes;
 using velk::testkit::Session;
+
+namespace {
+// The text dialog's edit.
+constexpr int kTextEdit = 1040;
+}  // namespace
 
 TEST(SheetTextEntry, RefusedCharactersNeverReachASavedFile) {
     struct Row {
@@ -35,9 +40,13 @@ TEST(SheetTextEntry, RefusedCharactersNeverReachASavedFile) {
         SCOPED_TRACE(row.name);
         Session session;
         CVelkarionView& v = session.newSheet();
-        setTextEntryHandler([&](const TextEntryRequest&) { return std::optional<std::string>(row.typed); });
+        // Typed into the text dialog's edit, character by character as the keyboard
+        // gives them.
+        session.answerDialog(IDD_TEXTO, [&](testkit::DialogDriver& d) {
+            d.setText(kTextEdit, TextCodec1250::toUtf8(row.typed));
+            d.click(IDOK);
+        });
         session.command(v, ID_TOOL_TEXT);
-        setTextEntryHandler(nullptr);
         const Point at = session.unitsToWindow(v, 60, 60);
         session.press(v, at.x, at.y);
         session.release(v, at.x, at.y);
