@@ -175,8 +175,9 @@ struct RefusalRow {
 
 std::string plain24() { return buildBmp({40, 3, 2, 24, 0, {}, {}, std::string(24, '\x40')}); }
 std::string withField(std::string file, std::size_t at, std::uint32_t value, int width = 4) {
-    for (int i = 0; i < width; ++i) file[at + i] = static_cast<char>((value >> (8 * i)) & 0xff);
-    return file;
+    std::string bytes;
+    for (int i = 0; i < width; ++i) bytes += static_cast<char>((value >> (8 * i)) & 0xff);
+    return file.replace(at, bytes.size(), bytes);
 }
 
 TEST(BitmapDecoding, DamagedFilesAreRefused) {
