@@ -1,8 +1,8 @@
 // A star-delta starter drawn with the mouse: a three-phase supply, the line
 // contacts -K1 feeding the motor's top ends and, through junctions, the delta
 // contacts -K3, which join each bottom end to a top end; the star contacts -K2
-// bridge the bottom ends. Each coil is fed through a push button from an L-N
-// supply of its own and stays on while its button is held.
+// bridge the bottom ends. Each coil is fed through a latching switch from an L-N
+// supply of its own: a click switches it on, the next one off.
 #include <gtest/gtest.h>
 
 #include "circuit_sheet.h"
@@ -15,10 +15,10 @@ using velk::circuittest::Sheet;
 
 namespace {
 
-// A control column at x: supply, button, coil, neutral back round the right.
+// A control column at x: supply, switch, coil, neutral back round the right.
 void addControl(Sheet& s, int x, const char* button, const char* coil) {
     s.parts.push_back({ID_PLACE_SUPPLY_LN, {x, 30}, ""});
-    s.parts.push_back({ID_PLACE_PUSH_BUTTON_NO, {x, 45}, button});
+    s.parts.push_back({ID_PLACE_LATCHING_SWITCH_NO, {x, 45}, button});
     s.parts.push_back({ID_PLACE_COIL, {x, 66}, coil});
     const circuittest::Wire wires[] = {
         {kPhase, {x, 30}, {x, 45}},           {kPhase, {x, 57}, {x, 66}},
@@ -73,8 +73,12 @@ TEST(StarDeltaStarter, RunsForwardInStarThenInDelta) {
     const int motor = c.slotOf(kTypeMotorStarDelta);
     const int line = c.slotOf(kTypeMainContactsIII, 0), delta = c.slotOf(kTypeMainContactsIII, 1),
               star = c.slotOf(kTypeMainContactsIII, 2);
-    const int s1 = c.slotOf(kTypePushButtonNO, 0), s2 = c.slotOf(kTypePushButtonNO, 1),
-              s3 = c.slotOf(kTypePushButtonNO, 2);
+    const int s1 = c.slotOf(kTypeLatchingSwitchNO, 0), s2 = c.slotOf(kTypeLatchingSwitchNO, 1),
+              s3 = c.slotOf(kTypeLatchingSwitchNO, 2);
+    const auto click = [&c](int slot) {
+        c.press(slot);
+        c.release(slot);
+    };
     ASSERT_GE(s3, 0);
     ASSERT_GE(motor, 0);
 
@@ -83,8 +87,8 @@ TEST(StarDeltaStarter, RunsForwardInStarThenInDelta) {
     EXPECT_EQ(v.m_drawnState[motor], 0);
 
     // Line and star contactors on: the motor starts in star.
-    c.press(s1);
-    c.press(s2);
+    click(s1);
+    click(s2);
     c.tick(4);
     EXPECT_EQ(v.m_state[line], 1);
     EXPECT_EQ(v.m_state[star], 1);
@@ -93,11 +97,11 @@ TEST(StarDeltaStarter, RunsForwardInStarThenInDelta) {
     EXPECT_EQ(c.pixelAt(motor, {15, 95}), g_colorSilver);
 
     // Change-over: star off, then delta on.
-    c.release(s2);
+    click(s2);
     c.tick(3);
     EXPECT_EQ(v.m_state[star], 0);
     EXPECT_EQ(v.m_drawnState[motor], 0);
-    c.press(s3);
+    click(s3);
     c.tick(4);
     EXPECT_EQ(v.m_state[line], 1);
     EXPECT_EQ(v.m_state[delta], 1);
