@@ -20,7 +20,6 @@ void (*g_firstPaintSplash)(CVelkarionView& view) = nullptr;
 
 namespace {
 
-constexpr int kLastSimPass = 5;
 constexpr int kLampPassCount = 5;
 constexpr int kWirePassesPerEvaluation = 2;
 constexpr int kWirePassesAfterLamps = 3;
@@ -172,7 +171,7 @@ void CVelkarionView::OnDraw(Dc& dc) {
         }
         for (int w = 0; w < kWirePassesPerEvaluation; ++w) runWirePass(*this, dc);
         m_drawingPlaced = 0;
-        if (m_simulating == 1 && !heldBack && g_simPass < kLastSimPass) {
+        if (m_simulating == 1 && !heldBack && g_simPass < kLatchPass) {
             ++g_simPass;
             continue;
         }

@@ -5,12 +5,10 @@
 // Coils, timer relays, lamps, sounders and barriers all decide "energised" the
 // same way, so they all ask voltageAcross().
 #include "model/VelkarionView.h"
+#include "render/Paint.h"
 #include "symbols/ComponentFrame.h"
 
 namespace velk {
-
-// The evaluation pass on which loads latch their state.
-constexpr int kLatchPass = 5;
 
 // Whether a load between letters a and b is energised: a phase against neutral,
 // two different phases, or the two DC poles, in either order. Earth, a dead

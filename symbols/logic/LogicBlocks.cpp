@@ -16,8 +16,6 @@ namespace velk {
 
 namespace {
 
-// The pass on which the body shows the state: the last of a simulation paint.
-constexpr int kStateDrawingPass = 5;
 // The output link when the output terminal found no wire in this pass (a wire in
 // slot 0 is a real output wire).
 constexpr int kNoOutputWire = -1;
@@ -173,7 +171,7 @@ void drawLogicBlock(CVelkarionView& v, Dc& dc, double zoom, int ox, int oy, cons
         const bool on = output(block.function, ones, n);
         f.writeLinkedWire(n, on ? kPotentialPlus : kPotentialNone);
         v.m_state[f.slot()] = on ? 1 : 0;
-        if (g_simPass != kStateDrawingPass) return;
+        if (g_simPass != kLatchPass) return;
         v.m_penColor = on ? g_colorRed : g_colorGrey;
         f.draw(shape.leads);
         drawBody(f, block, on ? g_colorGrey : g_colorSilver, on ? g_colorRed : g_colorBlack);

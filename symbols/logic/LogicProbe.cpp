@@ -13,8 +13,6 @@ namespace velk {
 
 namespace {
 
-// The pass on which the display shows its settled state.
-constexpr int kDisplayPass = 5;
 // The terminal's link when no wire touches it (a wire in slot 0 is a real wire).
 constexpr int kNoWire = -1;
 
@@ -90,7 +88,7 @@ void drawLogicTerminalSymbol(CVelkarionView& v, Dc& dc, double zoom, int ox, int
     }
     const bool one = f.wireFoundAt(0) && f.letterAt(0) == kPotentialPlus;
     v.m_state[slot] = one ? 1 : 0;
-    if (g_simPass == kDisplayPass) drawState(f, row, one);
+    if (g_simPass == kLatchPass) drawState(f, row, one);
 }
 
 }  // namespace

@@ -9,17 +9,14 @@
 #include "render/Paint.h"
 #include "render/Potentials.h"
 #include "symbols/ComponentFrame.h"
+#include "symbols/power/Drives.h"
 
 namespace velk {
 
 namespace {
 
-constexpr int kShowPass = 5;
 constexpr int kMaxRegulatorTerminals = 8;
 constexpr int kNone = -1;
-// The command letters a regulator acts upon.
-constexpr char kCommandStop = '0';
-constexpr char kCommandForward = '1';
 
 const LabelLayout kLabels{"-G", {"TEXT,%3s,%3s,%5s,2", "-020", "+022"}, {"TEXT,%3s,%3s,%5s,2", "-020", "+037"}};
 
@@ -208,11 +205,11 @@ void drawRegulator(CVelkarionView& view, Dc& dc, double zoom, int x, int y, cons
             view.m_state[slot] = suppliedBy(f, m) ? 1 : 0;
             const char command = view.m_driveCommand[slot].letter();
             for (int i = 0; i < m.outputCount; ++i) {
-                if (command == kCommandStop) f.writeLinkedWire(m.outputs[i], kPotentialNone);
-                else if (command == kCommandForward)
+                if (command == kDriveStop) f.writeLinkedWire(m.outputs[i], kPotentialNone);
+                else if (command == kDriveForward)
                     f.writeLinkedWire(m.outputs[i], i % 2 == 0 ? kPotentialPlus : kPotentialMinus);
             }
-            if (g_simPass == kShowPass) {
+            if (g_simPass == kLatchPass) {
                 // Nothing to draw while the state stands.
                 if (view.m_state[slot] == view.m_drawnState[slot]) return;
                 view.m_drawnState[slot] = view.m_state[slot];

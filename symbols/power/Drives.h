@@ -3,6 +3,7 @@
 // a control block writes into its power part, the pass that shows and commands,
 // and how a block finds its power part by label.
 #include "model/VelkarionView.h"
+#include "render/Paint.h"
 
 namespace velk {
 
@@ -10,9 +11,6 @@ constexpr char kDriveStop = '0';
 constexpr char kDriveForward = '1';
 constexpr char kDriveReverse = '2';
 constexpr char kDriveDcBrake = '3';
-
-// The last evaluation pass of a paint: fills, ramps and commands happen there.
-constexpr int kFinalSimPass = 5;
 
 // The first live slot, in slot order, of type a or b whose label equals
 // `label`; -1 when there is none.

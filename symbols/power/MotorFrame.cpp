@@ -15,7 +15,6 @@ namespace {
 
 constexpr const char* kTextFormat = "TEXT,%3s,%3s,%5s,2";
 constexpr int kMarkPass = 4;
-constexpr int kShowPass = 5;
 
 bool isPlacedCall(const CVelkarionView& v) {
     return v.m_drawingPlaced == 1 && v.m_loopIndex >= 0 && v.m_loopIndex < v.m_componentCount &&
@@ -205,7 +204,7 @@ void DrawMotor(CVelkarionView& view, Dc& dc, double zoom, int x, int y, const Mo
                 for (int k = 0; k < m.terminalCount; ++k)
                     if (m.terminals[k].linkSlot != kNoLinkSlot && call.reads(k, kPotentialNone))
                         call.markWire(k, kPotentialDeadWinding);
-            if (g_simPass == kShowPass) showRotation(d, view, slot, m, rotation);
+            if (g_simPass == kLatchPass) showRotation(d, view, slot, m, rotation);
         }
     }
     if (m.penFilledBody.solid.size() == 0) d.draw(m.outline);

@@ -100,7 +100,7 @@ void CVelkarionView::DrawSoftStarter(Dc& dc, double zoom, int ox, int oy) {
     }
 
     if (f.evaluating()) {
-        if (g_simPass != kFinalSimPass || m_state[slot] == m_drawnState[slot]) return;
+        if (g_simPass != kLatchPass || m_state[slot] == m_drawnState[slot]) return;
         m_drawnState[slot] = m_state[slot];
         m_penColor = m_state[slot] == 1 ? g_colorSilver : g_colorWhite;
         f.draw(kStarterFill);
@@ -120,7 +120,7 @@ void CVelkarionView::DrawSoftStarterControl(Dc& dc, double zoom, int ox, int oy)
         const bool ready = validSupply(a1, a2);
         const bool run = ready && in == a1;
         m_state[slot] = run ? 1 : 0;
-        if (g_simPass == kFinalSimPass) {
+        if (g_simPass == kLatchPass) {
             m_penColor = run ? g_colorSilver : g_colorWhite;
             f.draw(kControlFill);
             m_penColor = ready ? g_colorGreen : g_colorWhite;
