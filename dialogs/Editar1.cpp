@@ -47,18 +47,18 @@ bool isEmitter(int type) { return type == kTypeBarrierEmitter || type == kTypeBa
 constexpr int kOptionRadios[CEditar1Dlg::kOptionCount] = {1082, 1083, 1084, 1085};
 constexpr int kOneSideBox = 1057;
 
-constexpr DialogBox optionRow(int k) { return {132, 88 + 12 * k, 60, 10}; }
+constexpr DialogBox optionRow(int k) { return {128, 88 + 12 * k, 66, 10}; }
 
 constexpr ControlRow kOwnRows[] = {
     pushButton(IDOK, "OK", {143, 36, 50, 14}, kDefaultButton),
     pushButton(IDCANCEL, "Cancel", {143, 54, 50, 14}),
-    groupBox("Opcje", {127, 76, 67, 96}),
+    groupBox("Opcje", {124, 76, 73, 96}),
     radio(1082, "2 przewodowe", optionRow(0)),
     radio(1083, "3 przewodowe", optionRow(1)),
     radio(1084, "PNP", optionRow(2)),
     radio(1085, "NPN", optionRow(3)),
-    checkBox(kOneSideBox, "zaciski", {132, 140, 60, 10}),
-    staticText("z jednej strony", {144, 151, 48, 8}),
+    checkBox(kOneSideBox, "zaciski", {128, 140, 66, 10}),
+    staticText("z jednej strony", {128, 152, 66, 8}),
 };
 
 const DialogTemplate& sensorTemplate() {
