@@ -28,7 +28,7 @@ int typeNameRowCount();
 // The body that the sensor and the contact/logic-block dialogs share with this
 // one, with the same ids in the same places: title line, label, second text, nine
 // terminals and their shown boxes under the column caption `shownColumn`. The
-// right-hand column from x 128 on belongs to each dialog, whose rows follow.
+// column right of the shown boxes belongs to each dialog, whose rows follow.
 std::vector<ControlRow> propertyDialogRows(const char* shownColumn, const ControlRow* own, std::size_t count);
 template <std::size_t N>
 std::vector<ControlRow> propertyDialogRows(const char* shownColumn, const ControlRow (&own)[N]) {
