@@ -135,15 +135,6 @@ constexpr TypeNameRow kTypeNames[] = {
     {10071, "Visualiza", 0},
 };
 
-constexpr int kTitleLine = 1055;
-constexpr int kLabelEdit = 1043;
-constexpr int kLabelShown = 1053;
-constexpr int kLabel2Edit = 1044;
-constexpr int kLabel2Shown = 1054;
-// Terminals 1 to 9: their edits and shown boxes.
-constexpr int kTerminalEdits[kTerminalCount] = {1045, 1046, 1047, 1048, 1049, 1050, 1051, 1052, 1056};
-constexpr int kTerminalShown[kTerminalCount] = {1006, 1007, 1008, 1009, 1010, 1011, 1012, 1013, 1014};
-
 constexpr int kLabelLimit = 5;
 constexpr int kTerminalLimit = 2;
 
@@ -152,50 +143,19 @@ constexpr DialogBox caption(int row) { return {7, rowY(row) + 2, 45, 8}; }
 constexpr DialogBox field(int row, int width) { return {55, rowY(row), width, 12}; }
 constexpr DialogBox shown(int row) { return {110, rowY(row) + 1, 12, 10}; }
 
-constexpr ControlRow kControls[] = {
-    edit(kTitleLine, 0, {7, 7, 186, 12}, kReadOnly),
-    staticText("Widoczny", {98, 24, 40, 8}),
+constexpr const char* kTerminalCaptions[kTerminalCount] = {"Zacisk 1:", "Zacisk 2:", "Zacisk 3:", "Zacisk 4:", "Zacisk 5:",
+                                                           "Zacisk 6:", "Zacisk 7:", "Zacisk 8:", "Zacisk 9:"};
 
-    staticText("Oznaczenie:", caption(0)),
-    edit(kLabelEdit, kLabelLimit, field(0, 40), kSheetText),
-    checkBox(kLabelShown, "", shown(0)),
-    staticText("Funkcja:", caption(1)),
-    edit(kLabel2Edit, kLabelLimit, field(1, 40), kSheetText),
-    checkBox(kLabel2Shown, "", shown(1)),
-
-    staticText("Zacisk 1:", caption(2)),
-    edit(1045, kTerminalLimit, field(2, 24), kSheetText),
-    checkBox(1006, "", shown(2)),
-    staticText("Zacisk 2:", caption(3)),
-    edit(1046, kTerminalLimit, field(3, 24), kSheetText),
-    checkBox(1007, "", shown(3)),
-    staticText("Zacisk 3:", caption(4)),
-    edit(1047, kTerminalLimit, field(4, 24), kSheetText),
-    checkBox(1008, "", shown(4)),
-    staticText("Zacisk 4:", caption(5)),
-    edit(1048, kTerminalLimit, field(5, 24), kSheetText),
-    checkBox(1009, "", shown(5)),
-    staticText("Zacisk 5:", caption(6)),
-    edit(1049, kTerminalLimit, field(6, 24), kSheetText),
-    checkBox(1010, "", shown(6)),
-    staticText("Zacisk 6:", caption(7)),
-    edit(1050, kTerminalLimit, field(7, 24), kSheetText),
-    checkBox(1011, "", shown(7)),
-    staticText("Zacisk 7:", caption(8)),
-    edit(1051, kTerminalLimit, field(8, 24), kSheetText),
-    checkBox(1012, "", shown(8)),
-    staticText("Zacisk 8:", caption(9)),
-    edit(1052, kTerminalLimit, field(9, 24), kSheetText),
-    checkBox(1013, "", shown(9)),
-    staticText("Zacisk 9:", caption(10)),
-    edit(1056, kTerminalLimit, field(10, 24), kSheetText),
-    checkBox(1014, "", shown(10)),
-
+constexpr ControlRow kButtons[] = {
     pushButton(IDOK, "OK", {143, 36, 50, 14}, kDefaultButton),
     pushButton(IDCANCEL, "Anuluj", {143, 54, 50, 14}),
 };
 
-constexpr DialogTemplate kEditar = dialogTemplate(IDD_EDITAR, "Editar", 200, 190, kControls);
+const DialogTemplate& editarTemplate() {
+    static const std::vector<ControlRow> rows = propertyDialogRows("Widoczny", kButtons);
+    static const DialogTemplate tmpl{IDD_EDITAR, "Editar", 200, 190, rows.data(), rows.size()};
+    return tmpl;
+}
 
 }  // namespace
 
@@ -207,9 +167,58 @@ const TypeNameRow* typeNameRowFor(int type) {
 
 int typeNameRowCount() { return static_cast<int>(sizeof kTypeNames / sizeof kTypeNames[0]); }
 
-CEditarDlg::CEditarDlg() : Dialog(kEditar) {
+std::vector<ControlRow> propertyDialogRows(const char* shownColumn, const ControlRow* own, std::size_t count) {
+    using D = CEditarDlg;
+    std::vector<ControlRow> r = {
+        edit(D::kTitleLine, 0, {7, 7, 186, 12}, kReadOnly),
+        staticText(shownColumn, {98, 24, 40, 8}),
+        staticText("Oznaczenie:", caption(0)),
+        edit(D::kLabelEdit, kLabelLimit, field(0, 40), kSheetText),
+        checkBox(D::kLabelShown, "", shown(0)),
+        staticText("Funkcja:", caption(1)),
+        edit(D::kLabel2Edit, kLabelLimit, field(1, 40), kSheetText),
+        checkBox(D::kLabel2Shown, "", shown(1)),
+    };
+    for (int k = 0; k < kTerminalCount; ++k) {
+        r.push_back(staticText(kTerminalCaptions[k], caption(2 + k)));
+        r.push_back(edit(D::kTerminalEdits[k], kTerminalLimit, field(2 + k, 24), kSheetText));
+        r.push_back(checkBox(D::kTerminalShown[k], "", shown(2 + k)));
+    }
+    r.insert(r.end(), own, own + count);
+    return r;
+}
+
+CEditarDlg::CEditarDlg() : CEditarDlg(editarTemplate()) {}
+
+CEditarDlg::CEditarDlg(const DialogTemplate& tmpl) : Dialog(tmpl) {
     m_terminalVisible.fill(0);
     // The shown boxes toggle themselves: they need no handler.
+}
+
+void CEditarDlg::readRecord() {
+    m_label = g_exchangeLabel;
+    m_label2 = g_exchangeLabel2;
+    m_labelVisible = g_exchangeLabelVisible;
+    m_label2Visible = g_exchangeLabel2Visible;
+    for (int k = 0; k < kTerminalCount; ++k) {
+        m_terminal[k] = g_exchangeTerminal[k];
+        m_terminalVisible[k] = g_exchangeTerminalVisible[k];
+    }
+}
+
+void CEditarDlg::writeRecord() const {
+    g_exchangeLabel = m_label;
+    g_exchangeLabel2 = m_label2;
+    g_exchangeLabelVisible = m_labelVisible;
+    g_exchangeLabel2Visible = m_label2Visible;
+    for (int k = 0; k < kTerminalCount; ++k) {
+        g_exchangeTerminal[k] = m_terminal[k];
+        g_exchangeTerminalVisible[k] = m_terminalVisible[k];
+    }
+}
+
+void CEditarDlg::lockNinthTerminal(int type) {
+    setReadOnly(kTerminalEdits[kTerminalCount - 1], !keepsNinthTerminal(type));
 }
 
 void CEditarDlg::DoDataExchange(DataExchange& dx) {
@@ -231,30 +240,15 @@ bool CEditarDlg::OnInitDialog() {
     // its flag, so it goes back as it came.
     const int kept = row ? row->keptBoxes : kTerminalCount;
     for (int k = kept; k < kTerminalCount; ++k) showControl(kTerminalShown[k], false);
-    setReadOnly(kTerminalEdits[kTerminalCount - 1], !keepsNinthTerminal(g_exchangeType));
-
-    m_label = g_exchangeLabel;
-    m_label2 = g_exchangeLabel2;
-    m_labelVisible = g_exchangeLabelVisible;
-    m_label2Visible = g_exchangeLabel2Visible;
-    for (int k = 0; k < kTerminalCount; ++k) {
-        m_terminal[k] = g_exchangeTerminal[k];
-        m_terminalVisible[k] = g_exchangeTerminalVisible[k];
-    }
+    lockNinthTerminal(g_exchangeType);
+    readRecord();
     showValues();
     return true;
 }
 
 void CEditarDlg::OnOK() {
     if (!takeValues()) return;
-    g_exchangeLabel = m_label;
-    g_exchangeLabel2 = m_label2;
-    g_exchangeLabelVisible = m_labelVisible;
-    g_exchangeLabel2Visible = m_label2Visible;
-    for (int k = 0; k < kTerminalCount; ++k) {
-        g_exchangeTerminal[k] = m_terminal[k];
-        g_exchangeTerminalVisible[k] = m_terminalVisible[k];
-    }
+    writeRecord();
     endDialog(DialogResult::Ok);
 }
 

@@ -5,6 +5,8 @@
 #include <optional>
 
 #include "dialogs/Editar.h"
+#include "dialogs/Editar1.h"
+#include "dialogs/EditarNaNc.h"
 #include "dialogs/Pilotos.h"
 #include "dialogs/Temporiza.h"
 #include "dialogs/Texto.h"
@@ -32,12 +34,12 @@ namespace {
 constexpr PropertyDialogChoice kPropertyDialogs[] = {
     {kTypePilotLamp, kTypeFlashingPilotLamp, kPropertyDialogLamp, &runPropertyDialog<CPilotosDlg>, false},
     {kTypeOnDelayTimer, kTypeCyclicTimer, kPropertyDialogTimer, &runPropertyDialog<CTemporizaDlg>, false},
-    {kTypeAuxContactNO, kTypeAuxContactNC, kPropertyDialogContactLogic, nullptr, false},
-    {7500, 7549, kPropertyDialogSensor, nullptr, true},
-    {7551, 7600, kPropertyDialogSensor, nullptr, true},
+    {kTypeAuxContactNO, kTypeAuxContactNC, kPropertyDialogContactLogic, &runPropertyDialog<CEditarNaNcDlg>, false},
+    {7500, 7549, kPropertyDialogSensor, &runPropertyDialog<CEditar1Dlg>, true},
+    {7551, 7600, kPropertyDialogSensor, &runPropertyDialog<CEditar1Dlg>, true},
     {kTypeInverterControl, kTypeInverterControl, kPropertyDialogInverter, nullptr, false},
     {kTypeDcRegulatorControl, kTypeDcRegulatorControl, kPropertyDialogRegulator, nullptr, false},
-    {10000, 10033, kPropertyDialogContactLogic, nullptr, false},
+    {10000, 10033, kPropertyDialogContactLogic, &runPropertyDialog<CEditarNaNcDlg>, false},
 };
 
 // The reflex barrier, wires and every other component.

@@ -47,14 +47,14 @@ constexpr int kColorRadios[CPilotosDlg::kColorCount] = {1072, 1073, 1074, 1075, 
 constexpr const char* kColorCodes[CPilotosDlg::kColorCount] = {"0", "1", "2", "3", "4"};
 
 constexpr int rowY(int row) { return 24 + 14 * row; }
-constexpr DialogBox caption(int row) { return {7, rowY(row) + 2, 42, 8}; }
-constexpr DialogBox field(int row, int width) { return {50, rowY(row), width, 12}; }
-constexpr DialogBox shown(int row) { return {98, rowY(row) + 1, 12, 10}; }
-constexpr DialogBox colorRadio(int k) { return {132, 22 + 13 * k, 58, 10}; }
+constexpr DialogBox caption(int row) { return {7, rowY(row) + 2, 46, 8}; }
+constexpr DialogBox field(int row, int width) { return {56, rowY(row), width, 12}; }
+constexpr DialogBox shown(int row) { return {102, rowY(row) + 1, 12, 10}; }
+constexpr DialogBox colorRadio(int k) { return {134, 36 + 13 * k, 56, 10}; }
 
 constexpr ControlRow kControls[] = {
     edit(1055, 0, {7, 5, 186, 12}, kReadOnly),
-    staticText("widoczny", {86, 17 + 1, 36, 8}),
+    staticText("widoczny", {90, 26, 36, 8}),
     staticText("Oznaczenie:", caption(1)),
     edit(1043, 5, field(1, 40), kSheetText),
     checkBox(1053, "", shown(1)),
@@ -67,7 +67,7 @@ constexpr ControlRow kControls[] = {
     staticText("Zacisk 2:", caption(4)),
     edit(1046, 2, field(4, 24), kSheetText),
     checkBox(1007, "", shown(4)),
-    groupBox("Kolor", {124, 10, 70, 84}),
+    groupBox("Kolor", {128, 24, 66, 76}),
     radio(1072, "zielony", colorRadio(0)),
     radio(1073, "czerwony", colorRadio(1)),
     radio(1074, "żółty", colorRadio(2)),

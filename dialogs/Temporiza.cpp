@@ -13,14 +13,14 @@ constexpr int kUnitRadios[CTemporizaDlg::kUnitCount] = {1077, 1078, 1079};
 constexpr const char* kUnitCodes[CTemporizaDlg::kUnitCount] = {"0", "1", "2"};
 
 constexpr int rowY(int row) { return 24 + 14 * row; }
-constexpr DialogBox caption(int row) { return {7, rowY(row) + 2, 42, 8}; }
-constexpr DialogBox field(int row, int width) { return {50, rowY(row), width, 12}; }
-constexpr DialogBox shown(int row) { return {98, rowY(row) + 1, 12, 10}; }
-constexpr DialogBox unitRadio(int k) { return {132, 38 + 13 * k, 58, 10}; }
+constexpr DialogBox caption(int row) { return {7, rowY(row) + 2, 46, 8}; }
+constexpr DialogBox field(int row, int width) { return {56, rowY(row), width, 12}; }
+constexpr DialogBox shown(int row) { return {102, rowY(row) + 1, 12, 10}; }
+constexpr DialogBox unitRadio(int k) { return {134, 52 + 13 * k, 56, 10}; }
 
 constexpr ControlRow kControls[] = {
     edit(1055, 0, {7, 5, 186, 12}, kReadOnly),
-    staticText("Visualizar", {84, 18, 40, 8}),
+    staticText("Visualizar", {90, 26, 36, 8}),
     staticText("Oznaczenie:", caption(1)),
     edit(1043, 0, field(1, 40), kSheetText),
     checkBox(1053, "", shown(1)),
@@ -33,8 +33,8 @@ constexpr ControlRow kControls[] = {
     staticText("Zacisk 2:", caption(4)),
     edit(1046, 0, field(4, 24), kSheetText),
     checkBox(1007, "", shown(4)),
-    groupBox("Temporización", {124, 10, 70, 84}),
-    edit(kDelayEdit, 0, {132, 22, 40, 12}, kSheetText),
+    groupBox("Temporización", {128, 24, 66, 76}),
+    edit(kDelayEdit, 0, {134, 36, 40, 12}, kSheetText),
     radio(1077, "x 1 Sek", unitRadio(0)),
     radio(1078, "x 10 Sek", unitRadio(1)),
     radio(1079, "x 60 Sek", unitRadio(2)),

@@ -33,12 +33,7 @@ void setPictureChooser(PictureChooser chooser) { installedChooser() = std::move(
 
 std::optional<std::string> choosePictureFile() {
     if (installedChooser()) return installedChooser()();
-    FileDialogRequest request;
-    request.save = false;
-    request.initialName = "*.bmp";
-    request.defaultExt = "bmp";
-    request.confirmOverwrite = false;
-    return runFileDialog(request);
+    return runPictureDialog();
 }
 
 void CVelkarionView::LoadPictureOfSlot(int slot, const std::string& folder) {

@@ -1,6 +1,6 @@
 #pragma once
-// Choosing the bitmap file of a picture import. The picture dialog installs its
-// own chooser; until one is installed a plain file-open dialog asks.
+// Choosing the bitmap file of a picture import: the picture dialog asks, unless
+// a chooser of its own is installed in its place.
 #include <functional>
 #include <optional>
 #include <string>
@@ -9,7 +9,10 @@ namespace velk {
 
 // Gives the chosen file's whole path, or nothing when the user cancelled.
 using PictureChooser = std::function<std::optional<std::string>()>;
-void setPictureChooser(PictureChooser chooser);  // nullptr restores the plain dialog
+void setPictureChooser(PictureChooser chooser);  // nullptr restores the picture dialog
 std::optional<std::string> choosePictureFile();
+// The picture dialog (dialogs/Dibujo.cpp): the whole path of the picture chosen
+// in it after OK; nothing after Cancel or an OK without a successful choice.
+std::optional<std::string> runPictureDialog();
 
 }  // namespace velk

@@ -93,6 +93,13 @@ bool readWholeFile(const std::string& path, std::string& bytes) {
     return true;
 }
 
+bool canReadFile(const std::string& path) {
+    const fs::path p = osPath(path);
+    std::error_code ec;
+    if (path.empty() || !fs::is_regular_file(p, ec)) return false;
+    return static_cast<bool>(std::ifstream(p, std::ios::binary));
+}
+
 WriteResult writeWholeFile(const std::string& path, const std::string& bytes) {
     if (path.empty()) return WriteResult::OpenFailed;
     const fs::path file = fileBehindLinks(osPath(path));

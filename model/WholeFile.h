@@ -12,6 +12,8 @@ namespace velk {
 
 // False when the file cannot be opened or read; `bytes` is then empty.
 bool readWholeFile(const std::string& path, std::string& bytes);
+// True when the plain file opens for reading; it is closed again at once.
+bool canReadFile(const std::string& path);
 
 // OpenFailed: the target is no plain file, is read-only, or its folder takes no
 // new file; nothing was touched. WriteFailed: writing or replacing failed part-way;

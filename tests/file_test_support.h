@@ -9,6 +9,7 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -16,6 +17,7 @@
 
 #include "model/SheetDocument.h"
 #include "model/VelkarionView.h"
+#include "platform/dialog.h"
 #include "platform/filedlg.h"
 #include "platform/msgbox.h"
 
@@ -57,7 +59,9 @@ private:
 
 // Records every message box (answered Ok) and answers the file dialogs from a
 // queue (an empty answer cancels), recording each request. A chosen file makes
-// its folder the current directory; the one before comes back at the end.
+// its folder the current directory; the one before comes back at the end. The
+// picture dialog is answered as a user does: "Wybierz obraz", then OK; other
+// table-driven dialogs go to the handler that was there before, or are cancelled.
 class Answers {
 public:
     Answers() : m_previousDir(std::filesystem::current_path()) {
@@ -72,8 +76,19 @@ public:
             files.pop_front();
             return answer;
         });
+        m_previousDialogHandler = setModalDialogHandler([this](Dialog& dialog) {
+            if (dialog.resourceId() == kPictureDialog) {
+                dialog.userClick(kChoosePicture);
+                dialog.userClick(IDOK);
+            } else if (m_previousDialogHandler) {
+                m_previousDialogHandler(dialog);
+            } else {
+                dialog.pressEscape();
+            }
+        });
     }
     ~Answers() {
+        setModalDialogHandler(std::move(m_previousDialogHandler));
         setMessageBoxHandler(nullptr);
         setFileDialogHandler(nullptr);
         std::error_code ec;
@@ -84,7 +99,10 @@ public:
     std::deque<std::optional<std::string>> files;
 
 private:
+    static constexpr int kPictureDialog = 223;
+    static constexpr int kChoosePicture = 1100;
     std::filesystem::path m_previousDir;
+    std::function<void(Dialog&)> m_previousDialogHandler;
 };
 
 class TitledDocument : public SheetDocument {

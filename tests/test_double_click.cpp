@@ -58,9 +58,10 @@ struct EditorSheet {
         view.m_pickedIndex = slot;
         view.OnLButtonDblClk(kMouseLeft, {0, 0});
     }
-    // The general dialog answered by `script` for the picked slot.
+    // The dialog of the slot's type answered by `script` for the picked slot.
     void edit(int slot, testkit::DialogScript script) {
-        session.answerDialog(IDD_EDITAR, std::move(script));
+        const PropertyDialogChoice& own = propertyDialogFor(view.m_type[slot]);
+        session.answerDialog(own.run ? own.resourceId : IDD_EDITAR, std::move(script));
         doubleClickPicked(slot);
     }
 };
@@ -245,20 +246,25 @@ TEST(DoubleClickEditor, VariantBoxesAfterOk) {
         int newType;          // what the type's own dialog leaves in the record
         const char* param;    // parameter text after the dialog, nullptr to leave it
         Rect box;
+        // What the user does in the sensor or logic dialog; without it the
+        // script writes the record itself.
+        std::function<void(DialogDriver&)> choose;
     };
+    const auto click = [](int id) { return [id](DialogDriver& d) { d.click(id); }; };
+    const auto pick = [](const char* item) { return [item](DialogDriver& d) { d.select(1102, item); }; };
     const Row rows[] = {
-        {"two-wire sensor to three-wire", 7500, 7501, nullptr, {-18, -3, 15, 15}},
-        {"three-wire to one side", 7501, 7504, nullptr, {-30, -3, 9, 9}},
-        {"receiver to two-wire", 7554, 7553, nullptr, {-18, -3, 9, 15}},
-        {"AND to 4 inputs", 10000, 10002, nullptr, {-6, -3, 24, 27}},
-        {"NOR to 5 inputs", 10030, 10033, nullptr, {-6, -3, 24, 33}},
-        {"NAND to 2 inputs", 10023, 10020, nullptr, {-6, -3, 24, 15}},
-        {"inverter without potentiometer", 1056, 1056, "1-0-0-000-200-010-025-050-05-05-00-0", {-6, -3, 24, 33}},
-        {"inverter with potentiometer", 1056, 1056, "1-1-0-000-200-010-025-050-05-05-00-0", {-6, -3, 24, 36}},
-        {"regulator without potentiometer", 1061, 1061, "0-050-230-0050-2000-05-05", {-6, -3, 24, 33}},
-        {"regulator with potentiometer", 1061, 1061, "1-050-230-0050-2000-05-05", {-6, -3, 24, 36}},
-        {"a text too short for the field", 1056, 1056, "1", {-6, -3, 24, 36}},
-        {"no variant: the box stays", 9000, 9000, nullptr, {-6, -3, 24, 15}},
+        {"two-wire sensor to three-wire", 7500, 7501, nullptr, {-18, -3, 15, 15}, click(1083)},
+        {"three-wire to one side", 7501, 7504, nullptr, {-30, -3, 9, 9}, click(1057)},
+        {"receiver to two-wire", 7554, 7553, nullptr, {-18, -3, 9, 15}, click(1082)},
+        {"AND to 4 inputs", 10000, 10002, nullptr, {-6, -3, 24, 27}, pick("AND 4")},
+        {"NOR to 5 inputs", 10030, 10033, nullptr, {-6, -3, 24, 33}, pick("NOR 5")},
+        {"NAND to 2 inputs", 10023, 10020, nullptr, {-6, -3, 24, 15}, pick("NAND 2")},
+        {"inverter without potentiometer", 1056, 1056, "1-0-0-000-200-010-025-050-05-05-00-0", {-6, -3, 24, 33}, nullptr},
+        {"inverter with potentiometer", 1056, 1056, "1-1-0-000-200-010-025-050-05-05-00-0", {-6, -3, 24, 36}, nullptr},
+        {"regulator without potentiometer", 1061, 1061, "0-050-230-0050-2000-05-05", {-6, -3, 24, 33}, nullptr},
+        {"regulator with potentiometer", 1061, 1061, "1-050-230-0050-2000-05-05", {-6, -3, 24, 36}, nullptr},
+        {"a text too short for the field", 1056, 1056, "1", {-6, -3, 24, 36}, nullptr},
+        {"no variant: the box stays", 9000, 9000, nullptr, {-6, -3, 24, 15}, nullptr},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -268,8 +274,12 @@ TEST(DoubleClickEditor, VariantBoxesAfterOk) {
         s.view.m_paramText[i] = "1-0-0-000-200-010-025-050-05-05-00-0";
         s.view.m_highlightRect.fill(-7);
         s.edit(i, [&](DialogDriver& d) {
-            g_exchangeType = row.newType;  // as the sensor or logic dialog does
-            if (row.param) g_exchangeText = row.param;
+            if (row.choose) {
+                row.choose(d);
+            } else {
+                g_exchangeType = row.newType;
+                if (row.param) g_exchangeText = row.param;
+            }
             d.click(IDOK);
         });
         EXPECT_EQ(s.view.m_type[i], row.newType);
