@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -388,6 +389,7 @@ TEST(DcRegulatorCircuit, LatchingSwitchRunsTheMotorForwardAndStopsIt) {
     EXPECT_EQ(v.m_drawnState[motor], 1) << "the motor runs forward";
     c.tick(20);
     EXPECT_EQ(v.m_controlOutput[block], 5000);
+    session.surface(v).savePng((std::filesystem::temp_directory_path() / "dc_drive_running.png").string().c_str());
 
     c.press(s1);
     c.release(s1);
@@ -395,5 +397,53 @@ TEST(DcRegulatorCircuit, LatchingSwitchRunsTheMotorForwardAndStopsIt) {
     EXPECT_EQ(v.m_controlOutput[block], 0);
     EXPECT_EQ(v.m_driveCommand[power].letter(), '0');
     EXPECT_EQ(v.m_drawnState[motor], 0) << "stopped";
+    session.surface(v).savePng((std::filesystem::temp_directory_path() / "dc_drive_stopped.png").string().c_str());
     EXPECT_TRUE(session.messages().empty());
+}
+
+// The block in the eight orientations, unpowered (white, relay open) and powered
+// (silver, relay closed, display cells filled), with its regulator -G1 to -G8
+// drawn beside it. The picture is kept in the temporary folder for a look.
+TEST(DcRegulatorDrawing, EveryOrientationInBothStates) {
+    SetpointGuard guard(115.0f);
+    constexpr int kCell = 300;
+    SymbolSheet s;
+    s.doc.m_zoom = 5;
+    Surface picture(4 * kCell, 4 * kCell);
+    picture.fill(g_colorWhite);
+    Dc dc(picture);
+    for (int row = 0; row < 2; ++row) {
+        const bool powered = row == 1;
+        for (int orientation = 0; orientation < 8; ++orientation) {
+            SCOPED_TRACE(std::to_string(orientation) + (powered ? " powered" : " unpowered"));
+            const int column = orientation % 4, line = orientation / 4 + 2 * row;
+            // The symbol turns about its origin: its middle goes to the cell's.
+            const Point middle = symboltest::turned(orientation, Point{16, 17});
+            const int x = (column * kCell + kCell / 2) / 5 - middle.x, y = (line * kCell + kCell / 2) / 5 - middle.y;
+            const std::string label = "-G" + std::to_string(row * 8 + orientation);
+            const int power = s.place(kTypeDcRegulatorSinglePhase, 1000, 1000);
+            s.view.m_label[power] = label;
+            s.view.m_state[power] = powered ? 1 : 0;
+            const int block = s.place(kTypeDcRegulatorControl, x, y, orientation);
+            s.view.m_label[block] = label;
+            s.view.m_paramText[block] = orientation % 2 == 0 ? kDcRegulatorDefaultParameters : "1-050-230-0050-2000-00-05";
+            const Point in = symboltest::turned(orientation, Point{24, 0});
+            s.addLine(kTypeWirePhase, x + in.x, y + in.y, x + in.x, y + in.y, powered ? '+' : '0');
+            s.view.m_simulating = 1;
+            s.view.m_state[block] = powered ? 0 : 1;  // the relay shown is the previous state's
+            s.view.m_drawnState[block] = -1;
+            s.view.m_loopIndex = block;
+            s.view.m_drawingPlaced = 1;
+            s.view.m_penColor = g_colorBlack;
+            // The state fill covers the display drawn before it; the next paint
+            // shows it again.
+            g_simPass = 5;
+            for (int paint = 0; paint < 2; ++paint)
+                (s.view.*CVelkarionView::routineFor(kTypeDcRegulatorControl))(dc, 5, x * 5, y * 5);
+            g_simPass = 0;
+            EXPECT_EQ(s.view.m_drawnState[block], powered ? 1 : 0);
+        }
+    }
+    s.view.m_simulating = 0;
+    picture.savePng((std::filesystem::temp_directory_path() / "dc_regulator_orientations.png").string().c_str());
 }
