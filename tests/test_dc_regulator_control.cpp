@@ -426,7 +426,9 @@ TEST(DcRegulatorDrawing, EveryOrientationInBothStates) {
             s.view.m_state[power] = powered ? 1 : 0;
             const int block = s.place(kTypeDcRegulatorControl, x, y, orientation);
             s.view.m_label[block] = label;
-            s.view.m_paramText[block] = orientation % 2 == 0 ? kDcRegulatorDefaultParameters : "1-050-230-0050-2000-00-05";
+            // Odd orientations with the potentiometer and a start at once.
+            s.view.m_paramText[block] =
+                orientation % 2 == 0 ? kDcRegulatorDefaultParameters : "1-050-230-0050-2000-00-05";
             const Point in = symboltest::turned(orientation, Point{24, 0});
             s.addLine(kTypeWirePhase, x + in.x, y + in.y, x + in.x, y + in.y, powered ? '+' : '0');
             s.view.m_simulating = 1;
