@@ -41,10 +41,38 @@ struct InverterParameters {
 InverterParameters readInverterParameters(const std::string& text);
 // The 36-character text: numbers right-aligned with leading blanks.
 std::string writeInverterParameters(const InverterParameters& p);
+bool operator==(const InverterParameters& a, const InverterParameters& b);
+inline bool operator!=(const InverterParameters& a, const InverterParameters& b) { return !(a == b); }
+
+constexpr std::size_t kDcRegulatorParameterLength = 25;
+inline constexpr const char* kDcRegulatorDefaultParameters = "0-050-230-0050-2000-05-05";
+
+// The DC regulator control block's settings.
+struct DcRegulatorParameters {
+    char potentiometer = '0';  // '1' drawn; any other character kept as read
+    int minVoltage = 0;
+    int maxVoltage = 0;
+    int minSpeed = 0;  // edited and saved, no effect while running
+    int maxSpeed = 0;
+    int accelerationSeconds = 0;
+    int decelerationSeconds = 0;
+
+    bool hasPotentiometer() const { return potentiometer == '1'; }
+};
+
+DcRegulatorParameters readDcRegulatorParameters(const std::string& text);
+// The 25-character text: numbers right-aligned with leading blanks. A number
+// too wide for its columns is held at the nearest value that fits, so the text
+// keeps its length.
+std::string writeDcRegulatorParameters(const DcRegulatorParameters& p);
+bool operator==(const DcRegulatorParameters& a, const DcRegulatorParameters& b);
+inline bool operator!=(const DcRegulatorParameters& a, const DcRegulatorParameters& b) { return !(a == b); }
 
 // Program-wide values the drive blocks and the set-point panel share.
 extern float g_analogSetpoint;
 extern float g_inverterMinFrequency;
 extern float g_inverterMaxFrequency;
+extern float g_regulatorMinVoltage;
+extern float g_regulatorMaxVoltage;
 
 }  // namespace velk

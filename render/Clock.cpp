@@ -80,12 +80,14 @@ void CVelkarionView::OnModeRun() {
         m_macroExitFlag[i] = 0;
         // Letter 8 holds the drive command of the drive power parts and stays.
         for (int k = 0; k < 8; ++k) m_terminalPotential[i][k].setLetter(kPotentialNone);
-        // An inverter must not restart by itself from a run request, output or
-        // command left by the last run.
+        // An inverter or DC regulator must not restart by itself from a run
+        // request, output or command left by the last run.
         if (m_type[i] == kTypeInverterSinglePhaseFed || m_type[i] == kTypeInverterThreePhase ||
             m_type[i] == kTypeInverterControl)
             m_driveCommand[i].setLetter(kPotentialNone);
-        if (m_type[i] == kTypeInverterControl) m_controlOutput[i] = 0;
+        if (m_type[i] >= kTypeDcRegulatorSinglePhase && m_type[i] <= kTypeDcRegulatorControl)
+            m_driveCommand[i].setLetter(kPotentialNone);
+        if (m_type[i] == kTypeInverterControl || m_type[i] == kTypeDcRegulatorControl) m_controlOutput[i] = 0;
         // No device may feed a net of an earlier run: every link goes, except the
         // corner order a line item keeps in its first entry.
         for (int k = 0; k < kTerminalCount; ++k)

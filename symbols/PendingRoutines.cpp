@@ -7,6 +7,4 @@ namespace velk {
 #define VELK_PENDING_ROUTINE(name) \
     void CVelkarionView::name(Dc&, double, int, int) {}
 
-VELK_PENDING_ROUTINE(DrawDcRegulatorControl)
-
 }  // namespace velk

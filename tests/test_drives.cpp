@@ -56,6 +56,83 @@ TEST(DriveParameters, ReadsDefaultBlankPaddedAndShortTexts) {
     EXPECT_EQ(readInverterParameters("").polePairCount(), 0);
 }
 
+TEST(DriveParameters, DcRegulatorDefaultsAndWidths) {
+    const DcRegulatorParameters d = readDcRegulatorParameters(kDcRegulatorDefaultParameters);
+    EXPECT_FALSE(d.hasPotentiometer());
+    EXPECT_EQ(d.minVoltage, 50);
+    EXPECT_EQ(d.maxVoltage, 230);
+    EXPECT_EQ(d.minSpeed, 50);
+    EXPECT_EQ(d.maxSpeed, 2000);
+    EXPECT_EQ(d.accelerationSeconds, 5);
+    EXPECT_EQ(d.decelerationSeconds, 5);
+    EXPECT_TRUE(readDcRegulatorParameters("1-050-230-0050-2000-05-05").hasPotentiometer());
+
+    // The widest values fill their columns; a value too wide never lengthens the text.
+    DcRegulatorParameters wide = d;
+    wide.maxSpeed = 2500;
+    wide.maxVoltage = 280;
+    EXPECT_EQ(writeDcRegulatorParameters(wide), "0- 50-280-  50-2500- 5- 5");
+    wide.maxSpeed = 123456;
+    wide.minVoltage = -7;
+    wide.decelerationSeconds = 100;
+    const std::string clamped = writeDcRegulatorParameters(wide);
+    EXPECT_EQ(clamped, "0-  0-280-  50-9999- 5-99");
+    EXPECT_EQ(clamped.size(), kDcRegulatorParameterLength);
+}
+
+// Both drive texts through one table: what a dialog writes back unchanged,
+// reading back equal, a foreign choice character kept, and any cut-off text
+// read as if its missing columns were blanks (never past its end).
+TEST(DriveParameters, CodecTable) {
+    struct Row {
+        const char* name;
+        const char* placed;
+        const char* written;
+        std::size_t length;
+        std::string (*rewrite)(const std::string&);
+        bool (*readsSame)(const std::string&, const std::string&);
+    };
+    const Row rows[] = {
+        {"inverter", kInverterDefaultParameters, "1-0-0-  0-200- 10- 25- 50- 5- 5- 0-0", kInverterParameterLength,
+         [](const std::string& t) { return writeInverterParameters(readInverterParameters(t)); },
+         [](const std::string& a, const std::string& b) {
+             return readInverterParameters(a) == readInverterParameters(b);
+         }},
+        {"DC regulator", kDcRegulatorDefaultParameters, "0- 50-230-  50-2000- 5- 5", kDcRegulatorParameterLength,
+         [](const std::string& t) { return writeDcRegulatorParameters(readDcRegulatorParameters(t)); },
+         [](const std::string& a, const std::string& b) {
+             return readDcRegulatorParameters(a) == readDcRegulatorParameters(b);
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string placed = row.placed;
+        const std::string written = row.written;
+        ASSERT_EQ(placed.size(), row.length);
+        EXPECT_EQ(row.rewrite(placed), written);
+        EXPECT_TRUE(row.readsSame(placed, written));
+        EXPECT_EQ(row.rewrite(written), written);
+
+        std::string nine = placed;
+        nine[0] = '9';
+        const std::string nineWritten = row.rewrite(nine);
+        ASSERT_FALSE(nineWritten.empty());
+        EXPECT_EQ(nineWritten[0], '9');
+        EXPECT_EQ(nineWritten.substr(1), written.substr(1));
+
+        for (const std::string& text : {placed, written}) {
+            for (std::size_t n = 0; n <= text.size(); ++n) {
+                SCOPED_TRACE(n);
+                // A heap copy of exactly n characters, so a read past it is caught.
+                const std::string prefix(text.data(), n);
+                const std::string padded = prefix + std::string(row.length - n, ' ');
+                EXPECT_TRUE(row.readsSame(prefix, padded));
+                EXPECT_EQ(row.rewrite(prefix).size(), row.length);
+            }
+        }
+    }
+}
+
 TEST(DriveRamp, StepsTargetsAndFallback) {
     EXPECT_EQ(rampStep(10.0f, 5), 50);
     EXPECT_EQ(rampStep(50.0f, 5), 250);

@@ -2,6 +2,9 @@
 // What the drive power parts and their control blocks share: the command letter
 // a control block writes into its power part, the pass that shows and commands,
 // and how a block finds its power part by label.
+#include <initializer_list>
+#include <string>
+
 #include "model/VelkarionView.h"
 #include "render/Paint.h"
 
@@ -15,5 +18,7 @@ constexpr char kDriveDcBrake = '3';
 // The first live slot, in slot order, of type a or b whose label equals
 // `label`; -1 when there is none.
 int firstDrivePart(const CVelkarionView& v, int typeA, int typeB, const std::string& label);
+// The same over any of the listed types.
+int firstDrivePart(const CVelkarionView& v, std::initializer_list<int> types, const std::string& label);
 
 }  // namespace velk

@@ -13,9 +13,15 @@
 namespace velk {
 
 int firstDrivePart(const CVelkarionView& v, int typeA, int typeB, const std::string& label) {
+    return firstDrivePart(v, {typeA, typeB}, label);
+}
+
+int firstDrivePart(const CVelkarionView& v, std::initializer_list<int> types, const std::string& label) {
     for (int j = 0; j < v.m_componentCount && j < kSlotCount; ++j) {
-        if (!v.isLive(j) || (v.m_type[j] != typeA && v.m_type[j] != typeB)) continue;
-        if (CVelkarionView::labelsEqual(v.m_label[j], label)) return j;
+        if (!v.isLive(j)) continue;
+        bool listed = false;
+        for (int t : types) listed = listed || v.m_type[j] == t;
+        if (listed && CVelkarionView::labelsEqual(v.m_label[j], label)) return j;
     }
     return -1;
 }
