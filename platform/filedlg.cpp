@@ -30,11 +30,7 @@ QString toDisplay(const std::string& text) { return QString::fromStdString(scree
 std::optional<std::string> showDialog(const FileDialogRequest& request) {
     if (!qApp) return std::nullopt;
     QStringList filters;
-    for (const FilterEntry& f : parseFileFilter(request.filter)) {
-        QString patterns = toDisplay(f.pattern);
-        patterns.replace(';', ' ');
-        filters << toDisplay(f.description).trimmed() + " (" + patterns + ")";
-    }
+    for (const FilterEntry& f : parseFileFilter(request.filter)) filters << toDisplay(fileFilterLabel(f));
     QFileDialog dialog(QApplication::activeWindow());
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -76,6 +72,21 @@ std::vector<FilterEntry> parseFileFilter(const std::string& filter) {
         entries.push_back({parts[i], parts[i + 1]});
     }
     return entries;
+}
+
+std::string fileFilterLabel(const FilterEntry& entry) {
+    std::string patterns = entry.pattern;
+    for (char& c : patterns)
+        if (c == ';') c = ' ';
+    std::string description = entry.description;
+    while (!description.empty() && description.back() == ' ') description.pop_back();
+    while (!description.empty() && description.front() == ' ') description.erase(0, 1);
+    const std::string bracketed = "(" + patterns + ")";
+    // The toolkit reads the patterns from the brackets at the end of the label.
+    if (description.size() >= bracketed.size() &&
+        description.compare(description.size() - bracketed.size(), bracketed.size(), bracketed) == 0)
+        return description;
+    return description + " " + bracketed;
 }
 
 std::optional<std::string> runFileDialog(const FileDialogRequest& request) {

@@ -39,5 +39,8 @@ struct FilterEntry {
     std::string pattern;
 };
 std::vector<FilterEntry> parseFileFilter(const std::string& filter);
+// The entry as the dialog's type list shows it: the description with its patterns
+// in brackets after it, unless the description already ends with them.
+std::string fileFilterLabel(const FilterEntry& entry);
 
 }  // namespace velk

@@ -2,7 +2,9 @@
 #include "platform/msgbox.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPointer>
 #include <deque>
 
@@ -62,6 +64,16 @@ BoxAnswer showNow(const BoxRecord& box) {
         activeBefore->raise();
     }
     if (focusBefore) focusBefore->setFocus(Qt::OtherFocusReason);
+    // The box took the hover from the widget under the pointer, and a pointer that
+    // does not move before the next click never gives it back: a window's close
+    // button it rests on would ignore that click. The widget is told where the
+    // pointer is.
+    const QPoint pointer = QCursor::pos();
+    if (QWidget* under = QApplication::widgetAt(pointer)) {
+        QMouseEvent move(QEvent::MouseMove, under->mapFromGlobal(QPointF(pointer)), QPointF(pointer), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(under, &move);
+    }
     switch (answer) {
         case QMessageBox::Yes: return BoxAnswer::Yes;
         case QMessageBox::No: return BoxAnswer::No;

@@ -123,6 +123,24 @@ TEST(FileDialog, FilterTextSplitsIntoDescriptionAndPattern) {
     }
 }
 
+// The type list names each pattern once, in the brackets the toolkit reads.
+TEST(FileDialog, TypeListShowsThePatternsOnce) {
+    struct Row {
+        FilterEntry entry;
+        const char* label;
+    };
+    const Row rows[] = {
+        {{"Archivos Velkarion (*.cad)", "*.cad"}, "Archivos Velkarion (*.cad)"},
+        {{"Todos los archivos (*.*) ", "*.*"}, "Todos los archivos (*.*)"},
+        {{"Mapas de bits", "*.bmp;*.dib"}, "Mapas de bits (*.bmp *.dib)"},
+        {{"Obrazki (*.bmp)", "*.dib"}, "Obrazki (*.bmp) (*.dib)"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.label);
+        EXPECT_EQ(fileFilterLabel(row.entry), row.label);
+    }
+}
+
 TEST(FileDialog, AChosenFileComesBackWholeAndItsFolderBecomesCurrent) {
     TempDir dir;
     std::filesystem::create_directory(dir.path / "sheets");

@@ -119,3 +119,28 @@ TEST(SheetWindows, StandardDialogsSpeakPolish) {
         EXPECT_EQ(Toolkit::standardText(row.english), row.polish);
     }
 }
+
+// The grid flag is saved with the sheet, so switching it is a change that Close
+// asks about; once the window has gone its mode panes are empty again.
+TEST(SheetWindows, GridIsAChangeAndClosingClearsTheModePanes) {
+    Session session;
+    CVelkarionView& v = session.newSheet();
+    ASSERT_FALSE(session.document(v).isModified());
+    session.command(v, ID_VIEW_GRID);
+    EXPECT_TRUE(session.document(v).isModified());
+    session.command(v, ID_MODE_RUN);
+    EXPECT_EQ(session.paneText(2), "Run");
+    session.command(v, ID_MODE_EDIT);
+    session.answerBoxes({BoxAnswer::No});
+    ASSERT_TRUE(session.closeWindow(v));
+    ASSERT_EQ(session.messages().size(), 1u);
+    EXPECT_EQ(session.messages()[0].text, "¿Guardar los cambios en Velkar1?");
+    EXPECT_EQ(session.paneText(0), "Velkarion");
+    EXPECT_EQ(session.paneText(1), "");
+    EXPECT_EQ(session.paneText(2), "");
+    // The open dialog offers the program's sheets first.
+    session.answerFileDialogs({""});
+    session.command(ID_FILE_OPEN);
+    ASSERT_FALSE(session.fileDialogs().empty());
+    EXPECT_NE(session.fileDialogs().back().filter.find("|*.cad|"), std::string::npos);
+}

@@ -134,13 +134,16 @@ constexpr SensorForm kReceiverNC2WireSide =
 constexpr SensorForm kReceiverNC3WireSide =
     receiverForm(SensorContact::NC, SensorWiring::ThreeWire, SensorSide::Side, kSideLabels);
 
-// Whether the letters at T1 and T2, as found in this call, supply the device.
-bool suppliedNow(ComponentFrame& f) { return f.evaluating() && voltageAcross(f.letterAt(0), f.letterAt(1)); }
+// Whether the letters at T1 and T2, as found in this call, supply the device; a
+// paint that only shows the run reads those the last tick found.
+bool suppliedNow(ComponentFrame& f) {
+    return (f.evaluating() || f.showing()) && voltageAcross(f.letterAt(0), f.letterAt(1));
+}
 
 // The reflex barrier and the emitters show their state on the last pass, and only
 // while supplied; an unsupplied one keeps its last fill and draws every command.
 bool fillWhileSupplied(ComponentFrame& f, bool supplied, Commands body) {
-    if (!supplied || g_simPass != kLatchPass) return !f.stopped();
+    if (!supplied || (g_simPass != kLatchPass && !f.showing())) return !f.stopped();
     return fillBodyOnChange(f, body);
 }
 

@@ -51,6 +51,19 @@ void flashStep(ComponentFrame& f, bool energised) {
     v.m_coilVoltageSeen[s] = seen;
 }
 
+// The circle as the last step left it: the phase has moved on since that step
+// filled it, so the half is read one phase back.
+void showFlash(ComponentFrame& f) {
+    CVelkarionView& v = f.view();
+    const int s = f.slot();
+    if (v.m_state[s] != 1) {
+        fillLampCircle(f, g_colorWhite);
+        return;
+    }
+    const int filledAt = (v.m_flashPhase[s] + kFlashCycle - 1) % kFlashCycle;
+    fillLampCircle(f, inWhiteHalf(filledAt) ? g_colorWhite : lampFillColor(v.m_lampColor[s]));
+}
+
 }  // namespace
 
 void CVelkarionView::DrawFlashingPilotLamp(Dc& dc, double zoom, int ox, int oy) {
@@ -62,6 +75,7 @@ void CVelkarionView::DrawFlashingPilotLamp(Dc& dc, double zoom, int ox, int oy) 
     f.drawTerminal(kLampX2, f.terminalName(1, "X2"));
     const char x2 = letterAtTerminal(f);
     if (f.evaluating() && g_simPass == kLatchPass) flashStep(f, voltageAcross(x1, x2));
+    if (f.showing()) showFlash(f);
     f.draw(kPulseGlyph);
     drawLampOutline(f);
 }

@@ -120,9 +120,14 @@ void scanTerminalNow(ComponentFrame& f, const char* format, int k, const char* p
 }
 
 bool fillBodyOnChange(ComponentFrame& f, Commands body) {
-    if (!f.evaluating()) return !f.stopped();
     CVelkarionView& v = f.view();
     const int s = f.slot();
+    if (f.showing()) {
+        // The body as the run left it; the redraw cache stays.
+        fillBody(f, v.m_state[s] == 1 ? Edge::Rising : Edge::Falling, body);
+        return true;
+    }
+    if (!f.evaluating()) return !f.stopped();
     if (v.m_state[s] == v.m_drawnState[s]) return false;
     v.m_drawnState[s] = v.m_state[s];
     fillBody(f, v.m_state[s] == 1 ? Edge::Rising : Edge::Falling, body);
@@ -169,7 +174,7 @@ void DrawSensor(CVelkarionView& view, Dc& dc, double zoom, int x, int y, const S
     drawPlaced(f, form, form.picture);
     const Commands restBlade = form.contact == SensorContact::NO ? Commands(kOpenBlade) : Commands(kClosedBlade);
     const Commands actuatedBlade = form.contact == SensorContact::NO ? Commands(kClosedBlade) : Commands(kOpenBlade);
-    if (f.evaluating() && detecting) {
+    if ((f.evaluating() || f.showing()) && detecting) {
         // The rest blade is wiped out against the silver body.
         f.setPenColor(g_colorSilver);
         drawPlaced(f, form, restBlade);

@@ -81,6 +81,17 @@ void sound(CVelkarionView& v, int s, bool energised) {
     }
 }
 
+// The body filled the member's way: silver on a rising edge, white on a falling one.
+void fillSounderBody(ComponentFrame& f, const SounderForm& form, Edge edge) {
+    if (form.fill == BodyFill::Pen) {
+        fillBody(f, edge, form.body);
+    } else {
+        f.dc().selectBrush(Brush::solid(edge == Edge::Rising ? g_colorSilver : g_colorWhite));
+        f.draw(form.body);
+        f.dc().selectBrush(Brush::hollow());
+    }
+}
+
 // The latch of the coils, with the body filled the member's way.
 void latch(ComponentFrame& f, const SounderForm& form, bool energised) {
     CVelkarionView& v = f.view();
@@ -88,15 +99,7 @@ void latch(ComponentFrame& f, const SounderForm& form, bool energised) {
     const Edge edge = latchEdge(energised, v.m_drawnState[s]);
     if (edge == Edge::Rising) v.m_state[s] = 1;
     if (edge == Edge::Falling) v.m_state[s] = 0;
-    if (edge != Edge::None) {
-        if (form.fill == BodyFill::Pen) {
-            fillBody(f, edge, form.body);
-        } else {
-            f.dc().selectBrush(Brush::solid(edge == Edge::Rising ? g_colorSilver : g_colorWhite));
-            f.draw(form.body);
-            f.dc().selectBrush(Brush::hollow());
-        }
-    }
+    if (edge != Edge::None) fillSounderBody(f, form, edge);
     v.m_drawnState[s] = energised ? 1 : 0;
 }
 
@@ -113,6 +116,9 @@ void drawSounder(CVelkarionView& view, Dc& dc, double zoom, int ox, int oy, cons
         sound(view, f.slot(), energised);
         if (g_simPass == kLatchPass) latch(f, form, energised);
     }
+    // A paint that only shows the run fills the body as the last latch left it and
+    // sounds nothing.
+    if (f.showing()) fillSounderBody(f, form, f.state() == 1 ? Edge::Rising : Edge::Falling);
     f.draw(form.outline);
 }
 

@@ -327,6 +327,38 @@ void cyclic(TimerStep& t) {
     }
 }
 
+// The timer as an erase during the run redraws it, with nothing evaluated: the body
+// in the colour of the voltage last acted on, the idle box, and over it the
+// counting box with the time left while the member counts.
+void showTimer(ComponentFrame& f, const TimerForm& form) {
+    CVelkarionView& v = f.view();
+    const bool energised = v.m_coilVoltageSeen[f.slot()] == 1;
+    TimerStep t(f, energised);
+    const Color pen = v.m_penColor;
+    if (energised)
+        t.silverBody();
+    else
+        t.whiteBody();
+    t.idleBox();
+    f.setPenColor(pen);
+    const bool on = t.state() == 1;
+    const bool out = t.output() == 1;
+    switch (form.kind) {
+        case TimerKind::OnDelay:
+            if (on) t.countingBox();
+            break;
+        case TimerKind::OffDelay:
+            if (!on && out) t.countingBoxKeepingPen();
+            break;
+        case TimerKind::OnOffDelay:
+            if (on != out) t.countingBoxKeepingPen();
+            break;
+        case TimerKind::Cyclic:
+            if (energised) t.countingBox();
+            break;
+    }
+}
+
 void drawTimer(CVelkarionView& view, Dc& dc, double zoom, int ox, int oy, const TimerForm& form) {
     ComponentFrame f(view, dc, zoom, ox, oy);
     f.drawLabels(kTimerLabels);
@@ -354,9 +386,11 @@ void drawTimer(CVelkarionView& view, Dc& dc, double zoom, int ox, int oy, const 
                 case TimerKind::Cyclic: cyclic(t); break;
             }
         }
-        // The cyclic timer's outline shows the voltage, not the pulse.
-        if (form.kind == TimerKind::Cyclic && view.m_coilVoltageSeen[s] == 1) f.setPenColor(g_colorRed);
     }
+    if (f.showing()) showTimer(f, form);
+    // The cyclic timer's outline shows the voltage, not the pulse.
+    if (form.kind == TimerKind::Cyclic && !f.preview() && view.m_coilVoltageSeen[f.slot()] == 1)
+        f.setPenColor(g_colorRed);
     f.draw(kCoilOutline);
     f.draw(form.glyph);
 }

@@ -116,6 +116,13 @@ void drawLadderCoil(CVelkarionView& v, Dc& dc, double zoom, int ox, int oy, cons
             }
         }
     }
+    if (f.showing()) {
+        // The box as the last latch pass drew it: the energisation for the assign
+        // coil, the state for set and reset.
+        const int slot = f.slot();
+        drawBox(f, row.action == Action::Assign ? v.m_ladderMemory[slot] == 1 : v.m_state[slot] == 1);
+        v.m_penColor = f.stateColor();
+    }
     f.draw(kLeads);
     f.draw(kArcs);
     if (row.letter) f.draw(row.letter);

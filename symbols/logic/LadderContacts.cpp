@@ -83,12 +83,23 @@ void drawLadderContact(CVelkarionView& v, Dc& dc, double zoom, int ox, int oy, c
     f.terminal(kLeftTerminal, 0, " ");
     f.terminal(kRightTerminal, 1, " ");
     if (f.stopped()) return;
+    const int slot = f.slot();
+    if (f.showing()) {
+        // As the last pass drew it; no edge is stepped.
+        const bool passing = passes(row.kind, v.m_state[slot], v.m_ladderMemory[slot]);
+        if (row.kind == Kind::FallingEdge) {
+            if (passing) v.m_penColor = g_colorRed;
+        } else {
+            v.m_penColor = v.m_state[slot] == 1 ? g_colorRed : g_colorGrey;
+        }
+        drawBodyAndBox(f, row, passing);
+        return;
+    }
     if (!f.evaluating()) {
         f.draw(kBody);
         f.draw(row.glyph);
         return;
     }
-    const int slot = f.slot();
     if (passes(row.kind, v.m_state[slot], v.m_ladderMemory[slot])) {
         const char left = f.letterAt(0), right = f.letterAt(1);
         if (!f.checkClash(left, right)) return;

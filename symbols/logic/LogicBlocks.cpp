@@ -178,6 +178,14 @@ void drawLogicBlock(CVelkarionView& v, Dc& dc, double zoom, int ox, int oy, cons
         return;
     }
     if (f.stopped()) return;
+    if (f.showing()) {
+        // The block as the last pass left it, its output kept.
+        const bool on = v.m_state[f.slot()] == 1;
+        v.m_penColor = on ? g_colorRed : g_colorGrey;
+        f.draw(shape.leads);
+        drawBody(f, block, on ? g_colorGrey : g_colorSilver, on ? g_colorRed : g_colorBlack);
+        return;
+    }
     const Color entry = v.m_penColor;
     f.draw(shape.leads);
     drawBody(f, block, g_colorSilver, entry);

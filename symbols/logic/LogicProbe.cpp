@@ -74,6 +74,11 @@ void drawLogicTerminalSymbol(CVelkarionView& v, Dc& dc, double zoom, int ox, int
     if (f.evaluating()) v.m_terminalLink[f.slot()][0] = kNoWire;
     f.terminal(kTerminal, 0, " ", WireLink::Slot);
     if (f.stopped()) return;
+    if (f.showing()) {
+        // The state the last pass left, with no wire written.
+        drawState(f, row, v.m_state[f.slot()] == 1);
+        return;
+    }
     if (!f.evaluating()) {
         f.draw(row.outline);
         f.draw(row.zero);

@@ -156,6 +156,22 @@ public:
         return true;
     }
 
+    // The display as the last pass left it, read back without evaluating: the set
+    // point the inputs the last tick found choose, the frequency the ramp reached.
+    void show() {
+        m_power = firstDrivePart(m_v, kTypeInverterSinglePhaseFed, kTypeInverterThreePhase, m_v.m_label[m_slot]);
+        const InverterParameters p = readInverterParameters(m_v.m_paramText[m_slot]);
+        const int chosen = chosenSetpoint(p);
+        if (chosen == kAnalogSetpoint) m_setpoint = g_analogSetpoint;
+        else if (chosen >= 0) m_setpoint = static_cast<float>(p.presets[chosen]);
+        if (m_v.m_state[m_slot] == 1) {
+            m_frequency = static_cast<float>(m_v.m_controlOutput[m_slot]) / 100.0f;
+            const int pairs = p.polePairCount();
+            m_speed = pairs > 0 ? 60.0f * m_frequency / static_cast<float>(pairs) : 0.0f;
+        }
+        display();
+    }
+
 private:
     char letter(int k) const { return m_f.letterAt(k); }
     float analogSetpoint() const {
@@ -164,26 +180,41 @@ private:
         return s;
     }
 
+    // The set point the inputs choose: a preset (0 to 2), the analog one, or none.
+    static constexpr int kAnalogSetpoint = -1;
+    static constexpr int kNoSetpoint = -2;
+    int chosenSetpoint(const InverterParameters& p) const {
+        const char i3 = letter(kI3), i4 = letter(kI4);
+        const char on = kPotentialPlus, off = kPotentialNone;
+        if (!p.threeWire()) {
+            if (i3 == off && i4 == off) return kAnalogSetpoint;
+            if (i3 == on && i4 == off) return 0;
+            if (i3 == off && i4 == on) return 1;
+            if (i3 == on && i4 == on) return 2;
+            return kNoSetpoint;
+        }
+        if (i4 == off) return kAnalogSetpoint;
+        if (i4 == on) return 0;
+        return kNoSetpoint;
+    }
+
     // The run request (kept in the block's own command entry) and the set point.
     char runRequest(const InverterParameters& p, bool final) {
         Letters<2>& request = m_v.m_driveCommand[m_slot];
-        const char i1 = letter(kI1), i2 = letter(kI2), i3 = letter(kI3), i4 = letter(kI4);
+        const char i1 = letter(kI1), i2 = letter(kI2), i3 = letter(kI3);
         const char on = kPotentialPlus, off = kPotentialNone;
         if (!p.threeWire()) {
             request.setLetter(kDriveStop);
             if (i1 == on && i2 == off) request.setLetter(kDriveForward);
             if (i1 == off && i2 == on) request.setLetter(kDriveReverse);
-            if (i3 == off && i4 == off) m_setpoint = analogSetpoint();
-            else if (i3 == on && i4 == off) m_setpoint = static_cast<float>(p.presets[0]);
-            else if (i3 == off && i4 == on) m_setpoint = static_cast<float>(p.presets[1]);
-            else if (i3 == on && i4 == on) m_setpoint = static_cast<float>(p.presets[2]);
         } else {
             if (i1 == off && final) request.setLetter(kDriveStop);
             if (i1 == on && i2 == on && i3 == off) request.setLetter(kDriveForward);
             if (i1 == on && i2 == off && i3 == on) request.setLetter(kDriveReverse);
-            if (i4 == off) m_setpoint = analogSetpoint();
-            else if (i4 == on) m_setpoint = static_cast<float>(p.presets[0]);
         }
+        const int chosen = chosenSetpoint(p);
+        if (chosen == kAnalogSetpoint) m_setpoint = analogSetpoint();
+        else if (chosen >= 0) m_setpoint = static_cast<float>(p.presets[chosen]);
         return request.letter();
     }
 
@@ -293,8 +324,16 @@ void CVelkarionView::DrawInverterControl(Dc& dc, double zoom, int ox, int oy) {
             else f.draw(kBladeOpen);
         }
     }
+    if (f.showing()) {
+        m_penColor = m_state[slot] == 1 ? g_colorSilver : g_colorWhite;
+        f.draw(kControlFill);
+        m_penColor = g_colorBlack;
+        if (m_state[slot] == 1) f.draw(kBladeClosed);
+        else f.draw(kBladeOpen);
+        call.show();
+    }
     f.draw(kOutline);
-    if (!f.evaluating()) f.draw(kBladeOpen);
+    if (!f.evaluating() && !f.showing()) f.draw(kBladeOpen);
     f.draw(kLeads);
     if (!f.preview() && parameterColumn(m_paramText[slot], 2) == '1') f.draw(kPotentiometer);
 }

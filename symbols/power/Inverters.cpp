@@ -168,6 +168,11 @@ void DrawInverterPart(CVelkarionView& v, Dc& dc, double zoom, int ox, int oy, co
         f.draw(kInverterFill);
         v.m_penColor = g_colorBlack;
     }
+    if (f.showing()) {
+        v.m_penColor = v.m_state[slot] == 1 ? g_colorSilver : g_colorWhite;
+        f.draw(kInverterFill);
+        v.m_penColor = g_colorBlack;
+    }
     f.draw(m.leads);
     f.draw(kInverterBody);
 }

@@ -84,6 +84,20 @@ void showRotation(MotorDrawing& d, CVelkarionView& v, int slot, const MotorSymbo
     v.m_drawnState[slot] = rotation;
 }
 
+// The whole picture of a rotation, as the last pass after an erase draws it; the
+// redraw cache is kept.
+void showRotationInFull(MotorDrawing& d, CVelkarionView& v, const MotorSymbol& m, int rotation) {
+    if (m.penFilledBody.solid.size() != 0) {
+        v.m_penColor = rotation != 0 ? g_colorSilver : g_colorWhite;
+        d.draw(m.penFilledBody.fills);
+        v.m_penColor = g_colorBlack;
+        d.draw(m.outline);
+        return;
+    }
+    d.fillBody(m.bodyEllipse, rotation != 0 ? g_colorSilver : g_colorWhite);
+    if (rotation > 0 && rotation < kMaxRotationCodes) d.draw(m.running[rotation]);
+}
+
 }  // namespace
 
 // --- MotorCall ------------------------------------------------------------------------------
@@ -114,12 +128,13 @@ void MotorCall::scanTerminal(int k) {
     if (j < 0) return;
     m_letters[k] = m_view.m_potential[j].letter();
     m_found[k] = true;
+    if (m_readOnly) return;
     const int link = m_member.terminals[k].linkSlot;
     if (link >= 0 && link < kTerminalCount) m_view.m_terminalLink[m_slot][link] = j;
 }
 
 void MotorCall::markWire(int k, char c) {
-    if (!hasLetter(k) || k == m_member.peTerminal || k >= m_member.terminalCount) return;
+    if (m_readOnly || !hasLetter(k) || k == m_member.peTerminal || k >= m_member.terminalCount) return;
     const int link = m_member.terminals[k].linkSlot;
     if (link < 0 || link >= kTerminalCount) return;
     const int j = m_view.m_terminalLink[m_slot][link];
@@ -159,7 +174,10 @@ void DrawMotor(CVelkarionView& view, Dc& dc, double zoom, int x, int y, const Mo
     // Taken once: a fault report reuses the loop index as its own loop variable.
     const int slot = view.m_loopIndex;
     const bool placed = isPlacedCall(view);
-    const bool evaluating = placed && view.m_simulating == 1;
+    const bool evaluating = placed && view.m_simulating == 1 && g_showOnly == 0;
+    // A paint that only shows the run reads the letters the last tick left on the
+    // wires and draws the rotation they give; it writes and reports nothing.
+    const bool showing = placed && view.m_simulating == 1 && g_showOnly == 1;
     MotorDrawing d(view, dc, zoom, x, y);
 
     if (m.caption[0] != '\0') d.draw(textCommand({kTextFormat, m.labelColumn, "+015"}, m.caption));
@@ -170,6 +188,7 @@ void DrawMotor(CVelkarionView& view, Dc& dc, double zoom, int x, int y, const Mo
         d.draw(textCommand({kTextFormat, m.labelColumn, m.secondRow}, view.m_label2[slot]));
 
     MotorCall call(view, slot, m);
+    if (showing) call.readOnly();
     for (int k = 0; k < m.terminalCount && k < kMaxMotorTerminals; ++k) {
         const MotorTerminal& t = m.terminals[k];
         std::string name;
@@ -178,10 +197,20 @@ void DrawMotor(CVelkarionView& view, Dc& dc, double zoom, int x, int y, const Mo
             name = m.namesAsTyped ? view.m_terminalName[slot][k] : shownName(view.m_terminalName[slot][k]);
         else name = " ";
         d.draw(std::string(t.prefix) + terminalField(name));
-        if (evaluating) call.scanTerminal(k);
+        if (evaluating || showing) call.scanTerminal(k);
     }
 
-    bool plainField = !evaluating;  // the field in the current colour, after the outline
+    // The field in the current colour, after the outline.
+    bool plainField = !evaluating && !showing;
+    if (showing) {
+        if (m.field.picture.size() != 0) {
+            view.m_penColor = readsDc(call, m.field.a, m.field.b) ? g_colorRed : g_colorGrey;
+            d.draw(m.field.picture);
+            view.m_penColor = g_colorBlack;
+        }
+        if (m.rotationRule) m.rotationRule(call);
+        showRotationInFull(d, view, m, call.rotation());
+    }
     if (evaluating) {
         const char pe = call.letter(m.peTerminal);
         if (pe != kPotentialPE && pe != kPotentialNone) {
@@ -208,7 +237,7 @@ void DrawMotor(CVelkarionView& view, Dc& dc, double zoom, int x, int y, const Mo
         }
     }
     if (m.penFilledBody.solid.size() == 0) d.draw(m.outline);
-    else if (!evaluating) d.draw(m.penFilledBody.solid);
+    else if (!evaluating && !showing) d.draw(m.penFilledBody.solid);
     if (plainField) d.draw(m.field.picture);
 }
 

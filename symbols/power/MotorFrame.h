@@ -110,6 +110,9 @@ public:
 
     // Used by the frame only.
     void scanTerminal(int k);
+    // A paint that only shows the run: the letters are read, no link and no wire
+    // is written.
+    void readOnly() { m_readOnly = true; }
 
 private:
     CVelkarionView& m_view;
@@ -118,6 +121,7 @@ private:
     char m_letters[kMaxMotorTerminals];
     bool m_found[kMaxMotorTerminals];
     int m_rotation = 0;
+    bool m_readOnly = false;
 };
 
 // Ordered tests on three terminals: the letters each row needs and the code it

@@ -120,7 +120,7 @@ void DrawMultiPole(CVelkarionView& view, Dc& dc, double zoom, int x, int y, cons
         drawSteps(f, row, family.outside);
         return;
     }
-    if (!f.evaluating()) {
+    if (!f.evaluating() && !f.showing()) {
         drawSteps(f, row, family.outside);
         return;
     }

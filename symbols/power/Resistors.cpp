@@ -68,6 +68,7 @@ void CVelkarionView::DrawResistor(Dc& dc, double zoom, int ox, int oy) {
         m_drawnState[s] = energised;
         fillBodies(f, kBody1, energised == 1);
     }
+    if (f.showing()) fillBodies(f, kBody1, m_state[f.slot()] == 1);
     f.draw(kOutline1);
 }
 
@@ -77,11 +78,16 @@ void CVelkarionView::DrawResistorThreePhase(Dc& dc, double zoom, int ox, int oy)
     f.useStateColor();
     for (int k = 0; k < 6; ++k) f.terminal(kBankTerminals[k].format, k, kBankTerminals[k].name);
     f.conductPoles(kBankPoles, f.state() == 0, ClashCheck::None);
+    const int s = f.slot();
+    if (f.showing()) {
+        fillBodies(f, kBankBodies, m_state[s] == 1);
+        f.draw(kBankOutlines);
+        return;
+    }
     if (!f.evaluating()) {
         f.draw(kBankOutlines);
         return;
     }
-    const int s = f.slot();
     if (g_simPass != kLatchPass || m_state[s] == m_drawnState[s]) return;
     m_drawnState[s] = m_state[s];
     fillBodies(f, kBankBodies, m_state[s] == 1);

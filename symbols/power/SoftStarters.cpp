@@ -106,6 +106,11 @@ void CVelkarionView::DrawSoftStarter(Dc& dc, double zoom, int ox, int oy) {
         f.draw(kStarterFill);
         m_penColor = g_colorBlack;
     }
+    if (f.showing()) {
+        m_penColor = m_state[slot] == 1 ? g_colorSilver : g_colorWhite;
+        f.draw(kStarterFill);
+        m_penColor = g_colorBlack;
+    }
     f.draw(kStarterBody);
 }
 
@@ -115,12 +120,14 @@ void CVelkarionView::DrawSoftStarterControl(Dc& dc, double zoom, int ox, int oy)
     f.drawLabels(kSoftStarterLabels);
     for (int k = 0; k < 3; ++k) f.terminal(kControlTerminals[k].format, k, kControlTerminals[k].name, WireLink::Net);
 
-    if (f.evaluating()) {
+    if (f.evaluating() || f.showing()) {
+        // A paint that only shows the run reads the letters the last tick found
+        // and the state it left.
         const char in = f.letterAt(kIn), a1 = f.letterAt(kA1), a2 = f.letterAt(kA2);
         const bool ready = validSupply(a1, a2);
-        const bool run = ready && in == a1;
-        m_state[slot] = run ? 1 : 0;
-        if (g_simPass == kLatchPass) {
+        const bool run = f.showing() ? m_state[slot] == 1 : ready && in == a1;
+        if (f.evaluating()) m_state[slot] = run ? 1 : 0;
+        if (g_simPass == kLatchPass || f.showing()) {
             m_penColor = run ? g_colorSilver : g_colorWhite;
             f.draw(kControlFill);
             m_penColor = ready ? g_colorGreen : g_colorWhite;

@@ -238,12 +238,28 @@ void drawConverter(CVelkarionView& view, Dc& dc, double zoom, int x, int y, cons
         f.scanTerminal(k, WireLink::Slot);
     }
 
+    CVelkarionView& v = f.view();
+    const int s = f.slot();
+    if (f.showing()) {
+        // As the last pass drew it; no output wire is written.
+        const bool energised = v.m_state[s] == 1;
+        if (form.mode == ConverterPicture::Parts) {
+            f.setPenColor(g_colorBlack);
+            f.draw(form.fixed);
+            f.setPenColor(energised ? g_colorRed : g_colorGrey);
+            f.draw(form.stateParts);
+            return;
+        }
+        f.setPenColor(energised ? g_colorSilver : g_colorWhite);
+        f.draw(form.box);
+        f.setPenColor(g_colorBlack);
+        f.draw(form.picture);
+        return;
+    }
     if (!f.evaluating()) {
         f.draw(form.picture);
         return;
     }
-    CVelkarionView& v = f.view();
-    const int s = f.slot();
     v.m_state[s] = 0;
     if (const ConverterRow* row = energisingRow(f, form)) {
         for (int o = 0; o < form.outputCount; ++o) f.writeLinkedWire(form.inputCount + o, row->out[o]);
@@ -319,6 +335,7 @@ void CVelkarionView::DrawDiode(Dc& dc, double zoom, int ox, int oy) {
         }
         f.setPenColor(m_state[s] == 1 ? g_colorRed : g_colorGrey);
     }
+    if (f.showing()) f.setPenColor(m_state[f.slot()] == 1 ? g_colorRed : g_colorGrey);
     f.draw(kDiodePicture);
 }
 
