@@ -27,9 +27,9 @@ constexpr int kSymbol = 1007;
 
 constexpr ControlRow kControls[] = {
     staticText("Biblioteka:", {7, 7, 60, 8}),
-    sortedCombo(kLibrary, {7, 17, 60, 60}),
+    sortedCombo(kLibrary, {7, 17, 60, 60}, 0, kLibraryEntryMax),
     staticText("Symbol", {7, 82, 60, 8}),
-    sortedCombo(kSymbol, {7, 92, 60, 60}),
+    sortedCombo(kSymbol, {7, 92, 60, 60}, 0, kLibraryEntryMax),
     groupBox("", {74, 92, 100, 100}),
     pushButton(IDOK, "OK", {130, 7, 55, 14}, kDefaultButton),
     pushButton(IDCANCEL, "Anuluj", {130, 24, 55, 14}),
