@@ -56,7 +56,7 @@ constexpr ControlRow kControls[] = {
     spin(1011, 1009, 1, 20, {62, 6, 10, 12}),
     edit(1010, 3, {76, 6, 24, 12}),
     spin(1012, 1010, 1, 20, {100, 6, 10, 12}),
-    staticText("Zoom:", {118, 8, 22, 8}),
+    staticText("Zoom:", {114, 8, 26, 8}),
     edit(1014, 1, {140, 6, 16, 12}),
     spin(1020, 1014, 1, 5, {156, 6, 10, 12}),
     checkBox(1023, "Forzado de coordenadas", {170, 7, 108, 10}),
