@@ -27,17 +27,17 @@ constexpr int kSymbol = 1007;
 
 constexpr ControlRow kControls[] = {
     staticText("Biblioteka:", {7, 7, 60, 8}),
-    sortedCombo(kLibrary, {7, 17, 60, 60}),
+    sortedCombo(kLibrary, {7, 17, 60, 60}, 0, kLibraryEntryMax),
     staticText("Symbol", {7, 82, 60, 8}),
-    sortedCombo(kSymbol, {7, 92, 60, 60}),
+    sortedCombo(kSymbol, {7, 92, 60, 60}, 0, kLibraryEntryMax),
     groupBox("", {74, 92, 100, 100}),
-    pushButton(IDOK, "OK", {130, 7, 55, 14}, kDefaultButton),
-    pushButton(IDCANCEL, "Anuluj", {130, 24, 55, 14}),
-    pushButton(1008, "Nueva Librería", {74, 41, 111, 14}),
-    pushButton(1010, "Eliminar Librería", {74, 58, 111, 14}),
-    pushButton(1009, "Nuevo símbolo", {74, 24, 52, 14}),
-    pushButton(1011, "Borrar símbolo", {74, 7, 52, 14}),
-    pushButton(1012, "Editar símbolo", {74, 75, 111, 14}),
+    pushButton(IDOK, "OK", {74, 7, 55, 14}, kDefaultButton),
+    pushButton(IDCANCEL, "Anuluj", {131, 7, 55, 14}),
+    pushButton(1008, "Nueva Librería", {74, 24, 112, 14}),
+    pushButton(1010, "Eliminar Librería", {74, 41, 112, 14}),
+    pushButton(1009, "Nuevo símbolo", {74, 58, 55, 14}),
+    pushButton(1011, "Borrar símbolo", {131, 58, 55, 14}),
+    pushButton(1012, "Editar símbolo", {74, 75, 112, 14}),
 };
 
 constexpr DialogTemplate kLibrerias = dialogTemplate(IDD_LIBRERIAS, "Librerías", 192, 201, kControls);

@@ -56,7 +56,7 @@ constexpr ControlRow kControls[] = {
     spin(1011, 1009, 1, 20, {62, 6, 10, 12}),
     edit(1010, 3, {76, 6, 24, 12}),
     spin(1012, 1010, 1, 20, {100, 6, 10, 12}),
-    staticText("Zoom:", {118, 8, 22, 8}),
+    staticText("Zoom:", {114, 8, 26, 8}),
     edit(1014, 1, {140, 6, 16, 12}),
     spin(1020, 1014, 1, 5, {156, 6, 10, 12}),
     checkBox(1023, "Forzado de coordenadas", {170, 7, 108, 10}),
@@ -210,6 +210,8 @@ bool CSimboloDlg::OnInitDialog() {
     m_nextOn = kSymbolOnBase;
     m_drawing = m_marker = false;
     m_arcClicks = 0;
+    m_pointer = {0, 0};
+    setCursor(kArea, CursorShape::Arrow);
     g_symbolPrims.fill(SymbolPrim{});
     g_symbolTexts.fill(std::string());
     setPosition(1011, 10);
@@ -242,6 +244,7 @@ void CSimboloDlg::onChangeSize(int id, int& member, int maximum) {
     const int clamped = static_cast<int>(std::clamp<long>(end && *end == 0 ? v : 1, 1, maximum));
     member = clamped;
     if (std::to_string(clamped) != typed) setText(id, std::to_string(clamped));
+    OnSetCursor();
     redraw(kArea);
 }
 
@@ -250,37 +253,50 @@ void CSimboloDlg::OnVScroll(int id) {
     if (id == 1011) m_height = p * 10;
     if (id == 1012) m_width = p * 10;
     if (id == 1020) m_zoom = p;
+    OnSetCursor();
     showValues();
     redraw(kArea);
 }
 
 void CSimboloDlg::chooseHalf(bool on) {
     m_on = on;
-    m_tool = 0;
     m_arcClicks = 0;
+    chooseTool(0);
     showValues();
     redraw(kArea);
 }
 
+void CSimboloDlg::chooseTool(int tool) {
+    m_tool = tool;
+    OnSetCursor();
+}
+
 void CSimboloDlg::OnToolNumber() {
     CNumericoDlg dialog;
-    if (dialog.runModal() == DialogResult::Ok) m_tool = 5;
+    if (dialog.runModal() == DialogResult::Ok) chooseTool(5);
 }
 
 void CSimboloDlg::OnToolText() {
     CSimTextoDlg dialog;
-    if (dialog.runModal() == DialogResult::Ok) m_tool = 6;
+    if (dialog.runModal() == DialogResult::Ok) chooseTool(6);
+}
+
+void CSimboloDlg::OnSetCursor() {
+    const Point p = m_pointer;
+    const bool inside = p.x >= kCanvasX + 1 && p.x < m_width * m_zoom + kCanvasX && p.y >= kCanvasY + 1 &&
+                        p.y < m_height * m_zoom + kCanvasY;
+    setCursor(kArea, m_tool != 0 && inside ? CursorShape::Cross : CursorShape::Arrow);
 }
 
 void CSimboloDlg::OnRButtonDown() {
-    m_tool = 0;
     m_arcClicks = 0;
     m_drawing = false;
+    chooseTool(0);
     redraw(kArea);
 }
 
 void CSimboloDlg::OnCopyOffToOn() {
-    m_tool = 0;
+    chooseTool(0);
     if (messageBox(cp1250("Igualar el símbolo ON al símbolo OFF"), BoxButtons::YesNo, BoxIcon::Stop) !=
         BoxAnswer::Yes)
         return;
@@ -321,6 +337,7 @@ Point CSimboloDlg::toPixels(int u, int v) const { return {u * m_zoom + kCanvasX,
 void CSimboloDlg::showCounts() { setText(1031, pair(m_nextOff, m_nextOn - kSymbolOnBase)); }
 
 void CSimboloDlg::OnLButtonDown(Point client) {
+    m_pointer = client;
     const Point p = pressPoint(client);
     if (m_tool == 0) return;
     m_start = m_current = p;
@@ -334,6 +351,8 @@ void CSimboloDlg::OnLButtonDown(Point client) {
 }
 
 void CSimboloDlg::OnMouseMove(Point client) {
+    m_pointer = client;
+    OnSetCursor();
     // Points off the canvas are held at its edge, so nothing stored lies outside it.
     const Point p = pressPoint(client);
     const Point u = toUnits(p);
@@ -394,6 +413,7 @@ void CSimboloDlg::OnLButtonUp(Point client) {
     // The last entry of a half takes every further primitive.
     if (next < (m_on ? kSymbolEntries - 1 : kSymbolOnBase - 1)) ++next;
     m_marker = m_tool != 0;
+    OnSetCursor();
     showCounts();
     showValues();
     redraw(kArea);

@@ -72,10 +72,10 @@ public:
     void OnMouseMove(Point client);
     void OnLButtonUp(Point client);
     void OnRButtonDown();
-    void OnToolLine() { m_tool = 1; }
-    void OnToolEllipse() { m_tool = 2; }
-    void OnToolArc() { m_tool = 3, m_arcClicks = 0; }
-    void OnToolFill() { m_tool = 4; }
+    void OnToolLine() { chooseTool(1); }
+    void OnToolEllipse() { chooseTool(2); }
+    void OnToolArc() { m_arcClicks = 0, chooseTool(3); }
+    void OnToolFill() { chooseTool(4); }
     void OnToolNumber();
     void OnToolText();
     void OnChangeHeight() { onChangeSize(1009, m_height, 200); }
@@ -86,6 +86,8 @@ public:
     void OnSymbolOff() { chooseHalf(false); }
     void OnSymbolOn() { chooseHalf(true); }
     void OnCopyOffToOn();
+    // The cross-hair while a tool is chosen and the pointer is over the canvas.
+    void OnSetCursor();
 
     // The pixel a click lands on after clamping and snapping (what a press starts at).
     Point pressPoint(Point client) const;
@@ -100,10 +102,12 @@ public:
     bool m_marker = false;
     int m_arcClicks = 0;
     Point m_arcFirst, m_arcSecond;
+    Point m_pointer{0, 0};  // the pointer's last client pixel, as it came
 
 private:
     void onChangeSize(int id, int& member, int maximum);
     void chooseHalf(bool on);
+    void chooseTool(int tool);
     Point clampToCanvas(Point p) const;
     Point snap(Point p) const;
     Point toUnits(Point p) const;

@@ -574,6 +574,18 @@ void Dialog::setButtonImages(int id, Surface up, Surface down) {
 
 void Dialog::redraw(int id) { changed(id); }
 
+void Dialog::setCursor(int id, CursorShape shape) {
+    ControlState* s = mutableState(id);
+    if (!s || s->cursor == shape) return;
+    s->cursor = shape;
+    changed(id);
+}
+
+CursorShape Dialog::cursor(int id) const {
+    const ControlState* s = state(id);
+    return s ? s->cursor : CursorShape::Arrow;
+}
+
 // --- handlers and user input -------------------------------------------------------------
 
 void Dialog::on(int id, Notify n, std::function<void()> handler) { m_handlers.push_back({id, n, std::move(handler)}); }
@@ -666,6 +678,8 @@ void Dialog::userSelect(int id, int index) {
     if (!r || !s || r->kind != ControlKind::SortedCombo || !s->enabled) return;
     if (index < 0 || index >= static_cast<int>(s->items.size())) return;
     s->selection = index;
+    s->text = s->items[static_cast<std::size_t>(index)];
+    m_keepShown.erase(id);
     changed(id);
     notify(id, Notify::SelectionChanged);
 }

@@ -36,6 +36,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/cursor.h"
 #include "platform/geometry.h"
 #include "platform/infodlg.h"
 #include "platform/surface.h"
@@ -58,7 +59,8 @@ enum class ControlKind {
     Radio,         // a group of its own: a click selects it, never clears others
     PushButton,
     BitmapButton,  // shows its up image, its down image while pressed
-    SortedCombo,   // a simple combo box: the list always shown, items sorted
+    SortedCombo,   // a simple combo box: an edit field (at most `limit` characters when `limit` > 0)
+                   // over its list, always shown, items sorted; choosing an item copies it to the field
     Trackbar,      // horizontal, with ticks
     Spin,          // up-down arrows beside a buddy edit; see kBuddyNumber
     OwnerDrawn,    // an area the dialog paints itself (OnDrawItem) and that takes the mouse
@@ -119,8 +121,8 @@ constexpr ControlRow pushButton(int id, const char* text, DialogBox b, int flags
 constexpr ControlRow bitmapButton(int id, DialogBox b, int flags = 0) {
     return {ControlKind::BitmapButton, id, "", b, flags};
 }
-constexpr ControlRow sortedCombo(int id, DialogBox b, int flags = 0) {
-    return {ControlKind::SortedCombo, id, "", b, flags};
+constexpr ControlRow sortedCombo(int id, DialogBox b, int flags = 0, int limit = 0) {
+    return {ControlKind::SortedCombo, id, "", b, flags, limit};
 }
 constexpr ControlRow trackbar(int id, int minimum, int maximum, DialogBox b, int flags = 0) {
     return {ControlKind::Trackbar, id, "", b, flags, 0, static_cast<double>(minimum), static_cast<double>(maximum)};
@@ -185,6 +187,7 @@ struct ControlState {
     int pageSize = 10;
     int tickFrequency = 1;
     Surface upImage, downImage;  // bitmap button
+    CursorShape cursor = CursorShape::Arrow;  // owner-drawn area: the pointer over it
 };
 
 class Dialog;
@@ -308,6 +311,9 @@ public:
     void setButtonImages(int id, Surface up, Surface down);
     // Owner-drawn area: paint again.
     void redraw(int id);
+    // Owner-drawn area: the pointer's shape while it is over the area.
+    void setCursor(int id, CursorShape shape);
+    CursorShape cursor(int id) const;
     const ControlState* state(int id) const;
 
     // --- handlers --------------------------------------------------------------------------

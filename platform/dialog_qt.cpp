@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -22,6 +23,7 @@
 #include <QVBoxLayout>
 #include <map>
 
+#include "platform/cursor_qt.h"
 #include "platform/dc.h"
 #include "platform/dialog.h"
 #include "platform/window.h"
@@ -84,6 +86,23 @@ private:
     int m_id;
 };
 
+// A simple combo box: the edit field over the list, both always shown.
+class SimpleCombo : public QWidget {
+public:
+    explicit SimpleCombo(QWidget* parent) : QWidget(parent), field(new QLineEdit(this)), list(new QListWidget(this)) {
+        setFocusProxy(field);
+    }
+    QLineEdit* const field;
+    QListWidget* const list;
+
+protected:
+    void resizeEvent(QResizeEvent*) override {
+        const int fieldHeight = dialogPixelsY(12);
+        field->setGeometry(0, 0, width(), fieldHeight);
+        list->setGeometry(0, fieldHeight, width(), std::max(0, height() - fieldHeight));
+    }
+};
+
 class DialogWindow : public QDialog, public DialogObserver {
 public:
     DialogWindow(Dialog& dialog, QWidget* parent) : QDialog(parent), m_dialog(dialog) {
@@ -114,7 +133,7 @@ public:
         QWidget* w = widgetOf(id);
         if (!w) return;
         w->setFocus(Qt::OtherFocusReason);
-        if (auto* line = qobject_cast<QLineEdit*>(w)) line->selectAll();
+        if (auto* line = qobject_cast<QLineEdit*>(w->focusProxy() ? w->focusProxy() : w)) line->selectAll();
     }
     void closed() override {
         if (m_dialog.isModal())
@@ -178,17 +197,7 @@ private:
             case ControlKind::IntEdit:
             case ControlKind::FloatEdit: {
                 auto* line = new QLineEdit(this);
-                connect(line, &QLineEdit::textEdited, this, [this, line, id](const QString& typed) {
-                    const int cursor = line->cursorPosition();
-                    const int typedLength = static_cast<int>(typed.size());
-                    m_dialog.userEdit(id, typed.toStdString());
-                    const QString shown = fromUtf8(m_dialog.text(id));
-                    if (line->text() != shown) {
-                        const QSignalBlocker block(line);
-                        line->setText(shown);
-                        line->setCursorPosition(std::max(0, cursor - (typedLength - static_cast<int>(shown.size()))));
-                    }
-                });
+                passTyping(line, id);
                 w = line;
                 break;
             }
@@ -219,12 +228,19 @@ private:
                 break;
             }
             case ControlKind::SortedCombo: {
-                auto* list = new QListWidget(this);
+                auto* combo = new SimpleCombo(this);
+                passTyping(combo->field, id);
+                QListWidget* list = combo->list;
                 connect(list, &QListWidget::currentRowChanged, this, [this, id](int index) {
-                    m_dialog.userSelect(id, index);
-                    controlChanged(id);
+                    if (index >= 0) m_dialog.userSelect(id, index);
                 });
-                w = list;
+                // A click on the chosen item copies it to the field again, over what was typed since.
+                connect(list, &QListWidget::itemClicked, this, [this, list, id](QListWidgetItem* item) {
+                    const int index = list->row(item);
+                    if (index == m_dialog.selection(id) && m_dialog.text(id) != m_dialog.itemText(id, index))
+                        m_dialog.userSelect(id, index);
+                });
+                w = combo;
                 break;
             }
             case ControlKind::Trackbar: {
@@ -274,6 +290,21 @@ private:
         return w;
     }
 
+    // What the user types goes to the Dialog; the field then shows what it kept.
+    void passTyping(QLineEdit* line, int id) {
+        connect(line, &QLineEdit::textEdited, this, [this, line, id](const QString& typed) {
+            const int cursor = line->cursorPosition();
+            const int typedLength = static_cast<int>(typed.size());
+            m_dialog.userEdit(id, typed.toStdString());
+            const QString shown = fromUtf8(m_dialog.text(id));
+            if (line->text() != shown) {
+                const QSignalBlocker block(line);
+                line->setText(shown);
+                line->setCursorPosition(std::max(0, cursor - (typedLength - static_cast<int>(shown.size()))));
+            }
+        });
+    }
+
     void clicked(int id) {
         m_dialog.userClick(id);
         if (m_dialog.isOpen()) controlChanged(id);  // the toolkit toggled it itself
@@ -317,12 +348,23 @@ private:
             case ControlKind::PushButton: static_cast<QPushButton*>(w)->setText(text); break;
             case ControlKind::BitmapButton: showImage(static_cast<QPushButton*>(w), r.id, false); break;
             case ControlKind::SortedCombo: {
-                auto* list = static_cast<QListWidget*>(w);
-                list->clear();
-                if (s) {
-                    for (const std::string& item : s->items) list->addItem(fromUtf8(item));
-                    list->setCurrentRow(s->selection);
+                auto* combo = static_cast<SimpleCombo*>(w);
+                const QSignalBlocker blockField(combo->field);
+                const QSignalBlocker blockList(combo->list);
+                if (combo->field->text() != text) combo->field->setText(text);
+                QStringList items;
+                if (s)
+                    for (const std::string& item : s->items) items << fromUtf8(item);
+                // Rebuilt only when the items changed, so the list keeps its scroll place.
+                bool same = combo->list->count() == items.size();
+                for (int k = 0; same && k < combo->list->count(); ++k) same = combo->list->item(k)->text() == items[k];
+                if (!same) {
+                    combo->list->clear();
+                    combo->list->addItems(items);
                 }
+                combo->list->setCurrentRow(s ? s->selection : -1);
+                if (!combo->list->currentItem()) combo->list->clearSelection();
+                if (QListWidgetItem* current = combo->list->currentItem()) combo->list->scrollToItem(current);
                 break;
             }
             case ControlKind::Trackbar: {
@@ -336,7 +378,10 @@ private:
                 break;
             }
             case ControlKind::Spin: break;
-            case ControlKind::OwnerDrawn: w->update(); break;
+            case ControlKind::OwnerDrawn:
+                if (s && w->cursor().shape() != toolkitCursor(s->cursor)) w->setCursor(toolkitCursor(s->cursor));
+                w->update();
+                break;
         }
     }
 

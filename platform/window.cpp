@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/cursor_qt.h"
 #include "platform/msgbox.h"
 #include "platform/text1250.h"
 #include "platform/viewhost.h"
@@ -371,18 +372,6 @@ int keyCodeOf(int qtKey) {
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return '0' + (qtKey - Qt::Key_0);
     if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) return kKeyF1 + (qtKey - Qt::Key_F1);
     return 0;
-}
-
-Qt::CursorShape toolkitCursor(CursorShape shape) {
-    switch (shape) {
-        case CursorShape::Cross: return Qt::CrossCursor;
-        case CursorShape::Hand: return Qt::PointingHandCursor;
-        case CursorShape::Wait: return Qt::WaitCursor;
-        case CursorShape::SizeAll: return Qt::SizeAllCursor;
-        case CursorShape::Zoom: return Qt::CrossCursor;
-        case CursorShape::Arrow: break;
-    }
-    return Qt::ArrowCursor;
 }
 
 }  // namespace

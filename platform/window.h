@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/command.h"
+#include "platform/cursor.h"
 #include "platform/dc.h"
 #include "platform/geometry.h"
 #include "platform/surface.h"
@@ -20,8 +21,6 @@ namespace velk {
 class ViewHost;  // the toolkit window behind a view (window.cpp)
 
 enum MouseButtonFlags : int { kMouseLeft = 1, kMouseRight = 2, kMouseShift = 4, kMouseControl = 8 };
-
-enum class CursorShape { Arrow, Cross, Hand, Wait, SizeAll, Zoom };
 
 // Scroll-bar requests, numbered as the handlers expect them.
 enum ScrollRequest : int {

@@ -5,8 +5,11 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QTimer>
+
+#include "platform/cursor_qt.h"
 
 namespace velk::testkit {
 
@@ -28,6 +31,19 @@ void sendKey(QWidget* target, int key, const QString& text = QString()) {
     QApplication::sendEvent(target, &release);
 }
 
+// An edit, or the edit field of a combo box.
+QLineEdit* lineOf(int id) {
+    QWidget* c = control(id);
+    if (auto* line = qobject_cast<QLineEdit*>(c)) return line;
+    return qobject_cast<QLineEdit*>(c->focusProxy());
+}
+
+QListWidget* listOf(int id) {
+    auto* list = control(id)->findChild<QListWidget*>();
+    if (!list) throw std::logic_error("control " + std::to_string(id) + " has no list");
+    return list;
+}
+
 QWidget* focused() {
     QWidget* w = window();
     QWidget* f = w ? w->focusWidget() : nullptr;
@@ -37,7 +53,7 @@ QWidget* focused() {
 }  // namespace
 
 void DialogWindowDriver::type(int id, const std::string& utf8) {
-    auto* line = qobject_cast<QLineEdit*>(control(id));
+    QLineEdit* line = lineOf(id);
     if (!line) throw std::logic_error("control " + std::to_string(id) + " is no edit");
     line->setFocus();
     line->selectAll();
@@ -57,8 +73,43 @@ void DialogWindowDriver::closeBox() {
 }
 
 std::string DialogWindowDriver::shownText(int id) const {
-    if (auto* line = qobject_cast<QLineEdit*>(control(id))) return line->text().toStdString();
+    if (QLineEdit* line = lineOf(id)) return line->text().toStdString();
     return std::string();
+}
+
+void DialogWindowDriver::clickItem(int id, int index) {
+    QListWidget* list = listOf(id);
+    QListWidgetItem* item = list->item(index);
+    if (!item) throw std::logic_error("control " + std::to_string(id) + " has no item " + std::to_string(index));
+    list->scrollToItem(item);
+    const QPointF at = list->visualItemRect(item).center();
+    const QPointF global = list->viewport()->mapToGlobal(at);
+    QMouseEvent press(QEvent::MouseButtonPress, at, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, global, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &release);
+}
+
+std::vector<std::string> DialogWindowDriver::shownItems(int id) const {
+    QListWidget* list = listOf(id);
+    std::vector<std::string> out;
+    for (int i = 0; i < list->count(); ++i) out.push_back(list->item(i)->text().toStdString());
+    return out;
+}
+
+void DialogWindowDriver::movePointer(int id, Point p) {
+    QWidget* c = control(id);
+    const QPointF at(p.x, p.y);
+    QMouseEvent move(QEvent::MouseMove, at, c->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(c, &move);
+}
+
+CursorShape DialogWindowDriver::shownCursor(int id) const {
+    const Qt::CursorShape shown = control(id)->cursor().shape();
+    for (CursorShape s : {CursorShape::Arrow, CursorShape::Cross, CursorShape::Hand, CursorShape::Wait,
+                          CursorShape::SizeAll})
+        if (toolkitCursor(s) == shown) return s;
+    return CursorShape::Arrow;
 }
 
 bool DialogWindowDriver::shownChecked(int id) const {

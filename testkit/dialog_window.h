@@ -5,20 +5,31 @@
 #include <functional>
 #include <string>
 
+#include <vector>
+
 #include "platform/dialog.h"
 
 namespace velk::testkit {
 
 class DialogWindowDriver {
 public:
-    // Types the UTF-8 text key by key into the edit, after selecting its text.
+    // Types the UTF-8 text key by key into the edit (or a combo box's field),
+    // after selecting its text.
     void type(int id, const std::string& utf8);
+    // A mouse click on item `index` of a combo box's list.
+    void clickItem(int id, int index);
+    // The items a combo box's list shows.
+    std::vector<std::string> shownItems(int id) const;
+    // The pointer moved to `p` (the control's pixels) over an owner-drawn area.
+    void movePointer(int id, Point p);
+    // The pointer's shape over the control.
+    CursorShape shownCursor(int id) const;
     // A mouse click on the control.
     void click(int id);
     void pressEnter();
     void pressEscape();
     void closeBox();
-    // What the window's control shows (an edit's text).
+    // What the window's control shows (an edit's or a combo box field's text).
     std::string shownText(int id) const;
     bool shownChecked(int id) const;
     // The id of the control that has the keyboard focus; 0 when none.

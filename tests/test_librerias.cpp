@@ -8,6 +8,7 @@
 #include "dialogs/Librerias.h"
 #include "model/WholeFile.h"
 #include "platform/text1250.h"
+#include "testkit/dialog_window.h"
 #include "testkit/testkit.h"
 
 using namespace velk;
@@ -73,6 +74,69 @@ TEST_F(Libraries, ListFileNamesLibrariesAndOpensTheFirst) {
     });
     EXPECT_EQ(texts(session), (std::vector<std::string>{"No se puede abrir la librería \"AB.lib\""}));
     EXPECT_EQ(g_libraryCount, 2);
+}
+
+TEST_F(Libraries, ListFileAsWrittenByHand) {
+    session.writeFile("LIBRERIAS.CFG", "Velkarion*AB*CD" + std::string(18, '*') + "#");
+    session.writeFile("AB.lib", "Velkarion_LIBuno*dos*");
+    open([&](DialogDriver& d) {
+        EXPECT_EQ(items(d, kLibrary), (std::vector<std::string>{"AB", "CD"}));
+        EXPECT_EQ(items(d, kSymbol), (std::vector<std::string>{"dos", "uno"}));
+        EXPECT_EQ(d.text(kLibrary), "AB");
+    });
+    EXPECT_TRUE(session.messages().empty());
+    // A list without names still tries the library of the empty name.
+    session.writeFile("LIBRERIAS.CFG", "Velkarion" + std::string(20, '*') + "#");
+    open([&](DialogDriver& d) { EXPECT_TRUE(items(d, kLibrary).empty()); });
+    EXPECT_EQ(texts(session), (std::vector<std::string>{"No se puede abrir la librería \".lib\""}));
+}
+
+TEST_F(Libraries, ComboFieldsTakeTenCharactersAndTheChosenItem) {
+    session.writeFile("LIBRERIAS.CFG", listFile({"AB", "CD"}));
+    session.writeFile("AB.lib", "Velkarion_LIBabc*xyz*");
+    open([&](DialogDriver& d) {
+        d.setText(kSymbol, "Przekaznik12");
+        EXPECT_EQ(d.text(kSymbol), "Przekaznik");
+        d.setText(kLibrary, "ĄąĆćĘęŁłŃńÓ");
+        EXPECT_EQ(d.text(kLibrary), "ĄąĆćĘęŁłŃń");
+        // Choosing an item puts it into the field over what was typed.
+        d.select(kSymbol, "xyz");
+        EXPECT_EQ(d.text(kSymbol), "xyz");
+        d.setText(kSymbol, "x");
+        d.select(kSymbol, "abc");
+        EXPECT_EQ(d.text(kSymbol), "abc");
+        d.select(kLibrary, "CD");
+        EXPECT_EQ(d.text(kLibrary), "CD");
+    });
+    EXPECT_EQ(session.beeps(), 2);
+}
+
+TEST_F(Libraries, OnScreenTheComboFieldsTakeTypingAndClickedItems) {
+    session.writeFile("LIBRERIAS.CFG", listFile({"CD", "AB"}));
+    session.writeFile("AB.lib", "Velkarion_LIBabc*xyz*");
+    session.writeFile("CD.lib", "Velkarion_LIBmotor*");
+    CLibreriasDlg dialog;
+    const bool answered = testkit::runInWindow(dialog, [&](testkit::DialogWindowDriver& w) {
+        EXPECT_EQ(w.shownItems(kLibrary), (std::vector<std::string>{"AB", "CD"}));
+        EXPECT_EQ(w.shownText(kLibrary), "CD");
+        EXPECT_EQ(w.shownText(kSymbol), "motor");
+        w.clickItem(kLibrary, 0);
+        EXPECT_EQ(w.shownText(kLibrary), "AB");
+        EXPECT_EQ(w.shownItems(kSymbol), (std::vector<std::string>{"abc", "xyz"}));
+        w.type(kSymbol, "Przekaznik12");
+        EXPECT_EQ(w.shownText(kSymbol), "Przekaznik");
+        w.click(1009);
+        EXPECT_EQ(w.shownItems(kSymbol), (std::vector<std::string>{"abc", "Przekaznik", "xyz"}));
+        w.clickItem(kSymbol, 2);
+        EXPECT_EQ(w.shownText(kSymbol), "xyz");
+        w.type(kSymbol, "q");
+        w.clickItem(kSymbol, 2);
+        EXPECT_EQ(w.shownText(kSymbol), "xyz") << "the chosen item again, over what was typed";
+        w.click(IDOK);
+    });
+    EXPECT_TRUE(answered);
+    EXPECT_EQ(dialog.result(), DialogResult::Ok);
+    EXPECT_TRUE(session.messages().empty());
 }
 
 TEST_F(Libraries, LibraryFileNamesAreCutAndAWrongHeaderIsTold) {

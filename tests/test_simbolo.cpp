@@ -9,6 +9,7 @@
 #include "dialogs/Simbolo.h"
 #include "platform/msgbox.h"
 #include "platform/text1250.h"
+#include "testkit/dialog_window.h"
 #include "testkit/testkit.h"
 
 using namespace velk;
@@ -164,6 +165,58 @@ TEST_F(SymbolEditor, NumberAndTextComeFromTheirDialogsAndFillIsOneUse) {
     EXPECT_EQ(g_symbolTexts[1], "KM1");
     EXPECT_EQ((std::vector<int>{g_symbolPrims[2].kind, g_symbolPrims[2].x1, g_symbolPrims[2].y1}),
               (std::vector<int>{4, 3, 3}));
+}
+
+TEST_F(SymbolEditor, CrossHairOverTheCanvasWhileAToolIsChosen) {
+    run([&](DialogDriver& d) {
+        auto shape = [&] { return d.dialog().cursor(CSimboloDlg::kCanvasArea); };
+        mouse(d, Notify::MouseMove, 150, 100);
+        EXPECT_EQ(shape(), CursorShape::Arrow) << "no tool";
+        d.click(1013);
+        EXPECT_EQ(shape(), CursorShape::Cross) << "the tool is chosen over the canvas";
+        struct Case {
+            int x, y;
+            CursorShape shape;
+        };
+        // The canvas at zoom 1 and 100 x 100 units: pixels 101 to 199 and 51 to 149.
+        const Case cases[] = {{101, 51, CursorShape::Cross},  {199, 149, CursorShape::Cross},
+                              {100, 100, CursorShape::Arrow}, {150, 50, CursorShape::Arrow},
+                              {200, 100, CursorShape::Arrow}, {150, 150, CursorShape::Arrow}};
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::to_string(c.x) + ", " + std::to_string(c.y));
+            mouse(d, Notify::MouseMove, c.x, c.y);
+            EXPECT_EQ(shape(), c.shape);
+        }
+        d.setText(1014, "2");  // the canvas grows under the pointer
+        EXPECT_EQ(shape(), CursorShape::Cross);
+        mouse(d, Notify::RightDown, 150, 100);
+        EXPECT_EQ(shape(), CursorShape::Arrow);
+        d.click(1017);
+        mouse(d, Notify::MouseMove, 150, 100);
+        EXPECT_EQ(shape(), CursorShape::Cross);
+        drag(d, 150, 100, 150, 100);  // a fill is one use
+        EXPECT_EQ(shape(), CursorShape::Arrow);
+        d.click(1013);
+        d.click(1025);
+        EXPECT_EQ(shape(), CursorShape::Arrow) << "choosing a half clears the tool";
+    });
+}
+
+TEST_F(SymbolEditor, OnScreenTheCanvasShowsTheCrossHair) {
+    CSimboloDlg dialog;
+    const bool answered = testkit::runInWindow(dialog, [&](testkit::DialogWindowDriver& w) {
+        const Point o = CSimboloDlg::areaOrigin();
+        const int area = CSimboloDlg::kCanvasArea;
+        w.movePointer(area, {150 - o.x, 100 - o.y});
+        EXPECT_EQ(w.shownCursor(area), CursorShape::Arrow);
+        w.click(1013);
+        w.movePointer(area, {150 - o.x, 100 - o.y});
+        EXPECT_EQ(w.shownCursor(area), CursorShape::Cross);
+        w.movePointer(area, {250 - o.x, 100 - o.y});
+        EXPECT_EQ(w.shownCursor(area), CursorShape::Arrow);
+        w.click(IDCANCEL);
+    });
+    EXPECT_TRUE(answered);
 }
 
 TEST_F(SymbolEditor, SizesClampWhileTypingAndSpinsStepByTen) {
