@@ -5,6 +5,8 @@
 #include <optional>
 
 #include "dialogs/Editar.h"
+#include "dialogs/Editar_var1.h"
+#include "dialogs/Editar_var2.h"
 #include "dialogs/Pilotos.h"
 #include "dialogs/Temporiza.h"
 #include "dialogs/Texto.h"
@@ -35,8 +37,9 @@ constexpr PropertyDialogChoice kPropertyDialogs[] = {
     {kTypeAuxContactNO, kTypeAuxContactNC, kPropertyDialogContactLogic, nullptr, false},
     {7500, 7549, kPropertyDialogSensor, nullptr, true},
     {7551, 7600, kPropertyDialogSensor, nullptr, true},
-    {kTypeInverterControl, kTypeInverterControl, kPropertyDialogInverter, nullptr, false},
-    {kTypeDcRegulatorControl, kTypeDcRegulatorControl, kPropertyDialogRegulator, nullptr, false},
+    {kTypeInverterControl, kTypeInverterControl, kPropertyDialogInverter, &runPropertyDialog<CEditarVar1Dlg>, false},
+    {kTypeDcRegulatorControl, kTypeDcRegulatorControl, kPropertyDialogRegulator, &runPropertyDialog<CEditarVar2Dlg>,
+     false},
     {10000, 10033, kPropertyDialogContactLogic, nullptr, false},
 };
 

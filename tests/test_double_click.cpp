@@ -267,11 +267,15 @@ TEST(DoubleClickEditor, VariantBoxesAfterOk) {
         const int i = s.add(row.type, 60, 90);
         s.view.m_paramText[i] = "1-0-0-000-200-010-025-050-05-05-00-0";
         s.view.m_highlightRect.fill(-7);
-        s.edit(i, [&](DialogDriver& d) {
+        // The type's own dialog where it has one; the record is set as that dialog
+        // leaves it, and the run ends with OK without the dialog's own writing.
+        const PropertyDialogChoice& own = propertyDialogFor(row.type);
+        s.session.answerDialog(own.run ? own.resourceId : IDD_EDITAR, [&](DialogDriver& d) {
             g_exchangeType = row.newType;  // as the sensor or logic dialog does
             if (row.param) g_exchangeText = row.param;
-            d.click(IDOK);
+            d.dialog().endDialog(DialogResult::Ok);
         });
+        s.doubleClickPicked(i);
         EXPECT_EQ(s.view.m_type[i], row.newType);
         EXPECT_EQ((Rect{s.view.m_boxX1[i], s.view.m_boxY1[i], s.view.m_boxX2[i], s.view.m_boxY2[i]}), row.box);
         if (row.newType == 9000) {
@@ -311,26 +315,28 @@ TEST(DoubleClickEditor, InverterCompanionOnlyWhenItIsThere) {
     const int companion = s.add(kTypeCompanionSlot, 60, 90, {0, 0, 0, 0}, "");
     s.view.m_terminalName[companion][5] = "AO";
     s.view.m_terminalNameVisible[companion][5] = 1;
-    s.edit(inverter, [](DialogDriver& d) {
+    s.session.answerDialog(kPropertyDialogInverter, [](DialogDriver& d) {
         EXPECT_EQ(g_exchangeCompanionTerminal[5], "AO");
         EXPECT_EQ(g_exchangeCompanionTerminalVisible[5], 1);
-        g_exchangeCompanionTerminal[0] = "R+";
+        d.setText(1086, "R+");  // terminal 8
         d.click(IDOK);
     });
+    s.doubleClickPicked(inverter);
     EXPECT_EQ(s.view.m_terminalName[companion][0], "R+");
 
     // A control whose next slot is another item: nothing of it is read or written.
     const int lone = s.add(kTypeInverterControl, 200, 90, {-3, -9, 21, 33}, "-G2");
     const int coil = s.add(kTypeCoil, 300, 90);
     s.view.m_terminalName[coil][0] = "A1";
-    s.edit(lone, [](DialogDriver& d) {
+    s.session.answerDialog(kPropertyDialogInverter, [](DialogDriver& d) {
         for (int k = 0; k < kCompanionTerminalCount; ++k) {
             EXPECT_EQ(g_exchangeCompanionTerminal[k], "");
             EXPECT_EQ(g_exchangeCompanionTerminalVisible[k], 0);
         }
-        g_exchangeCompanionTerminal[0] = "zz";
+        d.setText(1086, "zz");
         d.click(IDOK);
     });
+    s.doubleClickPicked(lone);
     EXPECT_EQ(s.view.m_terminalName[coil][0], "A1");
     EXPECT_EQ(s.view.m_type[coil], kTypeCoil);
 }
