@@ -14,8 +14,8 @@ constexpr int kLabelLimit = 5;
 constexpr int kTerminalLimit = 2;
 
 // Left column: the title line, then label, function and the terminal rows.
-constexpr DialogBox kTitleBox = {7, 7, 112, 12};
-constexpr DialogBox kShownHeader = {94, 24, 32, 8};
+constexpr DialogBox kTitleBox = {7, 7, 115, 12};
+constexpr DialogBox kShownHeader = {86, 24, 38, 8};
 constexpr int rowY(int row) { return 34 + 14 * row; }
 constexpr DialogBox caption(int row) { return {7, rowY(row) + 2, 48, 8}; }
 constexpr DialogBox field(int row, int width) { return {56, rowY(row), width, 12}; }

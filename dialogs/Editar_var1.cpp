@@ -90,9 +90,9 @@ constexpr ControlRow kControls[] = {
     radio(1093, "750", {kGroupX + 158, 15, 40, 10}),
 
     groupBox("Kontrola prędkości", group(33, 40)),
-    staticText("Wejścia cyfrowe:", {kGroupX + 6, 46, 60, 8}),
-    radio(1082, "2 przewodowe", {kGroupX + 68, 45, 64, 10}),
-    radio(1083, "3 przewodowe", {kGroupX + 136, 45, 64, 10}),
+    staticText("Wejścia cyfrowe:", {kGroupX + 6, 46, 66, 8}),
+    radio(1082, "2 przewodowe", {kGroupX + 72, 45, 66, 10}),
+    radio(1083, "3 przewodowe", {kGroupX + 140, 45, 66, 10}),
     checkBox(kPotentiometer, "Potencjometr", {kGroupX + 6, 58, 80, 10}),
 
     groupBox("Częstotliwości", group(76, 40)),
@@ -118,8 +118,8 @@ constexpr ControlRow kControls[] = {
     intEdit(kDeceleration, 0, 99, number(219)),
 
     groupBox("Inyección de corriente continua", group(237, 39)),
-    radio(1094, "Tiempo de inyección en la parada(1-30 Seg):", {kGroupX + 6, 249, 172, 10}),
-    intEdit(kInjectionTime, 0, 30, number(248)),
+    radio(1094, "Tiempo de inyección en la parada(1-30 Seg):", {kGroupX + 6, 249, 178, 10}),
+    intEdit(kInjectionTime, 0, 30, {kGroupX + 186, 248, 18, 12}),
     radio(1095, "inyección de forma permanente", {kGroupX + 6, 262, 172, 10}),
 
     pushButton(IDOK, "OK", {7, 278, 50, 14}, kDefaultButton),
