@@ -7,6 +7,8 @@
 #include "app/MainFrm.h"
 #include "app/Presenta.h"
 #include "app/VelkarionDoc.h"
+#include "dialogs/Var_con1.h"
+#include "dialogs/var_con2.h"
 #include "model/VelkarionView.h"
 #include "platform/filedlg.h"
 #include "platform/msgbox.h"
@@ -27,6 +29,9 @@ constexpr int kRecentFileEntries = 4;
 CVelkarionApp::CVelkarionApp() { g_app = this; }
 
 CVelkarionApp::~CVelkarionApp() {
+    // The set-point panels outlive their sheets but not the program.
+    closeInverterPanel();
+    closeRegulatorPanel();
     if (g_firstPaintSplash == &showSplashAfterPaint) g_firstPaintSplash = nullptr;
     if (g_app == this) g_app = nullptr;
 }

@@ -7,6 +7,8 @@
 #include "dialogs/Editar.h"
 #include "dialogs/Editar1.h"
 #include "dialogs/EditarNaNc.h"
+#include "dialogs/Editar_var1.h"
+#include "dialogs/Editar_var2.h"
 #include "dialogs/Pilotos.h"
 #include "dialogs/Temporiza.h"
 #include "dialogs/Texto.h"
@@ -37,8 +39,9 @@ constexpr PropertyDialogChoice kPropertyDialogs[] = {
     {kTypeAuxContactNO, kTypeAuxContactNC, kPropertyDialogContactLogic, &runPropertyDialog<CEditarNaNcDlg>, false},
     {7500, 7549, kPropertyDialogSensor, &runPropertyDialog<CEditar1Dlg>, true},
     {7551, 7600, kPropertyDialogSensor, &runPropertyDialog<CEditar1Dlg>, true},
-    {kTypeInverterControl, kTypeInverterControl, kPropertyDialogInverter, nullptr, false},
-    {kTypeDcRegulatorControl, kTypeDcRegulatorControl, kPropertyDialogRegulator, nullptr, false},
+    {kTypeInverterControl, kTypeInverterControl, kPropertyDialogInverter, &runPropertyDialog<CEditarVar1Dlg>, false},
+    {kTypeDcRegulatorControl, kTypeDcRegulatorControl, kPropertyDialogRegulator, &runPropertyDialog<CEditarVar2Dlg>,
+     false},
     {10000, 10033, kPropertyDialogContactLogic, &runPropertyDialog<CEditarNaNcDlg>, false},
 };
 

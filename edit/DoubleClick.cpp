@@ -1,6 +1,7 @@
 // The double click of the sheet view: while editing it edits this view's picked
 // item, a text in the text dialog and a component in the property dialog of its
-// type, through the exchange record (dialogs/Exchange.h).
+// type, through the exchange record (dialogs/Exchange.h); while simulating it
+// opens the set-point panels of the drive controls under it.
 #include <string>
 
 #include "dialogs/Exchange.h"
@@ -98,6 +99,7 @@ void CVelkarionView::OnLButtonDblClk(int flags, Point point) {
         if (m_type[i] == kTypeText && m_deleted[i] == 0) EditTextItem(i);
         if (m_type[i] >= 1000 && m_deleted[i] == 0) EditComponentProperties(i);
     }
+    if (m_simulating == 1) OpenSetPointPanels(sheet);
     View::onLeftDoubleClick(flags, sheet);
 }
 

@@ -637,6 +637,12 @@ public:
     // Copies the slot out into the exchange record, runs the type's dialog and,
     // after OK only, copies it back and sets the box of the new variant.
     void EditComponentProperties(int slot);
+    // While simulating (edit/SetPointPanels.cpp): every drive control block under
+    // the sheet point (device pixels) opens its set-point panel, replacing the
+    // panel of its kind.
+    void OpenSetPointPanels(Point sheet);
+    // The Edit command's end of the inverter set-point panel.
+    static void CloseInverterPanel();
     // The cancel of the right button alone: no tool, zoom window, pick or selection,
     // no preview, whole view repainted. Esc uses it; it operates no device.
     void CancelPointerTools();

@@ -564,6 +564,23 @@ void Dialog::setTickFrequency(int id, int every) {
     }
 }
 
+bool Dialog::setTick(int id, int position) {
+    ControlState* s = mutableState(id);
+    if (!s || position < std::min(s->minimum, s->maximum) || position > std::max(s->minimum, s->maximum))
+        return false;
+    auto at = std::lower_bound(s->ticks.begin(), s->ticks.end(), position);
+    if (at == s->ticks.end() || *at != position) s->ticks.insert(at, position);
+    changed(id);
+    return true;
+}
+
+void Dialog::clearTicks(int id) {
+    if (ControlState* s = mutableState(id)) {
+        s->ticks.clear();
+        changed(id);
+    }
+}
+
 void Dialog::setButtonImages(int id, Surface up, Surface down) {
     if (ControlState* s = mutableState(id)) {
         s->upImage = std::move(up);

@@ -75,6 +75,7 @@ enum ControlFlag : int {
     kTextRight = 32,      // static text
     kTextCenter = 64,     // static text
     kBuddyNumber = 128,   // spin: starts from its buddy's number and writes its position there
+    kTicksBothSides = 256,  // trackbar: tick marks above and below the channel
 };
 
 // Position and size in dialog units: a horizontal unit is a quarter and a
@@ -186,6 +187,7 @@ struct ControlState {
     int position = 0;
     int pageSize = 10;
     int tickFrequency = 1;
+    std::vector<int> ticks;  // trackbar: single tick marks, ascending
     Surface upImage, downImage;  // bitmap button
     CursorShape cursor = CursorShape::Arrow;  // owner-drawn area: the pointer over it
 };
@@ -257,6 +259,8 @@ public:
     // Escape, the close box and the Cancel button.
     virtual void OnCancel();
     virtual void OnDrawItem(int id, Dc& dc, int width, int height) {}
+    // Paints on the dialog's own background, under its controls, in client pixels.
+    virtual void OnPaint(Dc& dc) {}
 
     // --- runs ---------------------------------------------------------------------------
     // Modal: OK or Cancel.
@@ -307,6 +311,9 @@ public:
     int position(int id) const;
     void setPageSize(int id, int page);
     void setTickFrequency(int id, int every);
+    // A single tick mark; false (and none) outside the range.
+    bool setTick(int id, int position);
+    void clearTicks(int id);
     // Bitmap button.
     void setButtonImages(int id, Surface up, Surface down);
     // Owner-drawn area: paint again.

@@ -166,6 +166,19 @@ protected:
         }
         QDialog::closeEvent(e);
     }
+    void paintEvent(QPaintEvent* e) override {
+        QDialog::paintEvent(e);
+        // What the dialog paints itself lies on its background, under the controls.
+        const QColor back = palette().color(QPalette::Window);
+        Surface surface(width(), height(), rgb(back.red(), back.green(), back.blue()));
+        {
+            Dc dc(surface);
+            dc.selectFont(Font{"Sans Serif", -11});
+            m_dialog.OnPaint(dc);
+        }
+        QPainter painter(this);
+        painter.drawImage(0, 0, imageOf(surface));
+    }
     void showEvent(QShowEvent* e) override {
         QDialog::showEvent(e);
         if (m_dialog.focus()) focusChanged(m_dialog.focus());
@@ -245,7 +258,7 @@ private:
             }
             case ControlKind::Trackbar: {
                 auto* slider = new QSlider(Qt::Horizontal, this);
-                slider->setTickPosition(QSlider::TicksBelow);
+                slider->setTickPosition((r.flags & kTicksBothSides) ? QSlider::TicksBothSides : QSlider::TicksBelow);
                 connect(slider, &QSlider::actionTriggered, this, [this, slider, id](int action) {
                     int code = kScrollThumbTrack;
                     switch (action) {
@@ -372,7 +385,11 @@ private:
                 if (s) {
                     slider->setRange(std::min(s->minimum, s->maximum), std::max(s->minimum, s->maximum));
                     slider->setPageStep(s->pageSize);
-                    slider->setTickInterval(s->tickFrequency);
+                    // Single ticks show at their spacing: the slider only knows intervals.
+                    const int low = std::min(s->minimum, s->maximum);
+                    const std::vector<int>& t = s->ticks;
+                    const int every = t.size() > 1 ? t[1] - t[0] : t.size() == 1 ? t[0] - low : 0;
+                    slider->setTickInterval(every > 0 ? every : s->tickFrequency);
                     slider->setValue(s->position);
                 }
                 break;

@@ -126,7 +126,8 @@ void CVelkarionView::OnModeRun() {
 
 void CVelkarionView::OnModeEdit() {
     showModeTexts(m_statusBar, "Edición", "Stop");
-    // The inverter set-point panel is closed here once the dialogs provide it.
+    // Only the inverter panel goes; a DC panel stays until the next one replaces it.
+    CloseInverterPanel();
     m_simulating = 0;
     m_paused = 0;
     m_stepMode = 0;

@@ -12,6 +12,7 @@
 #include "app/Velkarion.h"
 #include "app/VelkarionDoc.h"
 #include "dialogs/Librerias.h"
+#include "model/DriveParameters.h"
 #include "model/VelkarionView.h"
 #include "platform/app.h"
 #include "platform/colordlg.h"
@@ -54,6 +55,7 @@ void resetProgramState() {
     g_selectionCount = 0;
     g_pictureCount = 0;
     g_simSpeed = 50;
+    g_analogSetpoint = 0.0f;
 }
 
 MdiChild* frameOf(CVelkarionView& view) {

@@ -273,14 +273,18 @@ TEST(DoubleClickEditor, VariantBoxesAfterOk) {
         const int i = s.add(row.type, 60, 90);
         s.view.m_paramText[i] = "1-0-0-000-200-010-025-050-05-05-00-0";
         s.view.m_highlightRect.fill(-7);
+        // The type's own dialog: a sensor or logic dialog is used as a user would;
+        // the others get the record as their dialog leaves it and end with OK
+        // without their own writing.
         s.edit(i, [&](DialogDriver& d) {
             if (row.choose) {
                 row.choose(d);
-            } else {
-                g_exchangeType = row.newType;
-                if (row.param) g_exchangeText = row.param;
+                d.click(IDOK);
+                return;
             }
-            d.click(IDOK);
+            g_exchangeType = row.newType;
+            if (row.param) g_exchangeText = row.param;
+            d.dialog().endDialog(DialogResult::Ok);
         });
         EXPECT_EQ(s.view.m_type[i], row.newType);
         EXPECT_EQ((Rect{s.view.m_boxX1[i], s.view.m_boxY1[i], s.view.m_boxX2[i], s.view.m_boxY2[i]}), row.box);
@@ -321,26 +325,28 @@ TEST(DoubleClickEditor, InverterCompanionOnlyWhenItIsThere) {
     const int companion = s.add(kTypeCompanionSlot, 60, 90, {0, 0, 0, 0}, "");
     s.view.m_terminalName[companion][5] = "AO";
     s.view.m_terminalNameVisible[companion][5] = 1;
-    s.edit(inverter, [](DialogDriver& d) {
+    s.session.answerDialog(kPropertyDialogInverter, [](DialogDriver& d) {
         EXPECT_EQ(g_exchangeCompanionTerminal[5], "AO");
         EXPECT_EQ(g_exchangeCompanionTerminalVisible[5], 1);
-        g_exchangeCompanionTerminal[0] = "R+";
+        d.setText(1086, "R+");  // terminal 8
         d.click(IDOK);
     });
+    s.doubleClickPicked(inverter);
     EXPECT_EQ(s.view.m_terminalName[companion][0], "R+");
 
     // A control whose next slot is another item: nothing of it is read or written.
     const int lone = s.add(kTypeInverterControl, 200, 90, {-3, -9, 21, 33}, "-G2");
     const int coil = s.add(kTypeCoil, 300, 90);
     s.view.m_terminalName[coil][0] = "A1";
-    s.edit(lone, [](DialogDriver& d) {
+    s.session.answerDialog(kPropertyDialogInverter, [](DialogDriver& d) {
         for (int k = 0; k < kCompanionTerminalCount; ++k) {
             EXPECT_EQ(g_exchangeCompanionTerminal[k], "");
             EXPECT_EQ(g_exchangeCompanionTerminalVisible[k], 0);
         }
-        g_exchangeCompanionTerminal[0] = "zz";
+        d.setText(1086, "zz");
         d.click(IDOK);
     });
+    s.doubleClickPicked(lone);
     EXPECT_EQ(s.view.m_terminalName[coil][0], "A1");
     EXPECT_EQ(s.view.m_type[coil], kTypeCoil);
 }
