@@ -11,6 +11,7 @@
 
 #include "model/VelkarionView.h"
 #include "render/Colors.h"
+#include "render/SlotLookups.h"
 #include "render/Terminals.h"
 
 namespace velk {
@@ -366,10 +367,24 @@ bool CVelkarionView::endsAtTerminal(int j) const {
     return on(m_x[j], m_y[j]) || on(m_x2[j], m_y2[j]);
 }
 
+namespace {
+// The wire end in drawing units that lies on the terminal, if the terminal lies on
+// a whole unit at all.
+bool terminalInUnits(Point& units) {
+    if (g_terminalUnits.x % kCommandUnitsPerUnit != 0 || g_terminalUnits.y % kCommandUnitsPerUnit != 0) return false;
+    units = {g_terminalUnits.x / kCommandUnitsPerUnit, g_terminalUnits.y / kCommandUnitsPerUnit};
+    return true;
+}
+}  // namespace
+
 int CVelkarionView::nextWireAtTerminal(int after) const {
     if (!g_terminalUnitsValid) return -1;
     const int count = m_componentCount < kSlotCount ? m_componentCount : kSlotCount;
     if (after >= count) return -1;
+    if (const SlotLookups* lookups = paintLookups()) {
+        Point p;
+        return terminalInUnits(p) ? lookups->terminalWires.nextAt(p.x, p.y, CornerIndex::kEnds, after) : -1;
+    }
     for (int j = after < 0 ? 0 : after + 1; j < count; ++j)
         if (isLive(j) && isTerminalWire(m_type[j]) && endsAtTerminal(j)) return j;
     return -1;
@@ -377,6 +392,10 @@ int CVelkarionView::nextWireAtTerminal(int after) const {
 
 int CVelkarionView::wireAtTerminal() const {
     if (!g_terminalUnitsValid) return -1;
+    if (const SlotLookups* lookups = paintLookups()) {
+        Point p;
+        return terminalInUnits(p) ? lookups->terminalWires.lastAt(p.x, p.y, CornerIndex::kEnds) : -1;
+    }
     const int count = m_componentCount < kSlotCount ? m_componentCount : kSlotCount;
     for (int j = count - 1; j >= 0; --j)
         if (isLive(j) && isTerminalWire(m_type[j]) && endsAtTerminal(j)) return j;
