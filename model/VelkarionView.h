@@ -5,6 +5,7 @@
 // objects: painting, simulation, editing, dialogs and the sheet file all work on
 // these columns by slot index.
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -21,6 +22,7 @@ namespace velk {
 class StatusPanes;  // platform/statusbar.h
 class MdiFrame;     // platform/frame.h
 struct PrintInfo;  // platform/print.h
+struct SlotLookups;  // render/SlotLookups.h
 
 constexpr int kMaxPlacedItems = 999;  // placement and loading stop here
 constexpr int kNoMarker = -10;
@@ -345,6 +347,10 @@ public:
     int nextWireAtTerminal(int after) const;
     // Whether one end of slot j (any kind of item) lies on that terminal.
     bool endsAtTerminal(int j) const;
+    // The lookups of the simulating paint under way; null outside one, where the
+    // routines walk the table (render/SlotLookups.h).
+    const SlotLookups* paintLookups() const { return m_paintLookups.get(); }
+    std::shared_ptr<SlotLookups> m_paintLookups;
 
     // --- paint routine, sheet frame, title block and free drawing (render/) ---------
     // Pointer guide lines across the visible area (sheet pixels, under everything).
@@ -380,6 +386,9 @@ public:
     void DrawWires(Dc& dc);
     // Net and bundle numbering at Simulate, and the merges they are made of.
     void NumberWireNets();
+    // The same numbers by the plain walk of the table for every merge (quadratic):
+    // what NumberWireNets must agree with.
+    void NumberWireNetsByScans();
     void NumberBundles();
     void MergeTouchingWires(int k);
     void NumberDotsOnWire(int k);

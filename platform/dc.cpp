@@ -720,6 +720,10 @@ QFont makeQFont(const Font& f, std::map<std::pair<std::string, int>, int>& cellC
     QFont q(QString::fromStdString(f.face));
     // Glyphs without antialiasing so that text pixels are exact and repeatable.
     q.setStyleStrategy(QFont::NoAntialias);
+    // Two-level glyphs are hinted to the pixel grid, which widens them; laid out
+    // with the outline's fractional advances they run into each other ("-K" reads
+    // "+K"). Full hinting lays them out with the hinted, whole-pixel advances.
+    q.setHintingPreference(QFont::PreferFullHinting);
     q.setItalic(f.italic);
     q.setUnderline(f.underline);
     if (f.weight > 0) q.setWeight(static_cast<QFont::Weight>(std::clamp(f.weight, 100, 900)));

@@ -4,6 +4,7 @@
 #include "model/VelkarionView.h"
 #include "render/Colors.h"
 #include "render/SheetCoords.h"
+#include "render/SlotLookups.h"
 
 namespace velk {
 
@@ -99,7 +100,7 @@ void CVelkarionView::DrawFreeItem(Dc& dc, int slot) {
         dc.setBackgroundTransparent(true);
         dc.setTextColor(itemColor(*this, slot, false));
         dc.setTextAlign(kAlignLeft | kAlignTop);
-        dc.textOut(x, y, m_paramText[slot]);
+        sheetTextOut(*this, dc, x, y, m_paramText[slot]);
         dc.selectFont(previous);
         return;
     }

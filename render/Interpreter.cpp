@@ -11,6 +11,7 @@
 
 #include "model/VelkarionView.h"
 #include "render/Colors.h"
+#include "render/SlotLookups.h"
 #include "render/Terminals.h"
 
 namespace velk {
@@ -206,7 +207,7 @@ void drawText(CommandContext& c) {
     if (c.at.mirrored()) c.dc.setTextAlign(kAlignLeft | kAlignTop);
     const Font previous = c.dc.selectFont(arialFor(c.scale, kTextEscapement[c.at.code]));
     c.dc.setTextColor(c.view.m_penColor);
-    c.dc.textOut(anchor.x, anchor.y, std::string(text));
+    sheetTextOut(c.view, c.dc, anchor.x, anchor.y, std::string(text));
     c.dc.selectFont(previous);
 }
 
@@ -259,7 +260,7 @@ void drawTerminalName(CommandContext& c, int x, int y, std::string_view name, in
     if (row.align == RefAlign::Right || (row.align == RefAlign::RightForLetterName && number == 0))
         c.dc.setTextAlign(kAlignRight | kAlignTop);
     const Font previous = c.dc.selectFont(arialFor(c.scale, row.escapement));
-    if (c.doc.m_showTerminalRefs == 1) c.dc.textOut(anchor.x, anchor.y, std::string(name));
+    if (c.doc.m_showTerminalRefs == 1) sheetTextOut(c.view, c.dc, anchor.x, anchor.y, std::string(name));
     c.dc.selectFont(previous);
 }
 
@@ -366,10 +367,24 @@ bool CVelkarionView::endsAtTerminal(int j) const {
     return on(m_x[j], m_y[j]) || on(m_x2[j], m_y2[j]);
 }
 
+namespace {
+// The wire end in drawing units that lies on the terminal, if the terminal lies on
+// a whole unit at all.
+bool terminalInUnits(Point& units) {
+    if (g_terminalUnits.x % kCommandUnitsPerUnit != 0 || g_terminalUnits.y % kCommandUnitsPerUnit != 0) return false;
+    units = {g_terminalUnits.x / kCommandUnitsPerUnit, g_terminalUnits.y / kCommandUnitsPerUnit};
+    return true;
+}
+}  // namespace
+
 int CVelkarionView::nextWireAtTerminal(int after) const {
     if (!g_terminalUnitsValid) return -1;
     const int count = m_componentCount < kSlotCount ? m_componentCount : kSlotCount;
     if (after >= count) return -1;
+    if (const SlotLookups* lookups = paintLookups()) {
+        Point p;
+        return terminalInUnits(p) ? lookups->terminalWires.nextAt(p.x, p.y, CornerIndex::kEnds, after) : -1;
+    }
     for (int j = after < 0 ? 0 : after + 1; j < count; ++j)
         if (isLive(j) && isTerminalWire(m_type[j]) && endsAtTerminal(j)) return j;
     return -1;
@@ -377,6 +392,10 @@ int CVelkarionView::nextWireAtTerminal(int after) const {
 
 int CVelkarionView::wireAtTerminal() const {
     if (!g_terminalUnitsValid) return -1;
+    if (const SlotLookups* lookups = paintLookups()) {
+        Point p;
+        return terminalInUnits(p) ? lookups->terminalWires.lastAt(p.x, p.y, CornerIndex::kEnds) : -1;
+    }
     const int count = m_componentCount < kSlotCount ? m_componentCount : kSlotCount;
     for (int j = count - 1; j >= 0; --j)
         if (isLive(j) && isTerminalWire(m_type[j]) && endsAtTerminal(j)) return j;

@@ -8,6 +8,7 @@
 #include "platform/text1250.h"
 #include "render/Colors.h"
 #include "render/SheetCoords.h"
+#include "render/SlotLookups.h"
 
 namespace velk {
 
@@ -94,6 +95,25 @@ void drawSelectionMarks(const CVelkarionView& v, Dc& dc) {
     }
 }
 
+// The lookups the routines and the wire pass use while a paint evaluates, built
+// when it starts and dropped when it ends.
+class LookupsForPaint {
+public:
+    LookupsForPaint(CVelkarionView& v, bool evaluating) : m_view(v), m_before(v.m_paintLookups) {
+        if (!evaluating) return;
+        auto lookups = std::make_shared<SlotLookups>();
+        lookups->build(v);
+        v.m_paintLookups = std::move(lookups);
+    }
+    ~LookupsForPaint() { m_view.m_paintLookups = std::move(m_before); }
+    LookupsForPaint(const LookupsForPaint&) = delete;
+    LookupsForPaint& operator=(const LookupsForPaint&) = delete;
+
+private:
+    CVelkarionView& m_view;
+    std::shared_ptr<SlotLookups> m_before;
+};
+
 }  // namespace
 
 void CVelkarionView::SetStartStatusTexts() {
@@ -137,6 +157,7 @@ void CVelkarionView::OnDraw(Dc& dc) {
     const bool heldBack = paused || (running && m_stepMode == 1 && m_stepPending != 1);
     const bool showOnly = running && (heldBack || m_printing == 1);
     g_showOnly = showOnly ? 1 : 0;
+    const LookupsForPaint lookups(*this, running && !showOnly);
 
     g_simPass = 0;
     for (;;) {

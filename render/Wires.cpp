@@ -14,6 +14,7 @@
 #include "render/Colors.h"
 #include "render/Potentials.h"
 #include "render/SheetCoords.h"
+#include "render/SlotLookups.h"
 
 namespace velk {
 
@@ -68,17 +69,16 @@ struct WirePass {
     double zoom;
     int offsetX, offsetY;  // device offsets of this paint (print offsets while printing)
     bool evaluating;       // the simulation ran when the pass began
-    // The live wire-like slots in slot order with their ends: what a wire pulls
-    // letters from. Nothing moves or changes kind during a pass, so it is taken once.
-    struct WireEnds {
-        int slot;
-        LineEnds ends;
-    };
-    std::vector<WireEnds> wires;
+    // The paint's lookups, or the pass's own when it runs outside a paint: which
+    // wires touch a wire, which wires are on a net, which entries share a label.
+    const SlotLookups* lookups = nullptr;
+    SlotLookups ownLookups;
 
-    void collectWires() {
-        for (int j = 0; j < v.m_componentCount; ++j)
-            if (isWireLike(v.m_type[j]) && v.m_deleted[j] == 0) wires.push_back({j, lineEndsOf(v, j)});
+    void prepareLookups() {
+        lookups = v.paintLookups();
+        if (lookups) return;
+        ownLookups.build(v);
+        lookups = &ownLookups;
     }
 
     int deviceX(int units) const { return scaledUnits(units, zoom) + offsetX; }
@@ -158,10 +158,9 @@ struct WirePass {
     // different live letters go to the clash check. Only this wire changes: the
     // other takes this one's letter when it is visited itself.
     bool pullLetters(int slot) {
-        const LineEnds self = lineEndsOf(v, slot);
-        for (const WireEnds& w : wires) {
-            if (!endsCoincide(self, w.ends)) continue;
-            const int j = w.slot;
+        const auto [first, last] = lookups->touching(slot);
+        for (const int* it = first; it != last; ++it) {
+            const int j = *it;
             const char a = v.m_potential[slot].letter();
             const char b = v.m_potential[j].letter();
             if (a == kPotentialNone) {
@@ -177,11 +176,9 @@ struct WirePass {
     // A token on an AND-divergence reaches every link of its net in the same pass.
     void passTokenToLinks(int slot) {
         if (v.m_potential[slot].letter() != kPotentialNeutral) return;
-        const int net = v.m_netNumber[slot];
-        for (int j = 0; j < v.m_componentCount; ++j) {
-            if (v.m_type[j] == kTypeGrafcetLink && v.m_deleted[j] == 0 && v.m_netNumber[j] == net)
-                v.m_potential[j].setLetter(kPotentialNeutral);
-        }
+        lookups->nets.forEach(v.m_netNumber[slot], [this](int j) {
+            if (v.m_type[j] == kTypeGrafcetLink) v.m_potential[j].setLetter(kPotentialNeutral);
+        });
     }
 
     bool wireSlot(int slot) {
@@ -216,19 +213,15 @@ struct WirePass {
         return true;
     }
 
-    bool isLiveWireOfNet(int j, int net) const {
-        return isWireLike(v.m_type[j]) && v.m_deleted[j] == 0 && v.m_netNumber[j] == net;
-    }
-
     // Two entries of equal label on the same bundle join the nets of their wires,
     // however far apart they are drawn.
     bool bundleEntry(int slot) {
         const int net = v.m_netNumber[slot];
         if (evaluating) {
-            for (int j = 0; j < v.m_componentCount; ++j) {
-                if (isLiveWireOfNet(j, net) && v.m_potential[slot].letter() == kPotentialNone)
+            lookups->nets.forEach(net, [this, slot](int j) {
+                if (isWireLike(v.m_type[j]) && v.m_potential[slot].letter() == kPotentialNone)
                     v.m_potential[slot].setLetter(v.m_potential[j].letter());
-            }
+            });
         }
         const int x = deviceX(v.m_x[slot]), y = deviceY(v.m_y[slot]);
         if (v.m_type[slot] == kTypeBundleEntryLeft)
@@ -239,18 +232,17 @@ struct WirePass {
         if (!evaluating) return true;
 
         const int bundleNumber = v.m_bundleNumber[slot];
+        // Labels are equal byte by byte: the lookup finds exactly the equal ones.
         if (bundleNumber >= 1) {
-            for (int k = 0; k < v.m_componentCount; ++k) {
-                if (!isBundleEntry(v.m_type[k]) || v.m_deleted[k] != 0) continue;
-                if (!CVelkarionView::labelsEqual(v.m_label[k], v.m_label[slot])) continue;
-                if (v.m_bundleNumber[k] != bundleNumber) continue;
-                if (!exchangeLetters(slot, k)) return false;
-            }
+            const bool goOn = lookups->labels.forEachUntil(v.m_label[slot], [this, slot, bundleNumber](int k) {
+                if (!isBundleEntry(v.m_type[k]) || v.m_bundleNumber[k] != bundleNumber) return true;
+                return exchangeLetters(slot, k);
+            });
+            if (!goOn) return false;
         }
-        for (int j = 0; j < v.m_componentCount; ++j) {
-            if (isLiveWireOfNet(j, net) && !exchangeLetters(slot, j)) return false;
-        }
-        return true;
+        return lookups->nets.forEachUntil(net, [this, slot](int j) {
+            return !isWireLike(v.m_type[j]) || exchangeLetters(slot, j);
+        });
     }
 };
 
@@ -260,8 +252,8 @@ void CVelkarionView::DrawWires(Dc& dc) {
     static const SheetDocument kNoDocument;
     const SheetDocument& doc = m_document ? *m_document : kNoDocument;
     WirePass pass{*this, dc, doc, doc.m_zoom, doc.m_printOffsetX, doc.m_printOffsetY,
-                  m_simulating == 1 && g_showOnly == 0, {}};
-    if (pass.evaluating) pass.collectWires();
+                  m_simulating == 1 && g_showOnly == 0, nullptr, {}};
+    if (pass.evaluating) pass.prepareLookups();
 
     for (int i = 0; i < m_componentCount; ++i) {
         m_loopIndex = i;

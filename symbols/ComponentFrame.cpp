@@ -230,28 +230,43 @@ bool ComponentFrame::conductPoles(const Pole* poles, std::size_t count, bool con
         for (std::size_t p = 0; p < count; ++p)
             if (!checkClash(letterAt(poles[p].top), letterAt(poles[p].bottom))) return false;
     }
-    for (int j = 0; j < m_view.m_componentCount; ++j) {
-        if (!isLiveFeedSlot(j)) continue;
+    // The live side feeds the dead side's net, whichever way round. The letters do
+    // not change during the walk, so neither does what each pole feeds.
+    struct Feed {
+        int dead;
+        char live;
+    };
+    constexpr std::size_t kMaxPoles = kTerminalCount;
+    Feed feeds[kMaxPoles];
+    int nets[kMaxPoles];
+    std::size_t netCount = 0;
+    const std::size_t n = count < kMaxPoles ? count : kMaxPoles;
+    for (std::size_t p = 0; p < n; ++p) {
+        const int t = poles[p].top, b = poles[p].bottom;
+        const char atTop = letterAt(t), atBottom = letterAt(b);
+        feeds[p] = {-1, kPotentialNone};
+        if (atTop != kPotentialNone && atBottom == kPotentialNone)
+            feeds[p] = {b, atTop};
+        else if (atTop == kPotentialNone && atBottom != kPotentialNone)
+            feeds[p] = {t, atBottom};
+        const int dead = feeds[p].dead;
+        if (dead < 0 || !wireFoundAt(dead)) {
+            feeds[p].dead = -1;
+            continue;
+        }
+        nets[netCount++] = m_view.m_terminalLink[m_slot][dead];
+    }
+    if (netCount == 0) return true;
+    forEachFedSlot(nets, netCount, [&](int j) {
         const int net = m_view.m_netNumber[j];
-        if (net == 0) continue;
-        for (std::size_t p = 0; p < count; ++p) {
-            const int t = poles[p].top, b = poles[p].bottom;
-            const char atTop = letterAt(t), atBottom = letterAt(b);
-            // The live side feeds the dead side's net, whichever way round.
-            int dead = -1;
-            char live = kPotentialNone;
-            if (atTop != kPotentialNone && atBottom == kPotentialNone) {
-                dead = b;
-                live = atTop;
-            } else if (atTop == kPotentialNone && atBottom != kPotentialNone) {
-                dead = t;
-                live = atBottom;
-            }
-            if (dead < 0 || !wireFoundAt(dead) || m_view.m_terminalLink[m_slot][dead] != net) continue;
-            m_view.m_potential[j].setLetter(live);
+        if (net == 0) return;
+        for (std::size_t p = 0; p < n; ++p) {
+            const int dead = feeds[p].dead;
+            if (dead < 0 || m_view.m_terminalLink[m_slot][dead] != net) continue;
+            m_view.m_potential[j].setLetter(feeds[p].live);
             m_view.m_terminalPotential[j][dead].setLetter(kPotentialFedMark);
         }
-    }
+    });
     return true;
 }
 
@@ -259,11 +274,11 @@ void ComponentFrame::feedNetAt(int k, char letter) {
     if (!evaluating() || !wireFoundAt(k)) return;
     const int net = m_view.m_terminalLink[m_slot][k];
     if (net == 0) return;
-    for (int j = 0; j < m_view.m_componentCount; ++j) {
-        if (!isLiveFeedSlot(j) || m_view.m_netNumber[j] != net) continue;
+    forEachFedSlot(&net, 1, [&](int j) {
+        if (m_view.m_netNumber[j] != net) return;
         m_view.m_potential[j].setLetter(letter);
         m_view.m_terminalPotential[j][k].setLetter(kPotentialFedMark);
-    }
+    });
 }
 
 void ComponentFrame::writeLinkedWire(int k, char letter) {

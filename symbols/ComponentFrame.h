@@ -18,13 +18,16 @@
 // column of any slot. Once a fault report has stopped the simulation the frame
 // draws, tests and writes nothing more, and every helper that can report says so
 // by returning false: the routine then returns at once.
+#include <algorithm>
 #include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "model/VelkarionView.h"
 #include "render/Colors.h"
+#include "render/SlotLookups.h"
 #include "render/Terminals.h"
 
 namespace velk {
@@ -208,6 +211,33 @@ public:
     // Devices that own their output wire write it directly, without a check, and
     // only when the scan of terminal k (kept as a slot) found it in this call.
     void writeLinkedWire(int k, char letter);
+
+    // Every live wire and dot a feed into one of `nets` may reach, in slot order:
+    // those of the nets while a paint has its lookups, else every one. The visit
+    // still checks the net itself.
+    template <typename Visit>
+    void forEachFedSlot(const int* nets, std::size_t count, Visit visit) const {
+        const SlotLookups* lookups = m_view.paintLookups();
+        if (!lookups) {
+            for (int j = 0; j < m_view.m_componentCount; ++j)
+                if (isLiveFeedSlot(j)) visit(j);
+            return;
+        }
+        std::vector<int>& slots = lookups->scratch;
+        slots.clear();
+        std::size_t distinct = 0;
+        for (std::size_t i = 0; i < count; ++i) {
+            bool seen = false;
+            for (std::size_t d = 0; d < i; ++d) seen = seen || nets[d] == nets[i];
+            if (seen) continue;
+            ++distinct;
+            lookups->nets.forEach(nets[i], [&](int j) {
+                if (isFedByNet(m_view.m_type[j])) slots.push_back(j);
+            });
+        }
+        if (distinct > 1) std::sort(slots.begin(), slots.end());
+        for (int j : slots) visit(j);
+    }
 
 private:
     bool isLiveFeedSlot(int j) const;

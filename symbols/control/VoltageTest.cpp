@@ -3,6 +3,7 @@
 
 #include "render/Colors.h"
 #include "render/Potentials.h"
+#include "render/SlotLookups.h"
 
 namespace velk {
 
@@ -61,6 +62,12 @@ void copyStateToSlaves(CVelkarionView& v, int master, bool (*follows)(int type),
     // An unlabelled master drives nothing, as an unlabelled device operated by the
     // mouse moves nothing but itself.
     if (label.empty()) return;
+    if (const SlotLookups* lookups = v.paintLookups()) {
+        lookups->labels.forEach(label, [&](int j) {
+            if (follows(v.m_type[j])) v.m_state[j] = state;
+        });
+        return;
+    }
     for (int j = 0; j < v.m_componentCount; ++j)
         if (v.isLive(j) && follows(v.m_type[j]) && CVelkarionView::labelsEqual(v.m_label[j], label))
             v.m_state[j] = state;

@@ -54,12 +54,18 @@ bool evaluateClosedPoles(ComponentFrame& f, const PowerPole* poles, std::size_t 
         if (poles[p].starStep) stars[p] = starStep(top, bottom, poles[p]);
         feeds[p] = feedStep(top, bottom, poles[p]);
     }
-    CVelkarionView& v = f.view();
-    for (int j = 0; j < v.m_componentCount; ++j) {
-        if (!v.isLive(j) || !isFedByNet(v.m_type[j])) continue;
+    // Only the wires and dots of the nets fed can take a letter.
+    int nets[2 * kMaxPowerPoles];
+    std::size_t netCount = 0;
+    for (const Feed* list : {stars, feeds})
+        for (std::size_t p = 0; p < n; ++p)
+            if (list[p].dead >= 0 && f.wireFoundAt(list[p].dead))
+                nets[netCount++] = f.view().m_terminalLink[f.slot()][list[p].dead];
+    if (netCount == 0) return true;
+    f.forEachFedSlot(nets, netCount, [&](int j) {
         for (std::size_t p = 0; p < n; ++p) apply(f, j, stars[p]);
         for (std::size_t p = 0; p < n; ++p) apply(f, j, feeds[p]);
-    }
+    });
     return true;
 }
 
