@@ -808,9 +808,11 @@ struct FontCache {
     std::size_t shapedTexts = 0;
 };
 
+// Never destroyed: toolkit fonts must not outlive the application object, which
+// goes before static objects do.
 FontCache& fontCache() {
-    static FontCache cache;
-    return cache;
+    static FontCache* cache = new FontCache;
+    return *cache;
 }
 
 // Fonts stay for the life of the program (a device context may hold one), so
