@@ -7,12 +7,16 @@
 #include <QImage>
 #include <QPainter>
 #include <QString>
+#include <QTransform>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <map>
+#include <memory>
+#include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -22,6 +26,8 @@
 namespace velk {
 
 namespace {
+
+struct ScreenFont;
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kTwoPi = 2.0 * kPi;
@@ -91,10 +97,9 @@ struct Dc::Impl {
     std::vector<Point> stack;
     int dotPhase = 0;
 
-    // Font state: the QFont for the selected font, made when text is first drawn.
-    bool fontReady = false;
-    QFont qfont;
-    std::map<std::pair<std::string, int>, int> pixelSizeForCell;
+    // The selected font as resolved for the screen, looked up when text is first
+    // drawn or measured after a selection.
+    ScreenFont* screenFont = nullptr;
 
     // --- writing pixels ---------------------------------------------------------------
 
@@ -458,7 +463,7 @@ Brush Dc::selectBrush(const Brush& brush) {
 Font Dc::selectFont(const Font& font) {
     Font old = m_font;
     m_font = font;
-    m_impl->fontReady = false;
+    m_impl->screenFont = nullptr;
     return old;
 }
 
@@ -741,69 +746,262 @@ QFont makeQFont(const Font& f, std::map<std::pair<std::string, int>, int>& cellC
 
 QColor toQColor(Color c) { return QColor(redOf(c), greenOf(c), blueOf(c)); }
 
+// Text is costly to lay out and to rasterise, and a sheet draws the same few labels
+// in the same few fonts in every paint: each font is resolved once, and each text is
+// laid out and rasterised once per font and alignment. What a paint then does is
+// copy the remembered pixels in the text colour.
+
+// Pixels of one rasterised text as runs along rows, relative to its anchor.
+struct PixelRun {
+    int dy;
+    int dx0;  // first pixel
+    int dx1;  // one past the last
+};
+
+struct TextPixels {
+    bool ready = false;
+    bool usable = false;  // false: the text is drawn through the toolkit every time
+    std::vector<PixelRun> runs;
+};
+
+// The alignments a text box can take: three horizontal by three vertical.
+constexpr int kAlignments = 9;
+
+int alignmentIndex(int align) {
+    const int h = (align & kAlignCenter) == kAlignRight ? 1 : (align & kAlignCenter) == kAlignCenter ? 2 : 0;
+    const int v = (align & kAlignBaseline) == kAlignBottom ? 1 : (align & kAlignBaseline) == kAlignBaseline ? 2 : 0;
+    return h * 3 + v;
+}
+
+struct ShapedText {
+    int width = 0;  // advance width
+    TextPixels glyphs[kAlignments];
+    TextPixels box[kAlignments];  // the background box, for opaque text
+};
+
+struct ScreenFont {
+    ScreenFont(const QFont& f, int turn)
+        : qfont(f), metrics(qfont), ascent(metrics.ascent()), cell(metrics.ascent() + metrics.descent()),
+          widest(std::max(metrics.maxWidth(), 2 * cell)), escapement(turn) {}
+    QFont qfont;
+    QFontMetrics metrics;
+    int ascent;
+    int cell;
+    int widest;  // no character advances further than this
+    int escapement;
+    std::unordered_map<std::string, ShapedText> texts;
+};
+
+// Remembered texts over all fonts; past this many they are all forgotten.
+constexpr std::size_t kMaxShapedTexts = 32768;
+// A text whose scratch raster would be larger than this is drawn directly.
+constexpr long long kMaxScratchPixels = 4LL << 20;
+
+std::string fontKey(const Font& f) {
+    return f.face + '\x1f' + std::to_string(f.height) + '\x1f' + std::to_string(f.escapement) + '\x1f' +
+           std::to_string(f.weight) + (f.italic ? "i" : "") + (f.underline ? "u" : "");
+}
+
+struct FontCache {
+    std::map<std::string, std::unique_ptr<ScreenFont>> fonts;
+    std::map<std::pair<std::string, int>, int> cellSizes;
+    std::size_t shapedTexts = 0;
+};
+
+// Never destroyed: toolkit fonts must not outlive the application object, which
+// goes before static objects do.
+FontCache& fontCache() {
+    static FontCache* cache = new FontCache;
+    return *cache;
+}
+
+// Fonts stay for the life of the program (a device context may hold one), so
+// only the texts are ever forgotten.
+ScreenFont& screenFontFor(const Font& f) {
+    needToolkit();
+    FontCache& cache = fontCache();
+    const std::string key = fontKey(f);
+    auto it = cache.fonts.find(key);
+    if (it == cache.fonts.end())
+        it = cache.fonts.emplace(key, std::make_unique<ScreenFont>(makeQFont(f, cache.cellSizes), f.escapement)).first;
+    return *it->second;
+}
+
+ShapedText& shapedText(ScreenFont& font, const std::string& text, const QString& shown) {
+    auto it = font.texts.find(text);
+    if (it != font.texts.end()) return it->second;
+    FontCache& cache = fontCache();
+    if (cache.shapedTexts >= kMaxShapedTexts) {
+        for (auto& entry : cache.fonts) entry.second->texts.clear();
+        cache.shapedTexts = 0;
+    }
+    ++cache.shapedTexts;
+    ShapedText& shaped = font.texts[text];
+    shaped.width = font.metrics.horizontalAdvance(shown);
+    return shaped;
+}
+
+// The unrotated text box relative to the anchor.
+Point textBoxOrigin(const ScreenFont& font, int width, int align) {
+    Point b{0, 0};
+    switch (align & kAlignCenter) {
+        case kAlignRight: b.x = -width; break;
+        case kAlignCenter: b.x = -width / 2; break;
+        default: break;
+    }
+    switch (align & kAlignBaseline) {
+        case kAlignBottom: b.y = -font.cell; break;
+        case kAlignBaseline: b.y = -font.ascent; break;
+        default: break;
+    }
+    return b;
+}
+
+void prepareTextPainter(QPainter& p, int escapement) {
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, false);
+    // Escapement turns the text counter-clockwise on the screen, whose y runs down.
+    if (escapement % 3600 != 0) p.rotate(-escapement / 10.0);
+}
+
+// Rasterises the glyphs (or the background box) of a text, anchored at the origin,
+// into a scratch image with room all round, and keeps the pixels as runs. Glyphs
+// are drawn with whole-pixel offsets, so the pixels are the same wherever the text
+// is later put. Left unusable when a pixel is not plain ink or the ink reaches the
+// scratch image's edge.
+void rasterise(const ScreenFont& font, const QString& shown, int width, Point box, bool background,
+               TextPixels& out) {
+    out.ready = true;
+    out.usable = false;
+    out.runs.clear();
+    const int margin = font.cell + 4;
+    QTransform turn;
+    const int escapement = font.escapement;
+    if (escapement % 3600 != 0) turn.rotate(-escapement / 10.0);
+    const QRect area = turn.mapRect(QRect(box.x - margin, box.y - margin, width + 2 * margin, font.cell + 2 * margin))
+                           .adjusted(-2, -2, 2, 2);
+    if (static_cast<long long>(area.width()) * area.height() > kMaxScratchPixels) return;
+    QImage image(area.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter p(&image);
+        p.translate(-area.left(), -area.top());
+        prepareTextPainter(p, escapement);
+        if (background) {
+            p.fillRect(QRect(box.x, box.y, width, font.cell), Qt::black);
+        } else {
+            p.setFont(font.qfont);
+            p.setPen(Qt::black);
+            p.drawText(QPoint(box.x, box.y + font.ascent), shown);
+        }
+    }
+    constexpr QRgb kPaper = 0xffffffffu;
+    constexpr QRgb kInk = 0xff000000u;
+    const int w = image.width();
+    const int h = image.height();
+    for (int y = 0; y < h; ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        int x = 0;
+        while (x < w) {
+            if (row[x] == kPaper) {
+                ++x;
+                continue;
+            }
+            const int start = x;
+            while (x < w && row[x] == kInk) ++x;
+            if (x < w && row[x] != kPaper) return;  // a blended pixel
+            if (y == 0 || y == h - 1 || start == 0 || x == w) return;
+            out.runs.push_back({y + area.top(), start + area.left(), x + area.left()});
+        }
+    }
+    out.usable = true;
+}
+
 }  // namespace
 
 QFont toolkitFont(const Font& font) {
     needToolkit();
-    static std::map<std::pair<std::string, int>, int> cellCache;
-    return makeQFont(font, cellCache);
+    return makeQFont(font, fontCache().cellSizes);
 }
 
 Point Dc::textExtent(const std::string& text) const {
-    needToolkit();
     Impl& im = *m_impl;
-    if (!im.fontReady) {
-        im.qfont = makeQFont(m_font, im.pixelSizeForCell);
-        im.fontReady = true;
-    }
-    const QFontMetrics m(im.qfont);
+    if (im.screenFont == nullptr) im.screenFont = &screenFontFor(m_font);
+    ScreenFont& font = *im.screenFont;
+    const auto it = font.texts.find(text);
+    if (it != font.texts.end()) return {it->second.width, font.cell};
     const QString s = QString::fromUtf8(TextCodec1250::toUtf8(text).c_str());
-    return {m.horizontalAdvance(s), m.ascent() + m.descent()};
+    return {shapedText(font, text, s).width, font.cell};
 }
 
 void Dc::textOut(int x, int y, const std::string& text) {
     if (text.empty() || m_surface->isNull()) return;
     const Rect clip = Impl::clipOf(*this);
     if (clip.isEmpty()) return;
-    needToolkit();
     Impl& im = *m_impl;
-    if (!im.fontReady) {
-        im.qfont = makeQFont(m_font, im.pixelSizeForCell);
-        im.fontReady = true;
-    }
-    const QString s = QString::fromUtf8(TextCodec1250::toUtf8(text).c_str());
-    const QFontMetrics m(im.qfont);
-    const int width = m.horizontalAdvance(s);
-    const int ascent = m.ascent();
-    const int cell = ascent + m.descent();
+    if (im.screenFont == nullptr) im.screenFont = &screenFontFor(m_font);
+    ScreenFont& font = *im.screenFont;
+    const int ax = x + m_origin.x;
+    const int ay = y + m_origin.y;
 
-    // The unrotated text box relative to the anchor.
-    int bx = 0;
-    switch (m_textAlign & kAlignCenter) {
-        case kAlignRight: bx = -width; break;
-        case kAlignCenter: bx = -width / 2; break;
-        default: break;
+    // A text far outside the clip is left before it is laid out: no character
+    // reaches further from the anchor than the widest advance and a cell.
+    const auto found = font.texts.find(text);
+    if (found == font.texts.end()) {
+        const long long reach = static_cast<long long>(text.size()) * font.widest + 2LL * font.cell + 4;
+        const long long across = 2LL * font.cell + 4;
+        long long rx = reach, ry = reach;
+        const int turn = ((m_font.escapement % 3600) + 3600) % 3600;
+        if (turn == 0 || turn == 1800) ry = across;
+        if (turn == 900 || turn == 2700) rx = across;
+        if (ax + rx < clip.left || ax - rx >= clip.right || ay + ry < clip.top || ay - ry >= clip.bottom) return;
     }
-    int by = 0;
-    switch (m_textAlign & kAlignBaseline) {
-        case kAlignBottom: by = -cell; break;
-        case kAlignBaseline: by = -ascent; break;
-        default: break;
+    const QString s = found == font.texts.end() ? QString::fromUtf8(TextCodec1250::toUtf8(text).c_str()) : QString();
+    ShapedText& shaped = found == font.texts.end() ? shapedText(font, text, s) : found->second;
+    const int index = alignmentIndex(m_textAlign);
+    const Point box = textBoxOrigin(font, shaped.width, m_textAlign);
+
+    TextPixels& glyphs = shaped.glyphs[index];
+    TextPixels* background = m_bkTransparent ? nullptr : &shaped.box[index];
+    const auto shownText = [&] {
+        return s.isNull() ? QString::fromUtf8(TextCodec1250::toUtf8(text).c_str()) : s;
+    };
+    // Quarter turns keep glyph positions on whole pixels, so their pixels do not
+    // depend on where the text lands; other angles are drawn afresh every time.
+    const bool remember = font.escapement % 900 == 0;
+    if (remember && !glyphs.ready) rasterise(font, shownText(), shaped.width, box, false, glyphs);
+    if (remember && background && !background->ready)
+        rasterise(font, shownText(), shaped.width, box, true, *background);
+
+    if (remember && glyphs.usable && (!background || background->usable)) {
+        const auto stamp = [&](const TextPixels& pixels, Color c) {
+            const std::uint32_t raw = Surface::toRaw(c);
+            for (const PixelRun& run : pixels.runs) {
+                const int ty = ay + run.dy;
+                if (ty < clip.top || ty >= clip.bottom) continue;
+                const int x0 = std::max(ax + run.dx0, clip.left);
+                const int x1 = std::min(ax + run.dx1, clip.right);
+                if (x0 >= x1) continue;
+                std::uint32_t* row = m_surface->raw() + static_cast<std::size_t>(ty) * m_surface->width();
+                std::fill(row + x0, row + x1, raw);
+            }
+        };
+        if (background) stamp(*background, m_bkColor);
+        stamp(glyphs, m_textColor);
+        return;
     }
 
+    // Too large or not plain ink: drawn through the toolkit, straight onto the surface.
     QImage image(reinterpret_cast<uchar*>(m_surface->raw()), m_surface->width(), m_surface->height(),
                  m_surface->width() * static_cast<int>(sizeof(std::uint32_t)), QImage::Format_RGB32);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setRenderHint(QPainter::TextAntialiasing, false);
     p.setClipRect(QRect(clip.left, clip.top, clip.width(), clip.height()));
-    p.translate(x + m_origin.x, y + m_origin.y);
-    // Escapement turns the text counter-clockwise on the screen, whose y runs down.
-    if (m_font.escapement % 3600 != 0) p.rotate(-m_font.escapement / 10.0);
-    if (!m_bkTransparent) p.fillRect(QRect(bx, by, width, cell), toQColor(m_bkColor));
-    p.setFont(im.qfont);
+    p.translate(ax, ay);
+    prepareTextPainter(p, m_font.escapement);
+    if (background) p.fillRect(QRect(box.x, box.y, shaped.width, font.cell), toQColor(m_bkColor));
+    p.setFont(font.qfont);
     p.setPen(toQColor(m_textColor));
-    p.drawText(QPoint(bx, by + ascent), s);
+    p.drawText(QPoint(box.x, box.y + font.ascent), shownText());
 }
 
 // --- bit-block transfer -------------------------------------------------------------

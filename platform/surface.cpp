@@ -4,6 +4,8 @@
 #include <QString>
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 
 namespace velk {
 
@@ -22,6 +24,27 @@ void Surface::resize(int width, int height, Color fill) {
     m_pixels.swap(pixels);
     m_width = width;
     m_height = height;
+}
+
+void Surface::scroll(int dx, int dy) {
+    if (std::abs(dx) >= m_width || std::abs(dy) >= m_height || (dx == 0 && dy == 0)) return;
+    const std::size_t w = static_cast<std::size_t>(m_width);
+    const int rows = m_height - std::abs(dy);
+    const std::size_t toX = static_cast<std::size_t>(std::max(0, -dx));
+    const std::size_t fromX = static_cast<std::size_t>(std::max(0, dx));
+    const std::size_t toY = static_cast<std::size_t>(std::max(0, -dy));
+    const std::size_t fromY = static_cast<std::size_t>(std::max(0, dy));
+    std::uint32_t* p = m_pixels.data();
+    if (dx == 0) {
+        std::memmove(p + toY * w, p + fromY * w, static_cast<std::size_t>(rows) * w * sizeof(std::uint32_t));
+        return;
+    }
+    const std::size_t count = (w - static_cast<std::size_t>(std::abs(dx))) * sizeof(std::uint32_t);
+    // Rows are taken in the order that reads each before it is written over.
+    for (int i = 0; i < rows; ++i) {
+        const std::size_t r = static_cast<std::size_t>(dy >= 0 ? i : rows - 1 - i);
+        std::memmove(p + (toY + r) * w + toX, p + (fromY + r) * w + fromX, count);
+    }
 }
 
 void Surface::fill(Color c) { std::fill(m_pixels.begin(), m_pixels.end(), toRaw(c)); }

@@ -23,6 +23,9 @@ public:
     void resize(int width, int height, Color fill = rgb(255, 255, 255));
     void fill(Color c);
     void fillRect(const Rect& r, Color c);
+    // Moves the picture so that pixel (x, y) shows what (x + dx, y + dy) showed, in
+    // one block copy; the pixels nothing moves onto keep what they held.
+    void scroll(int dx, int dy);
 
     bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < m_width && y < m_height; }
     // Outside the surface: get gives white-less sentinel kInvalidColor, set does nothing.

@@ -268,15 +268,7 @@ void View::scrollTo(int x, int y) {
     const int w = m_surface.width();
     const int h = m_surface.height();
     if (std::abs(dx) < w && std::abs(dy) < h) {
-        const Surface before = m_surface;
-        for (int row = 0; row < h; ++row) {
-            const int sy = row + dy;
-            if (sy < 0 || sy >= h) continue;
-            for (int col = 0; col < w; ++col) {
-                const int sx = col + dx;
-                if (sx >= 0 && sx < w) m_surface.setRawAt(col, row, before.rawAt(sx, sy));
-            }
-        }
+        m_surface.scroll(dx, dy);
         if (!m_invalid.isEmpty()) {
             const Rect moved{m_invalid.left - dx, m_invalid.top - dy, m_invalid.right - dx, m_invalid.bottom - dy};
             const bool erase = !m_eraseArea.isEmpty();
