@@ -81,8 +81,9 @@ TEST_F(GlyphSpacing, LabelGlyphsDoNotOverlapAtAnyZoom) {
                 const Surface glyph = drawn(font, at, label.substr(i, 1));
                 const Columns ink = inkColumns(glyph);
                 if (ink.empty()) continue;  // the smallest cells may drop a glyph's ink
-                if (!previous.empty())
+                if (!previous.empty()) {
                     EXPECT_LT(previous.last, ink.first) << "glyph " << i << " runs into the one before";
+                }
                 previous = ink;
                 for (int y = 0; y < glyph.height(); ++y)
                     for (int x = 0; x < glyph.width(); ++x)
