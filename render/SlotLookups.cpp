@@ -45,15 +45,20 @@ void CornerIndex::build(const CVelkarionView& v, bool (*kind)(int type)) {
     std::sort(m_entries.begin(), m_entries.end(), [](const Entry& a, const Entry& b) {
         return a.key != b.key ? a.key < b.key : a.slot < b.slot;
     });
+    m_runs.clear();
+    m_runs.reserve(m_entries.size());
+    for (std::size_t i = 0; i < m_entries.size();) {
+        std::size_t k = i + 1;
+        while (k < m_entries.size() && m_entries[k].key == m_entries[i].key) ++k;
+        m_runs.emplace(m_entries[i].key, std::make_pair(static_cast<int>(i), static_cast<int>(k)));
+        i = k;
+    }
 }
 
 std::pair<CornerIndex::Iter, CornerIndex::Iter> CornerIndex::range(int x, int y) const {
-    const std::uint64_t key = pointKey(x, y);
-    const auto first = std::lower_bound(m_entries.begin(), m_entries.end(), key,
-                                        [](const Entry& e, std::uint64_t k) { return e.key < k; });
-    auto last = first;
-    while (last != m_entries.end() && last->key == key) ++last;
-    return {first, last};
+    const auto run = m_runs.find(pointKey(x, y));
+    if (run == m_runs.end()) return {m_entries.end(), m_entries.end()};
+    return {m_entries.begin() + run->second.first, m_entries.begin() + run->second.second};
 }
 
 int CornerIndex::lastAt(int x, int y, unsigned corners) const {

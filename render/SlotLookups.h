@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -55,6 +56,9 @@ private:
     using Iter = std::vector<Entry>::const_iterator;
     std::pair<Iter, Iter> range(int x, int y) const;
     std::vector<Entry> m_entries;
+    // Each point's run of entries, [first, last): terminals ask for points many
+    // times per paint, so the run is found by hashing, not by searching.
+    std::unordered_map<std::uint64_t, std::pair<int, int>> m_runs;
 };
 
 // Slots by a number: net numbers, labels.
