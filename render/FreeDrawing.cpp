@@ -4,7 +4,6 @@
 #include "model/VelkarionView.h"
 #include "render/Colors.h"
 #include "render/SheetCoords.h"
-#include "render/SlotLookups.h"
 
 namespace velk {
 
@@ -100,7 +99,7 @@ void CVelkarionView::DrawFreeItem(Dc& dc, int slot) {
         dc.setBackgroundTransparent(true);
         dc.setTextColor(itemColor(*this, slot, false));
         dc.setTextAlign(kAlignLeft | kAlignTop);
-        sheetTextOut(*this, dc, x, y, m_paramText[slot]);
+        dc.textOut(x, y, m_paramText[slot]);
         dc.selectFont(previous);
         return;
     }

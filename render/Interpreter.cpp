@@ -207,7 +207,7 @@ void drawText(CommandContext& c) {
     if (c.at.mirrored()) c.dc.setTextAlign(kAlignLeft | kAlignTop);
     const Font previous = c.dc.selectFont(arialFor(c.scale, kTextEscapement[c.at.code]));
     c.dc.setTextColor(c.view.m_penColor);
-    sheetTextOut(c.view, c.dc, anchor.x, anchor.y, std::string(text));
+    c.dc.textOut(anchor.x, anchor.y, std::string(text));
     c.dc.selectFont(previous);
 }
 
@@ -260,7 +260,7 @@ void drawTerminalName(CommandContext& c, int x, int y, std::string_view name, in
     if (row.align == RefAlign::Right || (row.align == RefAlign::RightForLetterName && number == 0))
         c.dc.setTextAlign(kAlignRight | kAlignTop);
     const Font previous = c.dc.selectFont(arialFor(c.scale, row.escapement));
-    if (c.doc.m_showTerminalRefs == 1) sheetTextOut(c.view, c.dc, anchor.x, anchor.y, std::string(name));
+    if (c.doc.m_showTerminalRefs == 1) c.dc.textOut(anchor.x, anchor.y, std::string(name));
     c.dc.selectFont(previous);
 }
 

@@ -124,11 +124,4 @@ void SlotLookups::build(const CVelkarionView& v) {
     m_touchFirst[static_cast<std::size_t>(end)] = static_cast<int>(m_touchSlots.size());
 }
 
-void sheetTextOut(const CVelkarionView& v, Dc& dc, int x, int y, const std::string& text) {
-    if (const SlotLookups* lookups = v.paintLookups())
-        lookups->texts.textOut(dc, x, y, text);
-    else
-        dc.textOut(x, y, text);
-}
-
 }  // namespace velk

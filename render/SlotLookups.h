@@ -15,7 +15,6 @@
 #include <utility>
 #include <vector>
 
-#include "render/TextOnce.h"
 #include "render/Wires.h"
 
 namespace velk {
@@ -124,8 +123,6 @@ struct SlotLookups {
     SlotsByLabel labels;
     // Scratch for merging slot lists, reused from call to call.
     mutable std::vector<int> scratch;
-    // Labels and terminal names drawn in this paint (render/TextOnce.h).
-    mutable TextMemo texts;
 
     void build(const CVelkarionView& v);
 
@@ -142,9 +139,5 @@ private:
     std::vector<int> m_touchFirst;  // per slot, where its list starts in m_touchSlots
     std::vector<int> m_touchSlots;
 };
-
-// A text of the sheet (a label, a terminal name, a free text): while a paint
-// evaluates, left out where drawing it again would change no pixel.
-void sheetTextOut(const CVelkarionView& v, Dc& dc, int x, int y, const std::string& text);
 
 }  // namespace velk
