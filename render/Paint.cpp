@@ -192,7 +192,7 @@ void CVelkarionView::OnDraw(Dc& dc) {
         }
         for (int w = 0; w < kWirePassesPerEvaluation; ++w) runWirePass(*this, dc);
         m_drawingPlaced = 0;
-        if (m_simulating == 1 && !heldBack && g_simPass < kLatchPass) {
+        if (m_simulating == 1 && !heldBack && g_simPass < kFinalSimPass) {
             ++g_simPass;
             continue;
         }

@@ -8,7 +8,7 @@ namespace velk {
 extern int g_simPass;
 // The last evaluation pass of a paint: states latch, timers count, ramps step and
 // settled pictures are drawn on it.
-constexpr int kLatchPass = 5;
+constexpr int kFinalSimPass = 5;
 // Number of the lamp pass, 0 to 4: the pilot lamps latch on pass 4.
 extern int g_lampPass;
 // 0 until the first paint of the program has asked for the splash; then 1.

@@ -71,7 +71,7 @@ public:
                 for (int i = 0; i < sheet.view.m_componentCount && sheet.view.m_simulating == 1; ++i) {
                     if (isTerminalWire(sheet.view.m_type[i])) continue;
                     sheet.drawPlaced(i, g_colorBlack);
-                    if (i == block && pass == kLatchPass) keepBlockTexts();
+                    if (i == block && pass == kFinalSimPass) keepBlockTexts();
                 }
             }
         g_simPass = 0;

@@ -143,7 +143,7 @@ bool suppliedNow(ComponentFrame& f) {
 // The reflex barrier and the emitters show their state on the last pass, and only
 // while supplied; an unsupplied one keeps its last fill and draws every command.
 bool fillWhileSupplied(ComponentFrame& f, bool supplied, Commands body) {
-    if (!supplied || (g_simPass != kLatchPass && !f.showing())) return !f.stopped();
+    if (!supplied || (g_simPass != kFinalSimPass && !f.showing())) return !f.stopped();
     return fillBodyOnChange(f, body);
 }
 

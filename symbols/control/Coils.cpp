@@ -104,7 +104,7 @@ void drawOutline(ComponentFrame& f, const CoilForm& form) {
 void latch(ComponentFrame& f, const CoilForm& form, bool energised) {
     CVelkarionView& v = f.view();
     const int s = f.slot();
-    if (g_simPass == kLatchPass) {
+    if (g_simPass == kFinalSimPass) {
         const Edge edge = latchEdge(energised, v.m_drawnState[s]);
         if (edge == Edge::Rising) v.m_state[s] = 1;
         if (edge == Edge::Falling && (form.dropClearsAnyState || v.m_state[s] == 1)) v.m_state[s] = 0;
@@ -122,7 +122,7 @@ void toggleOnRisingEdge(ComponentFrame& f, const CoilForm& form, bool energised)
     const int s = f.slot();
     const int result = energised ? 1 : 0;
     if (result == v.m_drawnState[s]) return;
-    if (g_simPass == kLatchPass) {
+    if (g_simPass == kFinalSimPass) {
         if (energised && v.m_coilVoltageSeen[s] != 1) v.m_state[s] = v.m_state[s] == 1 ? 0 : 1;
         v.m_coilVoltageSeen[s] = result;
         // The body shows the voltage, not the toggled state.

@@ -74,7 +74,7 @@ void CVelkarionView::DrawFlashingPilotLamp(Dc& dc, double zoom, int ox, int oy) 
     const char x1 = letterAtTerminal(f);
     f.drawTerminal(kLampX2, f.terminalName(1, "X2"));
     const char x2 = letterAtTerminal(f);
-    if (f.evaluating() && g_simPass == kLatchPass) flashStep(f, voltageAcross(x1, x2));
+    if (f.evaluating() && g_simPass == kFinalSimPass) flashStep(f, voltageAcross(x1, x2));
     if (f.showing()) showFlash(f);
     f.draw(kPulseGlyph);
     drawLampOutline(f);

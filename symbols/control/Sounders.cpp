@@ -114,7 +114,7 @@ void drawSounder(CVelkarionView& view, Dc& dc, double zoom, int ox, int oy, cons
     if (f.evaluating()) {
         const bool energised = voltageAcross(x1, x2);
         sound(view, f.slot(), energised);
-        if (g_simPass == kLatchPass) latch(f, form, energised);
+        if (g_simPass == kFinalSimPass) latch(f, form, energised);
     }
     // A paint that only shows the run fills the body as the last latch left it and
     // sounds nothing.

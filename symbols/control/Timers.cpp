@@ -377,7 +377,7 @@ void drawTimer(CVelkarionView& view, Dc& dc, double zoom, int ox, int oy, const 
             if (form.followsOutput) copyStateToSlaves(view, s, form.followsOutput, view.m_timerOutput[s]);
         }
         const bool energised = voltageAcross(a1, a2);
-        if (g_simPass == kLatchPass) {
+        if (g_simPass == kFinalSimPass) {
             TimerStep t(f, energised);
             switch (form.kind) {
                 case TimerKind::OnDelay: onDelay(t); break;

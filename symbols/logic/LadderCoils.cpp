@@ -107,10 +107,10 @@ void drawLadderCoil(CVelkarionView& v, Dc& dc, double zoom, int ox, int oy, cons
         const bool energised = (left == kPotentialPlus && right == kPotentialMinus) ||
                                (left == kPotentialMinus && right == kPotentialPlus);
         if (row.action == Action::Assign) {
-            if (g_simPass == kLatchPass) latch(f, energised);
+            if (g_simPass == kFinalSimPass) latch(f, energised);
         } else {
             if (energised) v.m_state[slot] = row.action == Action::Set ? 1 : 0;
-            if (g_simPass == kLatchPass) {
+            if (g_simPass == kFinalSimPass) {
                 drawBox(f, v.m_state[slot] == 1);
                 v.m_penColor = f.stateColor();
             }

@@ -54,11 +54,11 @@ bool passes(Kind kind, int state, int memory) {
 // gives one paint after the variable has gone back to 0.
 void edgeStep(CVelkarionView& v, int slot, Kind kind) {
     if (kind == Kind::RisingEdge) {
-        if (g_simPass == kLatchPass) v.m_state[slot] = 0;
+        if (g_simPass == kFinalSimPass) v.m_state[slot] = 0;
     } else if (kind == Kind::FallingEdge) {
         if (v.m_state[slot] == 1)
             v.m_ladderMemory[slot] = 1;
-        else if (g_simPass == kLatchPass && v.m_ladderMemory[slot] == 1)
+        else if (g_simPass == kFinalSimPass && v.m_ladderMemory[slot] == 1)
             v.m_ladderMemory[slot] = 0;
     }
 }

@@ -171,7 +171,7 @@ void drawLogicBlock(CVelkarionView& v, Dc& dc, double zoom, int ox, int oy, cons
         const bool on = output(block.function, ones, n);
         f.writeLinkedWire(n, on ? kPotentialPlus : kPotentialNone);
         v.m_state[f.slot()] = on ? 1 : 0;
-        if (g_simPass != kLatchPass) return;
+        if (g_simPass != kFinalSimPass) return;
         v.m_penColor = on ? g_colorRed : g_colorGrey;
         f.draw(shape.leads);
         drawBody(f, block, on ? g_colorGrey : g_colorSilver, on ? g_colorRed : g_colorBlack);

@@ -93,7 +93,7 @@ void drawLogicTerminalSymbol(CVelkarionView& v, Dc& dc, double zoom, int ox, int
     }
     const bool one = f.wireFoundAt(0) && f.letterAt(0) == kPotentialPlus;
     v.m_state[slot] = one ? 1 : 0;
-    if (g_simPass == kLatchPass) drawState(f, row, one);
+    if (g_simPass == kFinalSimPass) drawState(f, row, one);
 }
 
 }  // namespace

@@ -77,7 +77,7 @@ public:
 
     // Steps of the evaluation; false when a report stopped the simulation.
     bool evaluate() {
-        const bool final = g_simPass == kLatchPass;
+        const bool final = g_simPass == kFinalSimPass;
         m_power = firstDrivePart(m_v,
                                  {kTypeDcRegulatorSinglePhase, kTypeDcRegulatorSinglePhaseField,
                                   kTypeDcRegulatorThreePhase, kTypeDcRegulatorThreePhaseField},
@@ -186,7 +186,7 @@ void CVelkarionView::DrawDcRegulatorControl(Dc& dc, double zoom, int ox, int oy)
         if (!f.conductPoles(kReadyRelay, m_state[slot] == 1, ClashCheck::Sides)) return;
         ControlCall call(f);
         if (!call.evaluate()) return;
-        if (g_simPass == kLatchPass) {
+        if (g_simPass == kFinalSimPass) {
             if (m_state[slot] == m_drawnState[slot]) return;
             m_drawnState[slot] = m_state[slot];
             m_penColor = m_state[slot] == 1 ? g_colorSilver : g_colorWhite;

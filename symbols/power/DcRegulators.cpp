@@ -209,7 +209,7 @@ void drawRegulator(CVelkarionView& view, Dc& dc, double zoom, int x, int y, cons
                 else if (command == kDriveForward)
                     f.writeLinkedWire(m.outputs[i], i % 2 == 0 ? kPotentialPlus : kPotentialMinus);
             }
-            if (g_simPass == kLatchPass) {
+            if (g_simPass == kFinalSimPass) {
                 // Nothing to draw while the state stands.
                 if (view.m_state[slot] == view.m_drawnState[slot]) return;
                 view.m_drawnState[slot] = view.m_state[slot];

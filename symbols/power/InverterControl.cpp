@@ -117,7 +117,7 @@ public:
 
     // Steps of the evaluation; false when a report stopped the simulation.
     bool evaluate() {
-        const bool final = g_simPass == kLatchPass;
+        const bool final = g_simPass == kFinalSimPass;
         m_power = firstDrivePart(m_v, kTypeInverterSinglePhaseFed, kTypeInverterThreePhase, m_v.m_label[m_slot]);
         m_v.m_state[m_slot] = m_power >= 0 ? m_v.m_state[m_power] : 0;
         const bool powered = m_v.m_state[m_slot] == 1;
@@ -314,7 +314,7 @@ void CVelkarionView::DrawInverterControl(Dc& dc, double zoom, int ox, int oy) {
         // The relay follows the state of the previous evaluation.
         if (!f.conductPoles(kReadyRelay, m_state[slot] == 1, ClashCheck::Sides)) return;
         if (!call.evaluate()) return;
-        if (g_simPass == kLatchPass) {
+        if (g_simPass == kFinalSimPass) {
             if (m_state[slot] == m_drawnState[slot]) return;
             m_drawnState[slot] = m_state[slot];
             m_penColor = m_state[slot] == 1 ? g_colorSilver : g_colorWhite;

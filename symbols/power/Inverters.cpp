@@ -161,7 +161,7 @@ void DrawInverterPart(CVelkarionView& v, Dc& dc, double zoom, int ox, int oy, co
         }
     }
     if (f.stopped()) return;
-    if (f.evaluating() && g_simPass == kLatchPass) {
+    if (f.evaluating() && g_simPass == kFinalSimPass) {
         if (v.m_state[slot] == v.m_drawnState[slot]) return;
         v.m_drawnState[slot] = v.m_state[slot];
         v.m_penColor = v.m_state[slot] == 1 ? g_colorSilver : g_colorWhite;

@@ -233,7 +233,7 @@ void DrawMotor(CVelkarionView& view, Dc& dc, double zoom, int x, int y, const Mo
                 for (int k = 0; k < m.terminalCount; ++k)
                     if (m.terminals[k].linkSlot != kNoLinkSlot && call.reads(k, kPotentialNone))
                         call.markWire(k, kPotentialDeadWinding);
-            if (g_simPass == kLatchPass) showRotation(d, view, slot, m, rotation);
+            if (g_simPass == kFinalSimPass) showRotation(d, view, slot, m, rotation);
         }
     }
     if (m.penFilledBody.solid.size() == 0) d.draw(m.outline);

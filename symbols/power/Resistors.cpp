@@ -60,7 +60,7 @@ void CVelkarionView::DrawResistor(Dc& dc, double zoom, int ox, int oy) {
     ComponentFrame f(*this, dc, zoom, ox, oy);
     f.drawLabels(kResistorLabels);
     for (int k = 0; k < 2; ++k) f.terminal(kResistorTerminals[k].format, k, kResistorTerminals[k].name);
-    if (f.evaluating() && g_simPass == kLatchPass) {
+    if (f.evaluating() && g_simPass == kFinalSimPass) {
         const int s = f.slot();
         const int energised = voltageAcross(f.letterAt(0), f.letterAt(1)) ? 1 : 0;
         if (energised == m_state[s] && energised == m_drawnState[s]) return;
@@ -88,7 +88,7 @@ void CVelkarionView::DrawResistorThreePhase(Dc& dc, double zoom, int ox, int oy)
         f.draw(kBankOutlines);
         return;
     }
-    if (g_simPass != kLatchPass || m_state[s] == m_drawnState[s]) return;
+    if (g_simPass != kFinalSimPass || m_state[s] == m_drawnState[s]) return;
     m_drawnState[s] = m_state[s];
     fillBodies(f, kBankBodies, m_state[s] == 1);
     f.draw(kBankOutlines);

@@ -100,7 +100,7 @@ void CVelkarionView::DrawSoftStarter(Dc& dc, double zoom, int ox, int oy) {
     }
 
     if (f.evaluating()) {
-        if (g_simPass != kLatchPass || m_state[slot] == m_drawnState[slot]) return;
+        if (g_simPass != kFinalSimPass || m_state[slot] == m_drawnState[slot]) return;
         m_drawnState[slot] = m_state[slot];
         m_penColor = m_state[slot] == 1 ? g_colorSilver : g_colorWhite;
         f.draw(kStarterFill);
@@ -127,7 +127,7 @@ void CVelkarionView::DrawSoftStarterControl(Dc& dc, double zoom, int ox, int oy)
         const bool ready = validSupply(a1, a2);
         const bool run = f.showing() ? m_state[slot] == 1 : ready && in == a1;
         if (f.evaluating()) m_state[slot] = run ? 1 : 0;
-        if (g_simPass == kLatchPass || f.showing()) {
+        if (g_simPass == kFinalSimPass || f.showing()) {
             m_penColor = run ? g_colorSilver : g_colorWhite;
             f.draw(kControlFill);
             m_penColor = ready ? g_colorGreen : g_colorWhite;
