@@ -168,15 +168,7 @@ CEditarVar1Dlg::CEditarVar1Dlg() : Dialog(kEditarVar1) {
 }
 
 void CEditarVar1Dlg::DoDataExchange(DataExchange& dx) {
-    dx.text(kTitleLine, m_title);
-    dx.sheetText(kLabelEdit, m_label);
-    dx.check(kLabelShown, m_labelVisible);
-    dx.sheetText(kLabel2Edit, m_label2);
-    dx.check(kLabel2Shown, m_label2Visible);
-    for (int k = 0; k < kTerminals; ++k) {
-        dx.sheetText(kTerminalEdits[k], m_terminal[static_cast<std::size_t>(k)]);
-        dx.check(kTerminalShown[k], m_terminalVisible[static_cast<std::size_t>(k)]);
-    }
+    exchangeRecordRows(dx, *this, kTerminalEdits, kTerminalShown);
     for (int k = 0; k < 4; ++k) dx.radio(kSpeedRadios[k], m_speed[k]);
     for (int k = 0; k < 2; ++k) dx.radio(kInputRadios[k], m_inputs[k]);
     dx.check(kPotentiometer, m_potentiometer);
@@ -191,16 +183,7 @@ void CEditarVar1Dlg::DoDataExchange(DataExchange& dx) {
 
 bool CEditarVar1Dlg::OnInitDialog() {
     m_title = g_exchangeType == kTypeInverterControl ? "Control Variador velocidad ca." : "";
-    m_label = g_exchangeLabel;
-    m_label2 = g_exchangeLabel2;
-    m_labelVisible = g_exchangeLabelVisible;
-    m_label2Visible = g_exchangeLabel2Visible;
-    for (int k = 0; k < kTerminals; ++k) {
-        const auto at = static_cast<std::size_t>(k);
-        m_terminal[at] = k < kMainTerminals ? g_exchangeTerminal[k] : g_exchangeCompanionTerminal[k - kMainTerminals];
-        m_terminalVisible[at] =
-            k < kMainTerminals ? g_exchangeTerminalVisible[k] : g_exchangeCompanionTerminalVisible[k - kMainTerminals];
-    }
+    readExchangeRecord(*this, kMainTerminals);
 
     const std::string& text = g_exchangeText;
     const InverterParameters p = readInverterParameters(text);
@@ -242,20 +225,7 @@ void CEditarVar1Dlg::chooseInjection(int k) {
 
 void CEditarVar1Dlg::OnOK() {
     if (!takeValues()) return;
-    g_exchangeLabel = m_label;
-    g_exchangeLabel2 = m_label2;
-    g_exchangeLabelVisible = m_labelVisible;
-    g_exchangeLabel2Visible = m_label2Visible;
-    for (int k = 0; k < kTerminals; ++k) {
-        const auto at = static_cast<std::size_t>(k);
-        if (k < kMainTerminals) {
-            g_exchangeTerminal[k] = m_terminal[at];
-            g_exchangeTerminalVisible[k] = m_terminalVisible[at];
-        } else {
-            g_exchangeCompanionTerminal[k - kMainTerminals] = m_terminal[at];
-            g_exchangeCompanionTerminalVisible[k - kMainTerminals] = m_terminalVisible[at];
-        }
-    }
+    writeExchangeRecord(*this, kMainTerminals);
 
     InverterParameters p;
     p.polePairs = codeOfSelected(m_speed, kSpeedCodes, m_speedAsRead);

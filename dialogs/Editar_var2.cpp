@@ -89,15 +89,7 @@ CEditarVar2Dlg::CEditarVar2Dlg() : Dialog(kEditarVar2) {
 }
 
 void CEditarVar2Dlg::DoDataExchange(DataExchange& dx) {
-    dx.text(kTitleLine, m_title);
-    dx.sheetText(kLabelEdit, m_label);
-    dx.check(kLabelShown, m_labelVisible);
-    dx.sheetText(kLabel2Edit, m_label2);
-    dx.check(kLabel2Shown, m_label2Visible);
-    for (int k = 0; k < kTerminals; ++k) {
-        dx.sheetText(kTerminalEdits[k], m_terminal[static_cast<std::size_t>(k)]);
-        dx.check(kTerminalShown[k], m_terminalVisible[static_cast<std::size_t>(k)]);
-    }
+    exchangeRecordRows(dx, *this, kTerminalEdits, kTerminalShown);
     dx.check(kPotentiometer, m_potentiometer);
     dx.integer(kMinVoltage, m_minVoltage);
     dx.integer(kMaxVoltage, m_maxVoltage);
@@ -109,14 +101,7 @@ void CEditarVar2Dlg::DoDataExchange(DataExchange& dx) {
 
 bool CEditarVar2Dlg::OnInitDialog() {
     m_title = g_exchangeType == kTypeDcRegulatorControl ? "Control Variador velocidad cc." : "";
-    m_label = g_exchangeLabel;
-    m_label2 = g_exchangeLabel2;
-    m_labelVisible = g_exchangeLabelVisible;
-    m_label2Visible = g_exchangeLabel2Visible;
-    for (int k = 0; k < kTerminals; ++k) {
-        m_terminal[static_cast<std::size_t>(k)] = g_exchangeTerminal[k];
-        m_terminalVisible[static_cast<std::size_t>(k)] = g_exchangeTerminalVisible[k];
-    }
+    readExchangeRecord(*this, kTerminals);
     const DcRegulatorParameters p = readDcRegulatorParameters(g_exchangeText);
     m_potentiometer = p.potentiometer == '1' ? 1 : 0;
     m_minVoltage = p.minVoltage;
@@ -131,14 +116,7 @@ bool CEditarVar2Dlg::OnInitDialog() {
 
 void CEditarVar2Dlg::OnOK() {
     if (!takeValues()) return;
-    g_exchangeLabel = m_label;
-    g_exchangeLabel2 = m_label2;
-    g_exchangeLabelVisible = m_labelVisible;
-    g_exchangeLabel2Visible = m_label2Visible;
-    for (int k = 0; k < kTerminals; ++k) {
-        g_exchangeTerminal[k] = m_terminal[static_cast<std::size_t>(k)];
-        g_exchangeTerminalVisible[k] = m_terminalVisible[static_cast<std::size_t>(k)];
-    }
+    writeExchangeRecord(*this, kTerminals);
     DcRegulatorParameters p;
     p.potentiometer = m_potentiometer ? '1' : '0';
     p.minVoltage = m_minVoltage;

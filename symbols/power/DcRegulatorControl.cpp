@@ -63,13 +63,6 @@ constexpr const char* kDisplayCells[] = {
     "POLI,+090,+090,+120,+090,+120,+105,+090,+105",
 };
 
-std::string formatted(const char* format, float value) {
-    char buffer[64];
-    const int n = std::snprintf(buffer, sizeof buffer, format, static_cast<double>(value));
-    if (n < 0) return std::string();
-    return std::string(buffer, static_cast<std::size_t>(n) < sizeof buffer ? static_cast<std::size_t>(n) : 0);
-}
-
 // One evaluation of a placed block.
 class ControlCall {
 public:
@@ -85,23 +78,7 @@ public:
         m_v.m_state[m_slot] = m_power >= 0 ? m_v.m_state[m_power] : 0;
         const bool powered = m_v.m_state[m_slot] == 1;
 
-        if (powered && m_f.wireFoundAt(kSupplyPlus)) {
-            const char at = m_f.letterAt(kSupplyPlus);
-            if (at == kPotentialPE) {
-                m_v.ReportEarthFault();
-                return false;
-            }
-            if (at == kPotentialL1 || at == kPotentialL2 || at == kPotentialL3 || at == kPotentialNeutral ||
-                at == kPotentialMinus) {
-                m_v.ReportShortCircuit();
-                return false;
-            }
-            m_f.writeLinkedWire(kSupplyPlus, kPotentialPlus);
-        }
-        if (!powered && final) {
-            if (m_power >= 0) m_v.m_driveCommand[m_power].setLetter(kDriveStop);
-            m_v.m_controlOutput[m_slot] = 0;
-        }
+        if (!feedControlSupply(m_f, kSupplyPlus, m_power, final)) return false;
 
         const DcRegulatorParameters p = readDcRegulatorParameters(m_v.m_paramText[m_slot]);
         g_regulatorMinVoltage = static_cast<float>(p.minVoltage);
@@ -141,23 +118,18 @@ private:
         }
     }
 
-    void cell(int row) {
-        if (m_v.m_state[m_slot] != 1) return;
-        m_v.m_penColor = g_colorSilver;
-        m_f.draw(kDisplayCells[row]);
-        m_v.m_penColor = g_colorBlack;
-    }
+    void cell(int row) { drawDisplayCell(m_f, kDisplayCells[row]); }
 
     void display() {
         m_f.draw("TEXT,+050,+060,CONS:,0");
         cell(0);
-        m_f.draw(formatted("TEXT,+090,+060,%3.0f V,0", m_setpoint));
+        m_f.draw(displayNumber("TEXT,+090,+060,%3.0f V,0", m_setpoint));
         m_f.draw("TEXT,+050,+075,TENS:,0");
         cell(1);
-        m_f.draw(formatted("TEXT,+090,+075,%3.0f V,0", m_voltage));
+        m_f.draw(displayNumber("TEXT,+090,+075,%3.0f V,0", m_voltage));
         m_f.draw("TEXT,+050,+090,VELO:,0");
         cell(2);
-        m_f.draw(formatted("TEXT,+090,+090,%4.0f ,0", m_speed));
+        m_f.draw(displayNumber("TEXT,+090,+090,%4.0f ,0", m_speed));
         m_f.draw("TEXT,+125,+090,r.p.m.");
     }
 

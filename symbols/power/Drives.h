@@ -21,4 +21,16 @@ int firstDrivePart(const CVelkarionView& v, int typeA, int typeB, const std::str
 // The same over any of the listed types.
 int firstDrivePart(const CVelkarionView& v, std::initializer_list<int> types, const std::string& label);
 
+class ComponentFrame;
+
+// A control block's own supply: while powered, the wire on `supplyTerminal`
+// gets "+" (PE there is an earth fault, a phase, N or "-" a short); without
+// power, on the last pass, the power part is told to stop and the output falls
+// to 0. False when a fault report stopped the simulation.
+bool feedControlSupply(ComponentFrame& f, int supplyTerminal, int power, bool final);
+// A display cell filled silver while the block is powered.
+void drawDisplayCell(ComponentFrame& f, const char* cell);
+// A displayed value put into its TEXT command; empty when it cannot be.
+std::string displayNumber(const char* format, float value);
+
 }  // namespace velk

@@ -73,13 +73,6 @@ constexpr const char* kDisplayCells[] = {
     "POLI,+120,+090,+150,+090,+150,+105,+120,+105",
 };
 
-std::string formatted(const char* format, float value) {
-    char buffer[64];
-    const int n = std::snprintf(buffer, sizeof buffer, format, static_cast<double>(value));
-    if (n < 0) return std::string();
-    return std::string(buffer, static_cast<std::size_t>(n) < sizeof buffer ? static_cast<std::size_t>(n) : 0);
-}
-
 // One evaluation of a placed block.
 class ControlCall {
 public:
@@ -122,23 +115,7 @@ public:
         m_v.m_state[m_slot] = m_power >= 0 ? m_v.m_state[m_power] : 0;
         const bool powered = m_v.m_state[m_slot] == 1;
 
-        if (powered && m_f.wireFoundAt(kSupplyPlus)) {
-            const char at = m_f.letterAt(kSupplyPlus);
-            if (at == kPotentialPE) {
-                m_v.ReportEarthFault();
-                return false;
-            }
-            if (at == kPotentialL1 || at == kPotentialL2 || at == kPotentialL3 || at == kPotentialNeutral ||
-                at == kPotentialMinus) {
-                m_v.ReportShortCircuit();
-                return false;
-            }
-            m_f.writeLinkedWire(kSupplyPlus, kPotentialPlus);
-        }
-        if (!powered && final) {
-            if (m_power >= 0) m_v.m_driveCommand[m_power].setLetter(kDriveStop);
-            m_v.m_controlOutput[m_slot] = 0;
-        }
+        if (!feedControlSupply(m_f, kSupplyPlus, m_power, final)) return false;
 
         const InverterParameters p = readInverterParameters(m_v.m_paramText[m_slot]);
         g_inverterMinFrequency = static_cast<float>(p.minFrequency);
@@ -254,23 +231,18 @@ private:
         if (m_frequency < 0.0f) cmd.setLetter(kDriveReverse);
     }
 
-    void cell(int row) {
-        if (m_v.m_state[m_slot] != 1) return;
-        m_v.m_penColor = g_colorSilver;
-        m_f.draw(kDisplayCells[row]);
-        m_v.m_penColor = g_colorBlack;
-    }
+    void cell(int row) { drawDisplayCell(m_f, kDisplayCells[row]); }
 
     void display() {
         m_f.draw("TEXT,+080,+045,CONS:,0");
         cell(0);
-        m_f.draw(formatted("TEXT,+120,+045,%3.0fHz,0", m_setpoint));
+        m_f.draw(displayNumber("TEXT,+120,+045,%3.0fHz,0", m_setpoint));
         m_f.draw("TEXT,+080,+060,FREC:,0");
         cell(1);
-        m_f.draw(formatted("TEXT,+120,+060,%3.0fHz,0", m_frequency));
+        m_f.draw(displayNumber("TEXT,+120,+060,%3.0fHz,0", m_frequency));
         m_f.draw("TEXT,+080,+075,VELO:,0");
         cell(2);
-        m_f.draw(formatted("TEXT,+120,+075,%4.0f ,0", m_speed));
+        m_f.draw(displayNumber("TEXT,+120,+075,%4.0f ,0", m_speed));
         m_f.draw("TEXT,+155,+075,r.p.m.");
         m_f.draw("TEXT,+080,+090,FREN:,0");
         cell(3);
