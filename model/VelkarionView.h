@@ -351,6 +351,9 @@ public:
     // routines walk the table (render/SlotLookups.h).
     const SlotLookups* paintLookups() const { return m_paintLookups.get(); }
     std::shared_ptr<SlotLookups> m_paintLookups;
+    // The lookups of the last evaluating paint, used again while the table is
+    // unchanged.
+    std::shared_ptr<SlotLookups> m_keptLookups;
 
     // --- paint routine, sheet frame, title block and free drawing (render/) ---------
     // Pointer guide lines across the visible area (sheet pixels, under everything).

@@ -55,6 +55,11 @@ inline std::uint32_t combine(std::uint32_t dest, std::uint32_t src, bool notXor)
     return notXor ? (kAlpha | (~(src ^ dest) & kRgbBits)) : src;
 }
 
+bool sameFont(const Font& a, const Font& b) {
+    return a.height == b.height && a.escapement == b.escapement && a.weight == b.weight && a.italic == b.italic &&
+           a.underline == b.underline && a.face == b.face;
+}
+
 inline int roundToInt(double v) { return static_cast<int>(std::floor(v + 0.5)); }
 
 double normalizedAngle(double a) {
@@ -100,6 +105,16 @@ struct Dc::Impl {
     // The selected font as resolved for the screen, looked up when text is first
     // drawn or measured after a selection.
     ScreenFont* screenFont = nullptr;
+    // The fonts resolved last: a symbol switches between a few fonts for every
+    // text it draws, and each comes back resolved without building its key.
+    struct RecentFont {
+        Font font;
+        ScreenFont* screen = nullptr;
+    };
+    static constexpr int kRecentFonts = 4;
+    RecentFont recent[kRecentFonts];
+    int recentNext = 0;
+    ScreenFont& fontFor(const Font& f);
 
     // --- writing pixels ---------------------------------------------------------------
 
@@ -463,7 +478,8 @@ Brush Dc::selectBrush(const Brush& brush) {
 Font Dc::selectFont(const Font& font) {
     Font old = m_font;
     m_font = font;
-    m_impl->screenFont = nullptr;
+    // The same font again keeps the one already resolved for the screen.
+    if (!sameFont(font, old)) m_impl->screenFont = nullptr;
     return old;
 }
 
@@ -520,6 +536,20 @@ void Dc::lineTo(int x, int y) {
     const Point to{x + m_origin.x, y + m_origin.y};
     m_current = {x, y};
     if (m_pen.style == PenStyle::Null || from == to) return;
+    // Most strokes are level or upright and drawn with a plain one-pixel pen: the
+    // pixels the stepping below would visit, written as one clipped run.
+    if ((from.x == to.x || from.y == to.y) && m_pen.style == PenStyle::Solid && m_pen.width <= 1 &&
+        m_rop == RasterMode::CopyPen) {
+        const bool level = from.y == to.y;
+        const int a = level ? from.x : from.y;
+        const int b = level ? to.x : to.y;
+        // Every pixel from the start up to, but not including, the end.
+        const int lo = a < b ? a : b + 1;
+        const int hi = a < b ? b - 1 : a;
+        const Rect span = level ? Rect{lo, from.y, hi + 1, from.y + 1} : Rect{from.x, lo, from.x + 1, hi + 1};
+        m_surface->fillRect(span.intersected(Impl::clipOf(*this)), m_pen.color);
+        return;
+    }
     const Point ends[2] = {from, to};
     Impl::PenWriter w(*this, *m_impl, Impl::clipOf(*this), Impl::boundsOf(ends, 2), false);
     Impl::linePath(w, from.x, from.y, to.x, to.y);
@@ -827,6 +857,19 @@ ScreenFont& screenFontFor(const Font& f) {
     return *it->second;
 }
 
+}  // namespace
+
+ScreenFont& Dc::Impl::fontFor(const Font& f) {
+    for (const RecentFont& r : recent)
+        if (r.screen != nullptr && sameFont(r.font, f)) return *r.screen;
+    ScreenFont& screen = screenFontFor(f);
+    recent[recentNext] = RecentFont{f, &screen};
+    recentNext = (recentNext + 1) % kRecentFonts;
+    return screen;
+}
+
+namespace {
+
 ShapedText& shapedText(ScreenFont& font, const std::string& text, const QString& shown) {
     auto it = font.texts.find(text);
     if (it != font.texts.end()) return it->second;
@@ -926,7 +969,7 @@ QFont toolkitFont(const Font& font) {
 
 Point Dc::textExtent(const std::string& text) const {
     Impl& im = *m_impl;
-    if (im.screenFont == nullptr) im.screenFont = &screenFontFor(m_font);
+    if (im.screenFont == nullptr) im.screenFont = &im.fontFor(m_font);
     ScreenFont& font = *im.screenFont;
     const auto it = font.texts.find(text);
     if (it != font.texts.end()) return {it->second.width, font.cell};
@@ -939,7 +982,7 @@ void Dc::textOut(int x, int y, const std::string& text) {
     const Rect clip = Impl::clipOf(*this);
     if (clip.isEmpty()) return;
     Impl& im = *m_impl;
-    if (im.screenFont == nullptr) im.screenFont = &screenFontFor(m_font);
+    if (im.screenFont == nullptr) im.screenFont = &im.fontFor(m_font);
     ScreenFont& font = *im.screenFont;
     const int ax = x + m_origin.x;
     const int ay = y + m_origin.y;

@@ -96,14 +96,18 @@ void drawSelectionMarks(const CVelkarionView& v, Dc& dc) {
 }
 
 // The lookups the routines and the wire pass use while a paint evaluates, built
-// when it starts and dropped when it ends.
+// when it starts (or kept from the paint before, when the table is unchanged) and
+// put away when it ends.
 class LookupsForPaint {
 public:
     LookupsForPaint(CVelkarionView& v, bool evaluating) : m_view(v), m_before(v.m_paintLookups) {
         if (!evaluating) return;
-        auto lookups = std::make_shared<SlotLookups>();
-        lookups->build(v);
-        v.m_paintLookups = std::move(lookups);
+        if (!v.m_keptLookups || !v.m_keptLookups->builtFrom(v)) {
+            auto lookups = std::make_shared<SlotLookups>();
+            lookups->build(v);
+            v.m_keptLookups = std::move(lookups);
+        }
+        v.m_paintLookups = v.m_keptLookups;
     }
     ~LookupsForPaint() { m_view.m_paintLookups = std::move(m_before); }
     LookupsForPaint(const LookupsForPaint&) = delete;

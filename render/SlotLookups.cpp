@@ -107,7 +107,27 @@ void SlotsByLabel::build(const CVelkarionView& v) {
                      [](const Entry& a, const Entry& b) { return *a.label < *b.label; });
 }
 
+SlotLookups::Input SlotLookups::inputOf(const CVelkarionView& v, int j) {
+    return {v.isLive(j), v.m_type[j], v.m_x[j], v.m_y[j], v.m_x2[j], v.m_y2[j], v.m_netNumber[j]};
+}
+
+bool SlotLookups::builtFrom(const CVelkarionView& v) const {
+    const int end = tableEnd(v);
+    if (static_cast<std::size_t>(end) != m_input.size()) return false;
+    for (int j = 0; j < end; ++j) {
+        const auto k = static_cast<std::size_t>(j);
+        if (!(inputOf(v, j) == m_input[k]) || v.m_label[j] != m_inputLabels[k]) return false;
+    }
+    return true;
+}
+
 void SlotLookups::build(const CVelkarionView& v) {
+    m_input.clear();
+    m_inputLabels.clear();
+    for (int j = 0; j < tableEnd(v); ++j) {
+        m_input.push_back(inputOf(v, j));
+        m_inputLabels.push_back(v.m_label[j]);
+    }
     terminalWires.build(v, [](int type) { return isTerminalWire(type); });
     wireLike.build(v, [](int type) { return isWireLike(type); });
     nets.build(v);

@@ -125,6 +125,9 @@ struct SlotLookups {
     mutable std::vector<int> scratch;
 
     void build(const CVelkarionView& v);
+    // True while the table still holds what the lookups were built from: the
+    // count, and each slot's life, type, end points, net number and label.
+    bool builtFrom(const CVelkarionView& v) const;
 
     // The live wire-like slots whose ends coincide with those of wire-like slot
     // `slot` (itself included), ascending: what the wire pass pulls letters from.
@@ -136,6 +139,22 @@ struct SlotLookups {
     }
 
 private:
+    struct Input {
+        bool live;
+        int type;
+        int x;
+        int y;
+        int x2;
+        int y2;
+        int net;
+        bool operator==(const Input& o) const {
+            return live == o.live && type == o.type && x == o.x && y == o.y && x2 == o.x2 && y2 == o.y2 &&
+                   net == o.net;
+        }
+    };
+    static Input inputOf(const CVelkarionView& v, int j);
+    std::vector<Input> m_input;
+    std::vector<std::string> m_inputLabels;
     std::vector<int> m_touchFirst;  // per slot, where its list starts in m_touchSlots
     std::vector<int> m_touchSlots;
 };

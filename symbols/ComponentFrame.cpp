@@ -1,7 +1,9 @@
 // The shared steps of the component routines (see ComponentFrame.h).
 #include "symbols/ComponentFrame.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <string_view>
 
 #include "render/Colors.h"
 #include "render/Paint.h"
@@ -45,11 +47,38 @@ std::string textCommand(const TextSpot& spot, const std::string& text) {
                                                                           : sizeof buffer - 1);
 }
 
+namespace {
+
+// The terminal command with the name in place of the placeholder, written into
+// `out`; a command that would not fit is cut at its capacity. Drawn for every
+// terminal in every pass, so it is put together without the heap.
+template <std::size_t N>
+std::string_view composeTerminalCommand(char (&out)[N], const char* format, const std::string& name) {
+    const std::string_view f(format);
+    const std::size_t at = f.find(kNamePlaceholder);
+    std::size_t n = 0;
+    const auto put = [&](std::string_view part) {
+        const std::size_t take = std::min(part.size(), N - n);
+        part.copy(out + n, take);
+        n += take;
+    };
+    if (at == std::string_view::npos) {
+        put(f);
+    } else {
+        put(f.substr(0, at));
+        put(std::string_view(name).substr(0, kTerminalNameLength));
+        put(f.substr(at + kNamePlaceholder.size()));
+    }
+    return {out, n};
+}
+
+constexpr std::size_t kCommandCapacity = 128;
+
+}  // namespace
+
 std::string terminalCommand(const char* format, const std::string& name) {
-    std::string command(format);
-    const std::size_t at = command.find(kNamePlaceholder);
-    if (at == std::string::npos) return command;
-    return command.replace(at, kNamePlaceholder.size(), terminalField(name));
+    char buffer[kCommandCapacity];
+    return std::string(composeTerminalCommand(buffer, format, name));
 }
 
 // --- ComponentFrame ---------------------------------------------------------------------
@@ -181,7 +210,8 @@ std::string ComponentFrame::terminalName(int k, const char* previewName) const {
 }
 
 void ComponentFrame::drawTerminal(const char* format, const std::string& name) {
-    draw(terminalCommand(format, name));
+    char buffer[kCommandCapacity];
+    draw(composeTerminalCommand(buffer, format, name));
 }
 
 void ComponentFrame::scanTerminal(int k, WireLink link) {
