@@ -315,6 +315,43 @@ const Family kFamilies[] = {
          return block;
      },
      nullptr, 12, 1},
+    {"DC regulator running its separately excited motor",
+     [](LiveSheet& s) {
+         s.labelled(kTypeDcRegulatorSinglePhaseField, 60, 60, "-G1");
+         s.feed('L', 60, 60);
+         s.feed('N', 66, 60);
+         s.place(kTypeMotorDcSeparatelyExcited, 60, 141);
+         const std::pair<Point, Point> leads[] = {
+             {{60, 90}, {60, 141}}, {{66, 90}, {66, 111}},  {{66, 111}, {78, 111}}, {{78, 111}, {78, 141}},
+             {{72, 90}, {72, 102}}, {{72, 102}, {54, 102}}, {{54, 102}, {54, 132}}, {{54, 132}, {60, 132}},
+             {{78, 90}, {78, 96}},  {{78, 96}, {84, 96}},   {{84, 96}, {84, 132}},  {{84, 132}, {78, 132}},
+         };
+         for (const auto& [from, to] : leads) s.wire(from.x, from.y, to.x, to.y);
+         const int block = s.labelled(kTypeDcRegulatorControl, 150, 60, "-G1");
+         s.view.m_paramText[block] = kDcRegulatorDefaultParameters;
+         s.wire(180, 60, 180, 66);
+         s.wire(180, 66, 174, 66);
+         s.wire(174, 66, 174, 60);  // V+ straight to IN: run
+         return block;
+     },
+     nullptr, 12, 1},
+    {"permanent-magnet DC motor on a three-phase regulator",
+     [](LiveSheet& s) {
+         s.labelled(kTypeDcRegulatorThreePhase, 60, 60, "-G2");
+         s.feedThreePhase(60, 60);
+         s.place(kTypeMotorDcPermanentMagnet, 60, 141);
+         s.wire(60, 90, 60, 141);
+         s.wire(66, 90, 66, 111);
+         s.wire(66, 111, 78, 111);
+         s.wire(78, 111, 78, 141);
+         const int block = s.labelled(kTypeDcRegulatorControl, 150, 60, "-G2");
+         s.view.m_paramText[block] = kDcRegulatorDefaultParameters;
+         s.wire(180, 60, 180, 66);
+         s.wire(180, 66, 174, 66);
+         s.wire(174, 66, 174, 60);
+         return block;
+     },
+     nullptr, 12, 1},
 };
 
 }  // namespace

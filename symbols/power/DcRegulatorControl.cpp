@@ -102,6 +102,20 @@ public:
         return true;
     }
 
+    // The display as the last pass left it, read back without evaluating: the set
+    // point, the voltage the ramp reached and the speed it gives.
+    void show() {
+        const DcRegulatorParameters p = readDcRegulatorParameters(m_v.m_paramText[m_slot]);
+        m_setpoint = g_analogSetpoint;
+        if (m_v.m_state[m_slot] == 1) {
+            const bool atOnce = p.accelerationSeconds == 0 && m_v.m_driveCommand[m_slot].letter() == kDriveForward;
+            m_voltage = atOnce ? m_setpoint : static_cast<float>(m_v.m_controlOutput[m_slot]) / 100.0f;
+            const float maxVoltage = static_cast<float>(p.maxVoltage);
+            m_speed = maxVoltage > 0.0f ? static_cast<float>(p.maxSpeed) / maxVoltage * m_voltage : 0.0f;
+        }
+        display();
+    }
+
 private:
     // The ramp always arrives: a step that comes out 0 is taken from the
     // maximum voltage, and a time of 0 goes to the target at once (so a stop
@@ -153,6 +167,13 @@ void CVelkarionView::DrawDcRegulatorControl(Dc& dc, double zoom, int ox, int oy)
         f.terminal(t.format, k, t.name, t.link);
     }
 
+    const auto drawState = [&] {
+        m_penColor = m_state[slot] == 1 ? g_colorSilver : g_colorWhite;
+        f.draw(kControlFill);
+        m_penColor = g_colorBlack;
+        if (m_state[slot] == 1) f.draw(kBladeClosed);
+        else f.draw(kBladeOpen);
+    };
     if (f.evaluating()) {
         // The relay follows the state of the previous evaluation.
         if (!f.conductPoles(kReadyRelay, m_state[slot] == 1, ClashCheck::Sides)) return;
@@ -161,15 +182,16 @@ void CVelkarionView::DrawDcRegulatorControl(Dc& dc, double zoom, int ox, int oy)
         if (g_simPass == kFinalSimPass) {
             if (m_state[slot] == m_drawnState[slot]) return;
             m_drawnState[slot] = m_state[slot];
-            m_penColor = m_state[slot] == 1 ? g_colorSilver : g_colorWhite;
-            f.draw(kControlFill);
-            m_penColor = g_colorBlack;
-            if (m_state[slot] == 1) f.draw(kBladeClosed);
-            else f.draw(kBladeOpen);
+            drawState();
         }
     }
+    // A paint held back by Pause or Step shows the block as the last tick left it.
+    if (f.showing()) {
+        drawState();
+        ControlCall(f).show();
+    }
     f.draw(kOutline);
-    if (!f.evaluating()) f.draw(kBladeOpen);
+    if (!f.evaluating() && !f.showing()) f.draw(kBladeOpen);
     f.draw(kLeads);
     if (!f.preview() && readDcRegulatorParameters(m_paramText[slot]).hasPotentiometer()) f.draw(kPotentiometer);
 }

@@ -177,6 +177,14 @@ constexpr const RegulatorSymbol kThreePhaseField{
     8, 3, kThreePhaseSupplies, {4, 5, 6, 7}, 4, kWideFill, kThreePhaseFieldBody,
 };
 
+// Silver while powered, white otherwise.
+void drawFill(ComponentFrame& f, const RegulatorSymbol& m) {
+    CVelkarionView& view = f.view();
+    view.m_penColor = view.m_state[f.slot()] == 1 ? g_colorSilver : g_colorWhite;
+    f.draw(m.fill);
+    view.m_penColor = g_colorBlack;
+}
+
 void drawRegulator(CVelkarionView& view, Dc& dc, double zoom, int x, int y, const RegulatorSymbol& m) {
     ComponentFrame f(view, dc, zoom, x, y);
     f.drawLabels(kLabels);
@@ -213,12 +221,12 @@ void drawRegulator(CVelkarionView& view, Dc& dc, double zoom, int x, int y, cons
                 // Nothing to draw while the state stands.
                 if (view.m_state[slot] == view.m_drawnState[slot]) return;
                 view.m_drawnState[slot] = view.m_state[slot];
-                view.m_penColor = view.m_state[slot] == 1 ? g_colorSilver : g_colorWhite;
-                f.draw(m.fill);
-                view.m_penColor = g_colorBlack;
+                drawFill(f, m);
             }
         }
     }
+    // A paint held back by Pause or Step shows the fill as the last tick left it.
+    if (f.showing()) drawFill(f, m);
     f.draw(m.body);
 }
 
