@@ -18,6 +18,7 @@
 #include "render/Colors.h"
 #include "res/Resource.h"
 #include "symbol_sheet.h"
+#include "symbols/logic/GrafcetToken.h"
 
 using namespace velk;
 using velk::symboltest::SymbolSheet;
@@ -180,6 +181,14 @@ const Family kFamilies[] = {
          return sw;
      },
      [](LiveSheet& s, int sw) { s.view.m_state[sw] = 1; }, 3, 1},
+    {"push button held down",
+     [](LiveSheet& s) {
+         const int b = s.place(kTypePushButtonNO, 30, 30);
+         s.feed('L', 30, 30);
+         s.wire(30, 42, 30, 51);
+         return b;
+     },
+     [](LiveSheet& s, int b) { s.view.m_state[b] = 1; }, 3, 1},
     {"selector switch in position 1",
      [](LiveSheet& s) {
          const int sw = s.place(kTypeSelectorSwitchThreeWay, 30, 30);
@@ -266,6 +275,27 @@ const Family kFamilies[] = {
          return first;
      },
      nullptr, 3, 1},
+    {"macro-step running its expansion",
+     [](LiveSheet& s) {
+         s.place(kTypeGrafcetInitialStep, 60, 0);
+         s.labelled(kTypeGrafcetTransition, 60, 18, "S1");
+         const int macro = s.labelled(kTypeGrafcetMacroStep, 60, 30, "M");
+         s.labelled(kTypeGrafcetTransition, 60, 48, "S2");
+         s.labelled(kTypeGrafcetStep, 60, 60, "1");
+         s.labelled(kTypeGrafcetStep, 150, 0, "M");
+         s.labelled(kTypeGrafcetTransition, 150, 18, "S3");
+         s.labelled(kTypeGrafcetStep, 150, 30, "M");
+         s.labelled(kTypePushButtonNO, 300, 30, "S1");
+         return macro;
+     },
+     [](LiveSheet& s, int) {
+         // S1 pressed for one tick: the macro-step is entered, then runs.
+         const int s1 = s.view.m_componentCount - 1;
+         s.view.m_state[s1] = 1;
+         s.tick(1);
+         s.view.m_state[s1] = 0;
+     },
+     3, kMacroRunning},
     {"power supply unit fed",
      [](LiveSheet& s) {
          const int u = s.place(kTypePowerSupplyUnit, 30, 30);
