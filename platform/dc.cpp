@@ -611,11 +611,24 @@ void Dc::ellipse(int left, int top, int right, int bottom) {
     const auto outline = [&]() {
         if (!outlined) return;
         im.dotPhase = 0;
-        im.collectCurve(g, 0, m_pen.style == PenStyle::Dot);
-        if (m_pen.style == PenStyle::Dot) {
-            std::sort(im.curve.begin(), im.curve.end(),
-                      [](const Impl::CurvePixel& p, const Impl::CurvePixel& q) { return p.along < q.along; });
+        if (m_pen.style != PenStyle::Dot) {
+            // Without dots the order does not matter: the outline runs row by row.
+            for (std::size_t j = 0; j < im.rows.size(); ++j) {
+                const Impl::EllipseRow& row = im.rows[j];
+                const int y = g.top + static_cast<int>(j);
+                if (row.leftRunEnd >= row.right) {
+                    for (int x = row.left; x <= row.right; ++x) w.path(x, y);
+                } else {
+                    for (int x = row.left; x <= row.leftRunEnd; ++x) w.path(x, y);
+                    for (int x = row.rightRunStart; x <= row.right; ++x) w.path(x, y);
+                }
+            }
+            return;
         }
+        // Dots follow the curve round from its start.
+        im.collectCurve(g, 0, true);
+        std::sort(im.curve.begin(), im.curve.end(),
+                  [](const Impl::CurvePixel& p, const Impl::CurvePixel& q) { return p.along < q.along; });
         for (const Impl::CurvePixel& p : im.curve) w.path(p.x, p.y);
     };
     w.drawShape(outline, interior);
@@ -809,6 +822,16 @@ struct ShapedText {
     TextPixels box[kAlignments];  // the background box, for opaque text
 };
 
+// Labels and terminal names are a few characters long and looked up for every
+// text drawn: a plain byte-wise hash is enough for them.
+struct ShortTextHash {
+    std::size_t operator()(const std::string& text) const {
+        std::uint64_t h = 1469598103934665603ull;
+        for (const char c : text) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+        return static_cast<std::size_t>(h);
+    }
+};
+
 struct ScreenFont {
     ScreenFont(const QFont& f, int turn)
         : qfont(f), metrics(qfont), ascent(metrics.ascent()), cell(metrics.ascent() + metrics.descent()),
@@ -819,7 +842,7 @@ struct ScreenFont {
     int cell;
     int widest;  // no character advances further than this
     int escapement;
-    std::unordered_map<std::string, ShapedText> texts;
+    std::unordered_map<std::string, ShapedText, ShortTextHash> texts;
 };
 
 // Remembered texts over all fonts; past this many they are all forgotten.
