@@ -39,12 +39,52 @@ std::string labelField(const std::string& text) { return text.substr(0, kLabelLe
 
 std::string terminalField(const std::string& name) { return name.substr(0, kTerminalNameLength); }
 
+namespace {
+
+constexpr std::size_t kTextCommandCapacity = 64;
+
+// The text command of a label spot: the format's "%Ns" fields take the column, the
+// row and the text, right-aligned in N characters as printf would put them. Labels
+// are drawn for every slot in every pass, so the usual formats are put together
+// here; any other format goes to the C library.
+std::string_view composeTextCommand(char (&out)[kTextCommandCapacity], const TextSpot& spot,
+                                    const std::string& text) {
+    const std::string field = labelField(text);
+    const char* const args[] = {spot.dx, spot.dy, field.c_str()};
+    std::size_t n = 0;
+    int next = 0;
+    bool plain = true;
+    const auto put = [&](char c) {
+        if (n + 1 < kTextCommandCapacity) out[n++] = c;
+    };
+    for (const char* f = spot.format; *f != '\0' && plain; ++f) {
+        if (*f != '%') {
+            put(*f);
+            continue;
+        }
+        std::size_t width = 0;
+        const char* d = f + 1;
+        while (*d >= '0' && *d <= '9') width = width * 10 + static_cast<std::size_t>(*d++ - '0');
+        if (*d != 's' || next >= 3) {
+            plain = false;
+            break;
+        }
+        const std::string_view arg(args[next++]);
+        for (std::size_t pad = arg.size(); pad < width; ++pad) put(' ');
+        for (const char c : arg) put(c);
+        f = d;
+    }
+    if (plain) return {out, n};
+    const int written = std::snprintf(out, kTextCommandCapacity, spot.format, spot.dx, spot.dy, field.c_str());
+    if (written < 0) return {};
+    return {out, std::min(static_cast<std::size_t>(written), kTextCommandCapacity - 1)};
+}
+
+}  // namespace
+
 std::string textCommand(const TextSpot& spot, const std::string& text) {
-    char buffer[64];
-    const int n = std::snprintf(buffer, sizeof buffer, spot.format, spot.dx, spot.dy, labelField(text).c_str());
-    if (n < 0) return std::string();
-    return std::string(buffer, static_cast<std::size_t>(n) < sizeof buffer ? static_cast<std::size_t>(n)
-                                                                          : sizeof buffer - 1);
+    char buffer[kTextCommandCapacity];
+    return std::string(composeTextCommand(buffer, spot, text));
 }
 
 namespace {
@@ -121,10 +161,11 @@ std::string ComponentFrame::drawLabels(const LabelLayout& layout) {
         last = m_view.m_labelVisible[m_slot] == 1 ? labelField(m_view.m_label[m_slot]) : std::string();
     else
         last = labelField(layout.previewLabel);
-    draw(textCommand(layout.label, last));
+    char buffer[kTextCommandCapacity];
+    draw(composeTextCommand(buffer, layout.label, last));
     if (m_placed && m_view.m_label2Visible[m_slot] == 1) {
         last = labelField(m_view.m_label2[m_slot]);
-        draw(textCommand(layout.second, last));
+        draw(composeTextCommand(buffer, layout.second, last));
     }
     return last;
 }

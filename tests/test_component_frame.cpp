@@ -3,6 +3,8 @@
 // A device slot of a switching type stands in for whichever family uses them.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <string>
 #include <vector>
 
@@ -66,6 +68,31 @@ TEST(ComponentFrame, CommandTexts) {
         SCOPED_TRACE(row.text);
         EXPECT_EQ(textCommand(spot, row.text), row.label);
         EXPECT_EQ(terminalCommand(kTopTerminal, row.text), row.terminal);
+    }
+}
+
+// A label command is put together as the C library's formatting would write it,
+// for the label formats and for any other: flags, other conversions, fields
+// narrower than their text, a text longer than the command's room.
+TEST(ComponentFrame, LabelCommandsAsPrintfWritesThem) {
+    const std::string longRow(70, '+');
+    const TextSpot spots[] = {
+        {"TEXT,%3s,%3s,%5s,2", "-010", "-023"}, {"TEXT,%3s,%3s,%5s,0", "+5", "+000"},
+        {"TEXT,%s,%s,%s", "-010", "-023"},      {"TEXT,%-3s,%3s,%5s,2", "+1", "+2"},
+        {"TEXT,%3s,%3s,%5s,2%%", "+1", "+2"},
+        {"TEXT,%3s,%3s,%5s,2", longRow.c_str(), "+2"},
+        {"TEXT", "+1", "+2"},
+    };
+    for (const TextSpot& spot : spots) {
+        for (const char* text : {"", "-K1", "-K12345", "ĄŁ"}) {
+            SCOPED_TRACE(std::string(spot.format) + " " + text);
+            char expected[64];
+            const std::string field = std::string(text).substr(0, 5);
+            // The C library's own formatting, as the reference.
+            const int n = std::snprintf(expected, sizeof expected, spot.format, spot.dx, spot.dy, field.c_str());
+            ASSERT_GE(n, 0);
+            EXPECT_EQ(textCommand(spot, text), std::string(expected));
+        }
     }
 }
 
