@@ -38,9 +38,13 @@ std::optional<std::string> showDialog(const FileDialogRequest& request) {
     if (!request.defaultExt.empty()) dialog.setDefaultSuffix(toDisplay(request.defaultExt));
     if (!request.confirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     dialog.setDirectory(QDir::currentPath());
-    // A pattern such as "*.cad" in the name field only chooses what is listed.
-    if (!request.initialName.empty() && request.initialName.find('*') == std::string::npos)
+    // A pattern such as "*.bmp" as the initial name only chooses what is listed:
+    // without a filter list it becomes the one filter, and the name field stays empty.
+    if (request.initialName.find('*') != std::string::npos) {
+        if (filters.isEmpty()) dialog.setNameFilter(toDisplay(request.initialName));
+    } else if (!request.initialName.empty()) {
         dialog.selectFile(toDisplay(request.initialName));
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return chosenPathBytes(dialog.selectedFiles().first().toStdString());
 }
