@@ -5,6 +5,7 @@
 // the power part "1" while that voltage is above 0 and shows set point, voltage
 // and speed.
 #include <cstdio>
+#include <iterator>
 #include <string>
 
 #include "model/DriveParameters.h"
@@ -57,10 +58,11 @@ constexpr const char* kPotentiometer[] = {
     "LINE,+067,+157,+067,+173", "LINE,+067,+173,+023,+173", "LINE,+023,+173,+023,+157",
     "POLI,+041,+150,+049,+150,+045,+158,+045,+158",
 };
-constexpr const char* kDisplayCells[] = {
-    "POLI,+090,+060,+120,+060,+120,+075,+090,+075",
-    "POLI,+090,+075,+120,+075,+120,+090,+090,+090",
-    "POLI,+090,+090,+120,+090,+120,+105,+090,+105",
+// Set point, voltage and speed.
+constexpr DisplayLine kDisplay[] = {
+    {"TEXT,+050,+060,CONS:,0", "POLI,+090,+060,+120,+060,+120,+075,+090,+075", "TEXT,+090,+060,%3.0f V,0"},
+    {"TEXT,+050,+075,TENS:,0", "POLI,+090,+075,+120,+075,+120,+090,+090,+090", "TEXT,+090,+075,%3.0f V,0"},
+    {"TEXT,+050,+090,VELO:,0", "POLI,+090,+090,+120,+090,+120,+105,+090,+105", "TEXT,+090,+090,%4.0f ,0"},
 };
 
 // One evaluation of a placed block.
@@ -132,18 +134,9 @@ private:
         }
     }
 
-    void cell(int row) { drawDisplayCell(m_f, kDisplayCells[row]); }
-
     void display() {
-        m_f.draw("TEXT,+050,+060,CONS:,0");
-        cell(0);
-        m_f.draw(displayNumber("TEXT,+090,+060,%3.0f V,0", m_setpoint));
-        m_f.draw("TEXT,+050,+075,TENS:,0");
-        cell(1);
-        m_f.draw(displayNumber("TEXT,+090,+075,%3.0f V,0", m_voltage));
-        m_f.draw("TEXT,+050,+090,VELO:,0");
-        cell(2);
-        m_f.draw(displayNumber("TEXT,+090,+090,%4.0f ,0", m_speed));
+        const float values[] = {m_setpoint, m_voltage, m_speed};
+        drawDisplayLines(m_f, kDisplay, values, std::size(kDisplay));
         m_f.draw("TEXT,+125,+090,r.p.m.");
     }
 
@@ -167,13 +160,6 @@ void CVelkarionView::DrawDcRegulatorControl(Dc& dc, double zoom, int ox, int oy)
         f.terminal(t.format, k, t.name, t.link);
     }
 
-    const auto drawState = [&] {
-        m_penColor = m_state[slot] == 1 ? g_colorSilver : g_colorWhite;
-        f.draw(kControlFill);
-        m_penColor = g_colorBlack;
-        if (m_state[slot] == 1) f.draw(kBladeClosed);
-        else f.draw(kBladeOpen);
-    };
     if (f.evaluating()) {
         // The relay follows the state of the previous evaluation.
         if (!f.conductPoles(kReadyRelay, m_state[slot] == 1, ClashCheck::Sides)) return;
@@ -182,12 +168,12 @@ void CVelkarionView::DrawDcRegulatorControl(Dc& dc, double zoom, int ox, int oy)
         if (g_simPass == kFinalSimPass) {
             if (m_state[slot] == m_drawnState[slot]) return;
             m_drawnState[slot] = m_state[slot];
-            drawState();
+            drawControlState(f, kControlFill, kBladeClosed, kBladeOpen);
         }
     }
     // A paint held back by Pause or Step shows the block as the last tick left it.
     if (f.showing()) {
-        drawState();
+        drawControlState(f, kControlFill, kBladeClosed, kBladeOpen);
         ControlCall(f).show();
     }
     f.draw(kOutline);

@@ -41,6 +41,27 @@ void drawDisplayCell(ComponentFrame& f, const char* cell) {
     v.m_penColor = g_colorBlack;
 }
 
+void drawDisplayLines(ComponentFrame& f, const DisplayLine* lines, const float* values, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) {
+        f.draw(lines[i].caption);
+        drawDisplayCell(f, lines[i].cell);
+        f.draw(displayNumber(lines[i].value, values[i]));
+    }
+}
+
+void drawControlState(ComponentFrame& f, const char* fill, const char* const (&bladeClosed)[2],
+                      const char* bladeOpen) {
+    CVelkarionView& v = f.view();
+    const bool powered = v.m_state[f.slot()] == 1;
+    v.m_penColor = powered ? g_colorSilver : g_colorWhite;
+    f.draw(fill);
+    v.m_penColor = g_colorBlack;
+    if (powered)
+        f.draw(bladeClosed);
+    else
+        f.draw(bladeOpen);
+}
+
 std::string displayNumber(const char* format, float value) {
     char buffer[64];
     const int n = std::snprintf(buffer, sizeof buffer, format, static_cast<double>(value));

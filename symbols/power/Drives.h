@@ -2,6 +2,7 @@
 // What the drive power parts and their control blocks share: the command letter
 // a control block writes into its power part, the pass that shows and commands,
 // and how a block finds its power part by label.
+#include <cstddef>
 #include <initializer_list>
 #include <string>
 
@@ -32,5 +33,19 @@ bool feedControlSupply(ComponentFrame& f, int supplyTerminal, int power, bool fi
 void drawDisplayCell(ComponentFrame& f, const char* cell);
 // A displayed value put into its TEXT command; empty when it cannot be.
 std::string displayNumber(const char* format, float value);
+
+// One line of a block's display: its caption, the cell behind the value and the
+// value's TEXT command, a printf format for one number.
+struct DisplayLine {
+    const char* caption;
+    const char* cell;
+    const char* value;
+};
+// The lines in order, each with values[i]: caption, cell (silver while powered), value.
+void drawDisplayLines(ComponentFrame& f, const DisplayLine* lines, const float* values, std::size_t count);
+// The block's body silver while powered and white otherwise, with its ready relay
+// closed or open over it, as the state stands.
+void drawControlState(ComponentFrame& f, const char* fill, const char* const (&bladeClosed)[2],
+                      const char* bladeOpen);
 
 }  // namespace velk

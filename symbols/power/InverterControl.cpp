@@ -6,6 +6,7 @@
 // once per paint and sends the power part its command: stop, forward, reverse or
 // DC brake.
 #include <cstdio>
+#include <iterator>
 #include <string>
 
 #include "model/DriveParameters.h"
@@ -66,12 +67,13 @@ constexpr const char* kPotentiometer[] = {
     "LINE,+172,+157,+172,+173", "LINE,+172,+173,+128,+173", "LINE,+128,+173,+128,+157",
     "POLI,+146,+150,+154,+150,+150,+158,+150,+158",
 };
-constexpr const char* kDisplayCells[] = {
-    "POLI,+120,+045,+150,+045,+150,+060,+120,+060",
-    "POLI,+120,+060,+150,+060,+150,+075,+120,+075",
-    "POLI,+120,+075,+150,+075,+150,+090,+120,+090",
-    "POLI,+120,+090,+150,+090,+150,+105,+120,+105",
+// Set point, frequency and speed; the brake's line shows ON or OFF.
+constexpr DisplayLine kDisplay[] = {
+    {"TEXT,+080,+045,CONS:,0", "POLI,+120,+045,+150,+045,+150,+060,+120,+060", "TEXT,+120,+045,%3.0fHz,0"},
+    {"TEXT,+080,+060,FREC:,0", "POLI,+120,+060,+150,+060,+150,+075,+120,+075", "TEXT,+120,+060,%3.0fHz,0"},
+    {"TEXT,+080,+075,VELO:,0", "POLI,+120,+075,+150,+075,+150,+090,+120,+090", "TEXT,+120,+075,%4.0f ,0"},
 };
+constexpr const char* kBrakeCell = "POLI,+120,+090,+150,+090,+150,+105,+120,+105";
 
 // One evaluation of a placed block.
 class ControlCall {
@@ -231,21 +233,12 @@ private:
         if (m_frequency < 0.0f) cmd.setLetter(kDriveReverse);
     }
 
-    void cell(int row) { drawDisplayCell(m_f, kDisplayCells[row]); }
-
     void display() {
-        m_f.draw("TEXT,+080,+045,CONS:,0");
-        cell(0);
-        m_f.draw(displayNumber("TEXT,+120,+045,%3.0fHz,0", m_setpoint));
-        m_f.draw("TEXT,+080,+060,FREC:,0");
-        cell(1);
-        m_f.draw(displayNumber("TEXT,+120,+060,%3.0fHz,0", m_frequency));
-        m_f.draw("TEXT,+080,+075,VELO:,0");
-        cell(2);
-        m_f.draw(displayNumber("TEXT,+120,+075,%4.0f ,0", m_speed));
+        const float values[] = {m_setpoint, m_frequency, m_speed};
+        drawDisplayLines(m_f, kDisplay, values, std::size(kDisplay));
         m_f.draw("TEXT,+155,+075,r.p.m.");
         m_f.draw("TEXT,+080,+090,FREN:,0");
-        cell(3);
+        drawDisplayCell(m_f, kBrakeCell);
         const bool braking = m_power >= 0 && m_v.m_driveCommand[m_power].letter() == kDriveDcBrake;
         m_f.draw(braking ? "TEXT,+125,+090,ON   ,0" : "TEXT,+125,+090,OFF  ,0");
     }
@@ -289,19 +282,12 @@ void CVelkarionView::DrawInverterControl(Dc& dc, double zoom, int ox, int oy) {
         if (g_simPass == kFinalSimPass) {
             if (m_state[slot] == m_drawnState[slot]) return;
             m_drawnState[slot] = m_state[slot];
-            m_penColor = m_state[slot] == 1 ? g_colorSilver : g_colorWhite;
-            f.draw(kControlFill);
-            m_penColor = g_colorBlack;
-            if (m_state[slot] == 1) f.draw(kBladeClosed);
-            else f.draw(kBladeOpen);
+            drawControlState(f, kControlFill, kBladeClosed, kBladeOpen);
         }
     }
+    // A paint held back by Pause or Step shows the block as the last tick left it.
     if (f.showing()) {
-        m_penColor = m_state[slot] == 1 ? g_colorSilver : g_colorWhite;
-        f.draw(kControlFill);
-        m_penColor = g_colorBlack;
-        if (m_state[slot] == 1) f.draw(kBladeClosed);
-        else f.draw(kBladeOpen);
+        drawControlState(f, kControlFill, kBladeClosed, kBladeOpen);
         call.show();
     }
     f.draw(kOutline);
