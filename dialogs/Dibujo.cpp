@@ -49,12 +49,7 @@ bool CDibujoDlg::OnInitDialog() {
 }
 
 void CDibujoDlg::OnChoosePicture() {
-    FileDialogRequest request;
-    request.save = false;
-    request.initialName = "*.bmp";
-    request.defaultExt = "bmp";
-    request.confirmOverwrite = false;
-    const std::optional<std::string> path = runFileDialog(request);
+    const std::optional<std::string> path = runFileDialog(bitmapFileRequest(false));
     if (!path) return;
     // The item keeps the name in the sheet file, where "*", "#" and "$" separate
     // the fields: such a name would cut the file short on the next load. The file

@@ -124,15 +124,19 @@ void CVelkarionView::OnFileImportPicture() {
     invalidate();
 }
 
+FileDialogRequest bitmapFileRequest(bool save) {
+    FileDialogRequest request;
+    request.save = save;
+    request.initialName = "*.bmp";
+    request.defaultExt = "bmp";
+    request.confirmOverwrite = save;
+    return request;
+}
+
 void CVelkarionView::OnFileExportPicture() {
     SheetDocument* doc = GetDocument();
     if (!doc) return;
-    FileDialogRequest request;
-    request.save = true;
-    request.initialName = "*.bmp";
-    request.defaultExt = "bmp";
-    request.confirmOverwrite = true;
-    const std::optional<std::string> path = runFileDialog(request);
+    const std::optional<std::string> path = runFileDialog(bitmapFileRequest(true));
     if (!path) return;
     // Pending painting first, so the file shows what the window shows.
     updateNow();

@@ -5,7 +5,13 @@
 #include <optional>
 #include <string>
 
+#include "platform/filedlg.h"
+
 namespace velk {
+
+// The file box for a bitmap, opened or saved: "*.bmp" as the initial name, which
+// lists only bitmaps, and "bmp" added to a name typed without an extension.
+FileDialogRequest bitmapFileRequest(bool save);
 
 // Gives the chosen file's whole path, or nothing when the user cancelled.
 using PictureChooser = std::function<std::optional<std::string>()>;

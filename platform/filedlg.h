@@ -13,7 +13,7 @@ namespace velk {
 struct FileDialogRequest {
     bool save = false;
     std::string filter;       // "Velkarion (*.cad)|*.cad||" style: description|pattern pairs
-    std::string initialName;  // shown in the name field
+    std::string initialName;  // shown in the name field; a pattern ("*.bmp") chooses what is listed
     std::string defaultExt;   // added when the name has none
     bool confirmOverwrite = true;
 };

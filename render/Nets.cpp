@@ -4,6 +4,7 @@
 // whole state: numbers are only compared for equality, a merged net keeps one of
 // its numbers and the others are never used again.
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <vector>
 
@@ -29,6 +30,59 @@ bool within(long long low, long long v, long long high) { return low <= v && v <
 LineEnds endsOf(const CVelkarionView& v, int slot) {
     if (v.m_type[slot] == kTypeConnectionDot) return {v.m_x[slot], v.m_y[slot], v.m_x[slot], v.m_y[slot]};
     return lineEndsOf(v, slot);
+}
+
+// The matching rules of the numbering, shared by the walk of the table and by the
+// lookups that stand in for it.
+
+// A link joins a line when one of its ends lies strictly inside the line.
+bool linkEndInsideLine(const LineEnds& line, const LineEnds& link) {
+    const bool inX = line.x1 < link.x1 && link.x1 < line.x2;
+    const bool inY = line.y1 < link.y1 && link.y1 < line.y2;
+    return (inX && link.y1 == line.y1) || (inX && link.y2 == line.y2) || (inY && link.x1 == line.x1) ||
+           (inY && link.x2 == line.x2);
+}
+
+// Whether the dot lies on the wire seen as horizontal, and as vertical; a dot on a
+// single point of both counts twice.
+std::array<bool, 2> dotOnWireWays(const LineEnds& wire, const LineEnds& dot) {
+    return {within(wire.x1, dot.x1, wire.x2) && dot.y1 == wire.y1,
+            within(wire.y1, dot.y1, wire.y2) && dot.x1 == wire.x1};
+}
+
+// The dot lies on the wire, its ends included.
+bool dotLiesOnWire(const LineEnds& dot, const LineEnds& w) {
+    const bool yWithin = w.y1 >= dot.y1 && w.y2 <= dot.y2;
+    const bool tests[6] = {
+        w.x1 == dot.x1 && dot.x1 == dot.x2 && yWithin,
+        w.x2 == dot.x1 && dot.x1 == dot.x2 && yWithin,
+        within(dot.x1, w.x1, dot.x2) && w.y1 == dot.y1 && dot.y1 == dot.y2,
+        within(dot.x1, w.x1, dot.x2) && w.y2 == dot.y1 && dot.y1 == dot.y2,
+        w.x1 <= dot.x1 && w.x2 >= dot.x2 && w.y1 == dot.y1 && w.y2 == dot.y2,
+        w.y1 <= dot.y1 && w.y2 >= dot.y2 && w.x1 == dot.x1 && w.x2 == dot.x2,
+    };
+    bool onDot = false;
+    for (bool holds : tests) onDot = onDot || holds;
+    return onDot;
+}
+
+// A bundle entry's own point, then the far end of its slanted stroke, lies on an
+// end of the wire.
+bool entryAtWireEnd(const CVelkarionView& v, int entry, const LineEnds& w) {
+    const long long strokeX = v.m_type[entry] == kTypeBundleEntryLeft ? -3 : 3;
+    const long long points[2][2] = {{v.m_x[entry], v.m_y[entry]}, {v.m_x[entry] + strokeX, v.m_y[entry] + 3LL}};
+    bool at = false;
+    for (const auto& p : points) {
+        const long long px = p[0], py = p[1];
+        const bool tests[4] = {
+            px == w.x2 && px >= w.x1 && py == w.y1 && py == w.y2,
+            px == w.x1 && px == w.x2 && py >= w.y1 && py == w.y2,
+            px == w.x1 && px <= w.x2 && py == w.y1 && py == w.y2,
+            px == w.x1 && px == w.x2 && py == w.y1 && py <= w.y2,
+        };
+        for (bool holds : tests) at = at || holds;
+    }
+    return at;
 }
 
 
@@ -201,13 +255,7 @@ private:
                 if (joined != 0) m_wires.relabel(joined, number(k));
                 setNumber(i, number(k));
             }
-            if (m_v.m_type[i] == kTypeGrafcetLink) {
-                const bool inX = self.x1 < other.x1 && other.x1 < self.x2;
-                const bool inY = self.y1 < other.y1 && other.y1 < self.y2;
-                if ((inX && other.y1 == self.y1) || (inX && other.y2 == self.y2) || (inY && other.x1 == self.x1) ||
-                    (inY && other.x2 == self.x2))
-                    setNumber(i, number(k));
-            }
+            if (m_v.m_type[i] == kTypeGrafcetLink && linkEndInsideLine(self, other)) setNumber(i, number(k));
         }
     }
 
@@ -218,10 +266,7 @@ private:
         appendInRange(m_dotsByX, w.x1, w.y1, w.y2, dots);
         sortUnique(dots);
         for (int i : dots) {
-            const LineEnds dot = endsOf(m_v, i);
-            const bool onHorizontal = within(w.x1, dot.x1, w.x2) && dot.y1 == w.y1;
-            const bool onVertical = within(w.y1, dot.y1, w.y2) && dot.x1 == w.x1;
-            for (bool holds : {onHorizontal, onVertical}) {
+            for (bool holds : dotOnWireWays(w, endsOf(m_v, i))) {
                 if (!holds) continue;
                 setNumber(i, number(k));
                 mergeWiresAtDot(i);
@@ -238,19 +283,7 @@ private:
         appendInRange(m_horizontalAtY, dot.y1, 0, 0, near);
         sortUnique(near);
         for (int i : near) {
-            const LineEnds w = endsOf(m_v, i);
-            const bool yWithin = w.y1 >= dot.y1 && w.y2 <= dot.y2;
-            const bool tests[6] = {
-                w.x1 == dot.x1 && dot.x1 == dot.x2 && yWithin,
-                w.x2 == dot.x1 && dot.x1 == dot.x2 && yWithin,
-                within(dot.x1, w.x1, dot.x2) && w.y1 == dot.y1 && dot.y1 == dot.y2,
-                within(dot.x1, w.x1, dot.x2) && w.y2 == dot.y1 && dot.y1 == dot.y2,
-                w.x1 <= dot.x1 && w.x2 >= dot.x2 && w.y1 == dot.y1 && w.y2 == dot.y2,
-                w.y1 <= dot.y1 && w.y2 >= dot.y2 && w.x1 == dot.x1 && w.x2 == dot.x2,
-            };
-            bool onDot = false;
-            for (bool holds : tests) onDot = onDot || holds;
-            if (!onDot) continue;
+            if (!dotLiesOnWire(dot, endsOf(m_v, i))) continue;
             setNumber(i, number(d));
             mergeTouchingWires(d);
         }
@@ -258,21 +291,8 @@ private:
 
     void numberEntriesAtWireEnds(int k) {
         const LineEnds w = endsOf(m_v, k);
-        for (int i : m_entries) {
-            const long long strokeX = m_v.m_type[i] == kTypeBundleEntryLeft ? -3 : 3;
-            const long long points[2][2] = {{m_v.m_x[i], m_v.m_y[i]}, {m_v.m_x[i] + strokeX, m_v.m_y[i] + 3LL}};
-            for (const auto& p : points) {
-                const long long px = p[0], py = p[1];
-                const bool tests[4] = {
-                    px == w.x2 && px >= w.x1 && py == w.y1 && py == w.y2,
-                    px == w.x1 && px == w.x2 && py >= w.y1 && py == w.y2,
-                    px == w.x1 && px <= w.x2 && py == w.y1 && py == w.y2,
-                    px == w.x1 && px == w.x2 && py == w.y1 && py <= w.y2,
-                };
-                for (bool holds : tests)
-                    if (holds) setNumber(i, number(k));
-            }
-        }
+        for (int i : m_entries)
+            if (entryAtWireEnd(m_v, i, w)) setNumber(i, number(k));
     }
 
     CVelkarionView& m_v;
@@ -324,15 +344,8 @@ void CVelkarionView::MergeTouchingWires(int k) {
             }
             m_netNumber[i] = m_netNumber[k];
         }
-        // A link joins a line when one of its ends lies strictly inside the line;
-        // only the link itself takes the number here.
-        if (m_type[i] == kTypeGrafcetLink) {
-            const bool inX = self.x1 < other.x1 && other.x1 < self.x2;
-            const bool inY = self.y1 < other.y1 && other.y1 < self.y2;
-            if ((inX && other.y1 == self.y1) || (inX && other.y2 == self.y2) || (inY && other.x1 == self.x1) ||
-                (inY && other.x2 == self.x2))
-                m_netNumber[i] = m_netNumber[k];
-        }
+        // Only the link itself takes the number here.
+        if (m_type[i] == kTypeGrafcetLink && linkEndInsideLine(self, other)) m_netNumber[i] = m_netNumber[k];
     }
 }
 
@@ -340,10 +353,7 @@ void CVelkarionView::NumberDotsOnWire(int k) {
     const LineEnds w = endsOf(*this, k);
     for (int i = 0; i < m_componentCount; ++i) {
         if (!isLive(i) || m_type[i] != kTypeConnectionDot) continue;
-        const LineEnds dot = endsOf(*this, i);
-        const bool onHorizontal = within(w.x1, dot.x1, w.x2) && dot.y1 == w.y1;
-        const bool onVertical = within(w.y1, dot.y1, w.y2) && dot.x1 == w.x1;
-        for (bool holds : {onHorizontal, onVertical}) {
+        for (bool holds : dotOnWireWays(w, endsOf(*this, i))) {
             if (!holds) continue;
             m_netNumber[i] = m_netNumber[k];
             MergeWiresAtDot(i);
@@ -355,20 +365,7 @@ void CVelkarionView::MergeWiresAtDot(int d) {
     const LineEnds dot = endsOf(*this, d);
     for (int i = 0; i < m_componentCount; ++i) {
         if (!isLive(i) || !isWireLike(m_type[i])) continue;
-        const LineEnds w = endsOf(*this, i);
-        const bool yWithin = w.y1 >= dot.y1 && w.y2 <= dot.y2;
-        // The dot lies on the wire, its ends included.
-        const bool tests[6] = {
-            w.x1 == dot.x1 && dot.x1 == dot.x2 && yWithin,
-            w.x2 == dot.x1 && dot.x1 == dot.x2 && yWithin,
-            within(dot.x1, w.x1, dot.x2) && w.y1 == dot.y1 && dot.y1 == dot.y2,
-            within(dot.x1, w.x1, dot.x2) && w.y2 == dot.y1 && dot.y1 == dot.y2,
-            w.x1 <= dot.x1 && w.x2 >= dot.x2 && w.y1 == dot.y1 && w.y2 == dot.y2,
-            w.y1 <= dot.y1 && w.y2 >= dot.y2 && w.x1 == dot.x1 && w.x2 == dot.x2,
-        };
-        bool onDot = false;
-        for (bool holds : tests) onDot = onDot || holds;
-        if (!onDot) continue;
+        if (!dotLiesOnWire(dot, endsOf(*this, i))) continue;
         m_netNumber[i] = m_netNumber[d];
         MergeTouchingWires(d);
     }
@@ -378,20 +375,7 @@ void CVelkarionView::NumberBundleEntriesAtWireEnds(int k) {
     const LineEnds w = endsOf(*this, k);
     for (int i = 0; i < m_componentCount; ++i) {
         if (!isLive(i) || !isBundleEntryKind(m_type[i])) continue;
-        // The entry's own point, then the far end of its slanted stroke.
-        const long long strokeX = m_type[i] == kTypeBundleEntryLeft ? -3 : 3;
-        const long long points[2][2] = {{m_x[i], m_y[i]}, {m_x[i] + strokeX, m_y[i] + 3LL}};
-        for (const auto& p : points) {
-            const long long px = p[0], py = p[1];
-            const bool tests[4] = {
-                px == w.x2 && px >= w.x1 && py == w.y1 && py == w.y2,
-                px == w.x1 && px == w.x2 && py >= w.y1 && py == w.y2,
-                px == w.x1 && px <= w.x2 && py == w.y1 && py == w.y2,
-                px == w.x1 && px == w.x2 && py == w.y1 && py <= w.y2,
-            };
-            for (bool holds : tests)
-                if (holds) m_netNumber[i] = m_netNumber[k];
-        }
+        if (entryAtWireEnd(*this, i, w)) m_netNumber[i] = m_netNumber[k];
     }
 }
 

@@ -19,16 +19,8 @@ namespace velk {
 
 namespace {
 
-constexpr LabelLayout kControlLabels{"-G", {"TEXT,%3s,%3s,%5s,2", "-020", "+022"}, {"TEXT,%3s,%3s,%5s,2", "-020", "+037"}};
-
 constexpr int kRA = 0, kRC = 1, kIN = 2, kSupplyPlus = 3;
 constexpr int kTerminals = 7;
-
-struct ControlTerminal {
-    const char* format;
-    const char* name;
-    WireLink link;
-};
 
 // "+", AI and 0V are drawn and scanned but take no part in the evaluation.
 constexpr ControlTerminal kTerminalTable[kTerminals] = {
@@ -154,7 +146,7 @@ private:
 void CVelkarionView::DrawDcRegulatorControl(Dc& dc, double zoom, int ox, int oy) {
     ComponentFrame f(*this, dc, zoom, ox, oy);
     const int slot = f.slot();
-    f.drawLabels(kControlLabels);
+    f.drawLabels(kControlBlockLabels);
     for (int k = 0; k < kTerminals; ++k) {
         const ControlTerminal& t = kTerminalTable[k];
         f.terminal(t.format, k, t.name, t.link);

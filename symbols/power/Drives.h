@@ -8,6 +8,7 @@
 
 #include "model/VelkarionView.h"
 #include "render/Paint.h"
+#include "symbols/ComponentFrame.h"
 
 namespace velk {
 
@@ -22,7 +23,16 @@ int firstDrivePart(const CVelkarionView& v, int typeA, int typeB, const std::str
 // The same over any of the listed types.
 int firstDrivePart(const CVelkarionView& v, std::initializer_list<int> types, const std::string& label);
 
-class ComponentFrame;
+// The label and second text of a control block.
+constexpr LabelLayout kControlBlockLabels{
+    "-G", {"TEXT,%3s,%3s,%5s,2", "-020", "+022"}, {"TEXT,%3s,%3s,%5s,2", "-020", "+037"}};
+
+// A terminal of a control block: where it is drawn, its name, what its wire links.
+struct ControlTerminal {
+    const char* format;
+    const char* name;
+    WireLink link;
+};
 
 // A control block's own supply: while powered, the wire on `supplyTerminal`
 // gets "+" (PE there is an earth fault, a phase, N or "-" a short); without

@@ -20,18 +20,10 @@ namespace velk {
 
 namespace {
 
-constexpr LabelLayout kControlLabels{"-G", {"TEXT,%3s,%3s,%5s,2", "-020", "+022"}, {"TEXT,%3s,%3s,%5s,2", "-020", "+037"}};
-
 constexpr int kRA = 0, kRC = 1, kI1 = 2, kI2 = 3, kI3 = 4, kI4 = 5, kSupplyPlus = 6;
 constexpr int kBlockTerminals = 7;
 constexpr int kCompanionTerminals = 6;
 constexpr int kBrakePlus = 0, kBrakeMinus = 1;  // companion entries of R+ and R-
-
-struct ControlTerminal {
-    const char* format;
-    const char* name;
-    WireLink link;
-};
 
 constexpr ControlTerminal kBlockTerminalTable[kBlockTerminals] = {
     {"NUME,+005,+000,%c%c%c%c", "RA", WireLink::Net}, {"NUME,+065,+000,%c%c%c%c", "RC", WireLink::Net},
@@ -267,7 +259,7 @@ int companionOf(const CVelkarionView& v, const ComponentFrame& f) {
 void CVelkarionView::DrawInverterControl(Dc& dc, double zoom, int ox, int oy) {
     ComponentFrame f(*this, dc, zoom, ox, oy);
     const int slot = f.slot();
-    f.drawLabels(kControlLabels);
+    f.drawLabels(kControlBlockLabels);
     for (int k = 0; k < kBlockTerminals; ++k) {
         const ControlTerminal& t = kBlockTerminalTable[k];
         f.terminal(t.format, k, t.name, t.link);
