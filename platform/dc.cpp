@@ -478,8 +478,7 @@ Brush Dc::selectBrush(const Brush& brush) {
 Font Dc::selectFont(const Font& font) {
     Font old = m_font;
     m_font = font;
-    // The same font again keeps the one already resolved for the screen.
-    if (!sameFont(font, old)) m_impl->screenFont = nullptr;
+    m_impl->screenFont = nullptr;
     return old;
 }
 

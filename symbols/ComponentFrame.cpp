@@ -41,7 +41,10 @@ std::string terminalField(const std::string& name) { return name.substr(0, kTerm
 
 namespace {
 
+// Room for a label's text command (as the C library's formatting had it) and for
+// a terminal's.
 constexpr std::size_t kTextCommandCapacity = 64;
+constexpr std::size_t kTerminalCommandCapacity = 128;
 
 // The text command of a label spot: the format's "%Ns" fields take the column, the
 // row and the text, right-aligned in N characters as printf would put them. Labels
@@ -80,25 +83,16 @@ std::string_view composeTextCommand(char (&out)[kTextCommandCapacity], const Tex
     return {out, std::min(static_cast<std::size_t>(written), kTextCommandCapacity - 1)};
 }
 
-}  // namespace
-
-std::string textCommand(const TextSpot& spot, const std::string& text) {
-    char buffer[kTextCommandCapacity];
-    return std::string(composeTextCommand(buffer, spot, text));
-}
-
-namespace {
-
 // The terminal command with the name in place of the placeholder, written into
 // `out`; a command that would not fit is cut at its capacity. Drawn for every
 // terminal in every pass, so it is put together without the heap.
-template <std::size_t N>
-std::string_view composeTerminalCommand(char (&out)[N], const char* format, const std::string& name) {
+std::string_view composeTerminalCommand(char (&out)[kTerminalCommandCapacity], const char* format,
+                                        const std::string& name) {
     const std::string_view f(format);
     const std::size_t at = f.find(kNamePlaceholder);
     std::size_t n = 0;
     const auto put = [&](std::string_view part) {
-        const std::size_t take = std::min(part.size(), N - n);
+        const std::size_t take = std::min(part.size(), kTerminalCommandCapacity - n);
         part.copy(out + n, take);
         n += take;
     };
@@ -112,12 +106,15 @@ std::string_view composeTerminalCommand(char (&out)[N], const char* format, cons
     return {out, n};
 }
 
-constexpr std::size_t kCommandCapacity = 128;
-
 }  // namespace
 
+std::string textCommand(const TextSpot& spot, const std::string& text) {
+    char buffer[kTextCommandCapacity];
+    return std::string(composeTextCommand(buffer, spot, text));
+}
+
 std::string terminalCommand(const char* format, const std::string& name) {
-    char buffer[kCommandCapacity];
+    char buffer[kTerminalCommandCapacity];
     return std::string(composeTerminalCommand(buffer, format, name));
 }
 
@@ -251,7 +248,7 @@ std::string ComponentFrame::terminalName(int k, const char* previewName) const {
 }
 
 void ComponentFrame::drawTerminal(const char* format, const std::string& name) {
-    char buffer[kCommandCapacity];
+    char buffer[kTerminalCommandCapacity];
     draw(composeTerminalCommand(buffer, format, name));
 }
 
