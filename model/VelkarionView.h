@@ -27,6 +27,10 @@ struct SlotLookups;  // render/SlotLookups.h
 constexpr int kMaxPlacedItems = 999;  // placement and loading stop here
 constexpr int kNoMarker = -10;
 constexpr int kNoPoint = -1000;
+// The state of a device that is either off or on: a fuse intact or blown, a ladder
+// contact open or closed, a chart step inactive or active.
+constexpr int kStateOff = 0;
+constexpr int kStateOn = 1;
 
 class CVelkarionView : public View {
 public:

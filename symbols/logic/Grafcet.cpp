@@ -45,7 +45,7 @@ bool isChartCode(int type) { return type >= 10100 && type <= 10199; }
 // codes, in state 1 (a selector's second position is state 2 and does not count).
 bool receptive(const CVelkarionView& v, int transition) {
     for (int k = 0; k < v.m_componentCount; ++k)
-        if (v.isLive(k) && !isChartCode(v.m_type[k]) && v.m_state[k] == 1 &&
+        if (v.isLive(k) && !isChartCode(v.m_type[k]) && v.m_state[k] == kStateOn &&
             CVelkarionView::labelsEqual(v.m_label[k], v.m_label[transition]))
             return true;
     return false;
@@ -59,7 +59,7 @@ void recordOnBar(CVelkarionView& v, int step, int bar) {
     for (int k = 0; k < v.m_componentCount; ++k) {
         if (!isLiveOf(v, k, kTypeGrafcetStep) || v.m_chartBarRecord[k] != bar) continue;
         ++recorded;
-        if (v.m_state[k] == 1) ++active;
+        if (v.m_state[k] == kStateOn) ++active;
     }
     v.m_potential[bar].setLetter(recorded >= 1 && recorded == active ? kPotentialNeutral : kPotentialNone);
 }
@@ -68,10 +68,11 @@ void recordOnBar(CVelkarionView& v, int step, int bar) {
 // while the element is active.
 void renewTokenBelow(CVelkarionView& v, int self, bool onLineToo) {
     for (int k = 0; k < v.m_componentCount; ++k)
-        if (isLiveOf(v, k, kTypeGrafcetLink) && endContact(v, k) && v.m_state[self] == 1) putToken(v, k, self);
+        if (isLiveOf(v, k, kTypeGrafcetLink) && endContact(v, k) && v.m_state[self] == kStateOn) putToken(v, k, self);
     if (!onLineToo) return;
     for (int k = 0; k < v.m_componentCount; ++k)
-        if (isLiveOf(v, k, kTypeGrafcetLink) && onLineContact(v, k) && v.m_state[self] == 1) putToken(v, k, self);
+        if (isLiveOf(v, k, kTypeGrafcetLink) && onLineContact(v, k) && v.m_state[self] == kStateOn)
+            putToken(v, k, self);
 }
 
 void drawStep(CVelkarionView& v, Dc& dc, double zoom, int ox, int oy, bool initial) {
@@ -82,16 +83,17 @@ void drawStep(CVelkarionView& v, Dc& dc, double zoom, int ox, int oy, bool initi
     if (f.evaluating()) {
         for (int k = 0; k < v.m_componentCount; ++k) {
             if (isLiveOf(v, k, kTypeGrafcetLink) && endContact(v, k) && hasToken(v, k)) {
-                v.m_state[self] = 1;
+                v.m_state[self] = kStateOn;
                 consumeToken(v, k);
             }
         }
         if (!initial) {
             for (int k = 0; k < v.m_componentCount; ++k)
                 if (isLiveOf(v, k, kTypeGrafcetAndDivergence) && onLineContact(v, k) && hasToken(v, k))
-                    v.m_state[self] = 1;
+                    v.m_state[self] = kStateOn;
             for (int k = 0; k < v.m_componentCount; ++k)
-                if (isLiveOf(v, k, kTypeGrafcetLink) && onLineContact(v, k) && hasToken(v, k)) v.m_state[self] = 1;
+                if (isLiveOf(v, k, kTypeGrafcetLink) && onLineContact(v, k) && hasToken(v, k))
+                    v.m_state[self] = kStateOn;
         }
     }
 
@@ -101,23 +103,26 @@ void drawStep(CVelkarionView& v, Dc& dc, double zoom, int ox, int oy, bool initi
             renewTokenBelow(v, self, true);
         } else {
             for (int k = 0; k < v.m_componentCount; ++k)
-                if (isLiveOf(v, k, kTypeGrafcetLink) && endContact(v, k) && v.m_state[self] == 1) putToken(v, k, self);
+                if (isLiveOf(v, k, kTypeGrafcetLink) && endContact(v, k) && v.m_state[self] == kStateOn)
+                    putToken(v, k, self);
             for (int k = 0; k < v.m_componentCount; ++k)
                 if (isLiveOf(v, k, kTypeGrafcetAndConvergence) && onLineContact(v, k)) recordOnBar(v, self, k);
             for (int k = 0; k < v.m_componentCount; ++k)
-                if (isLiveOf(v, k, kTypeGrafcetLink) && onLineContact(v, k) && v.m_state[self] == 1) putToken(v, k, self);
+                if (isLiveOf(v, k, kTypeGrafcetLink) && onLineContact(v, k) && v.m_state[self] == kStateOn)
+                    putToken(v, k, self);
             // The jump takes the token: by the output link's position alone.
             for (int k = 0; k < v.m_componentCount; ++k) {
-                if (isLiveOf(v, k, kTypeGrafcetOutputLink) && directContact(v, k, kTopContact) && v.m_state[self] == 1) {
-                    v.m_state[k] = 1;
-                    v.m_state[self] = 0;
+                if (isLiveOf(v, k, kTypeGrafcetOutputLink) && directContact(v, k, kTopContact) &&
+                    v.m_state[self] == kStateOn) {
+                    v.m_state[k] = kStateOn;
+                    v.m_state[self] = kStateOff;
                 }
             }
         }
     }
 
     drawTerminal(f, kActionSideTerminal, 2);
-    useActivityColor(f, f.state() == 1);
+    useActivityColor(f, f.state() == kStateOn);
     f.draw(kStepBody);
     if (initial) f.draw(kInitialInner);
     drawLabel(f, kCentredText, "-006", "+038", initial ? "0" : "1");
@@ -127,11 +132,11 @@ void drawStep(CVelkarionView& v, Dc& dc, double zoom, int ox, int oy, bool initi
 // (when it is a live step, initial step, macro-step or input link) goes inactive
 // and the token is consumed over the whole net.
 void fireOnLine(CVelkarionView& v, int transition, int line) {
-    v.m_state[transition] = 1;
+    v.m_state[transition] = kStateOn;
     const int source = v.m_state[line];
     if (isStepOrInitial(v, source) || isLiveOf(v, source, kTypeGrafcetMacroStep) ||
         isLiveOf(v, source, kTypeGrafcetInputLink))
-        v.m_state[source] = 0;
+        v.m_state[source] = kStateOff;
     consumeToken(v, line);
 }
 
@@ -143,19 +148,19 @@ void fireFromAbove(CVelkarionView& v, int self) {
         if (isLiveOf(v, k, kTypeGrafcetLink) && onLineContact(v, k) && hasToken(v, k) && receptive(v, self))
             fireOnLine(v, self, k);
     for (int k = 0; k < v.m_componentCount; ++k) {
-        if (isStepOrInitial(v, k) && directContact(v, k, kStepBottomContact) && v.m_state[k] == 1 &&
+        if (isStepOrInitial(v, k) && directContact(v, k, kStepBottomContact) && v.m_state[k] == kStateOn &&
             receptive(v, self)) {
-            v.m_state[self] = 1;
-            v.m_state[k] = 0;
+            v.m_state[self] = kStateOn;
+            v.m_state[k] = kStateOff;
         }
     }
     for (int bar = 0; bar < v.m_componentCount; ++bar) {
         if (!isLiveOf(v, bar, kTypeGrafcetAndConvergence) || !onLineContact(v, bar) || !hasToken(v, bar)) continue;
         if (v.m_label[self] != "=1" && !receptive(v, self)) continue;
-        v.m_state[self] = 1;
+        v.m_state[self] = kStateOn;
         for (int s = 0; s < v.m_componentCount; ++s) {
             if (!isLiveOf(v, s, kTypeGrafcetStep) || v.m_chartBarRecord[s] != bar) continue;
-            v.m_state[s] = 0;
+            v.m_state[s] = kStateOff;
             v.m_chartBarRecord[s] = -1;
         }
         v.m_potential[bar].setLetter(kPotentialNone);
@@ -164,7 +169,7 @@ void fireFromAbove(CVelkarionView& v, int self) {
     for (int k = 0; k < v.m_componentCount; ++k) {
         if (isLiveOf(v, k, kTypeGrafcetMacroStep) && directContact(v, k, kStepBottomContact) &&
             v.m_state[k] == kMacroFinished && receptive(v, self)) {
-            v.m_state[self] = 1;
+            v.m_state[self] = kStateOn;
             v.m_state[k] = kMacroIdle;
             v.m_macroExitFlag[k] = 0;
         }
@@ -173,11 +178,11 @@ void fireFromAbove(CVelkarionView& v, int self) {
 
 // Hands the token to the first sink below, in order.
 void handBelow(CVelkarionView& v, int self) {
-    if (v.m_state[self] != 1) return;
+    if (v.m_state[self] != kStateOn) return;
     for (int k = 0; k < v.m_componentCount; ++k) {
         if ((isStepOrInitial(v, k) || isLiveOf(v, k, kTypeGrafcetMacroStep)) && directContact(v, k, kTopContact)) {
-            v.m_state[k] = 1;
-            v.m_state[self] = 0;
+            v.m_state[k] = kStateOn;
+            v.m_state[self] = kStateOff;
             return;
         }
     }
@@ -185,7 +190,7 @@ void handBelow(CVelkarionView& v, int self) {
         if (isLiveOf(v, k, kTypeGrafcetLink) && endContact(v, k)) {
             v.m_potential[k].setLetter(kPotentialNeutral);
             copyNet(v, k);
-            v.m_state[self] = 0;
+            v.m_state[self] = kStateOff;
             return;
         }
     }
@@ -193,7 +198,7 @@ void handBelow(CVelkarionView& v, int self) {
         if (isLiveOf(v, k, kTypeGrafcetAndDivergence) && onLineContact(v, k)) {
             v.m_potential[k].setLetter(kPotentialNeutral);
             copyNet(v, k);
-            v.m_state[self] = 0;
+            v.m_state[self] = kStateOff;
             return;
         }
     }
@@ -201,7 +206,7 @@ void handBelow(CVelkarionView& v, int self) {
         if (isLiveOf(v, k, kTypeGrafcetLink) && onLineContact(v, k)) {
             v.m_potential[k].setLetter(kPotentialNeutral);
             copyNet(v, k);
-            v.m_state[self] = 0;
+            v.m_state[self] = kStateOff;
             return;
         }
     }
@@ -240,7 +245,7 @@ void enterExpansion(CVelkarionView& v, int macro) {
         const Point top = unitsAt(v, k, kTopContact), bottom = unitsAt(v, k, kStepBottomContact);
         if (transitionEndsAt(v, top)) continue;
         if (!transitionStartsAt(v, bottom) && !linkStartsAt(v, bottom)) continue;
-        v.m_state[k] = 1;
+        v.m_state[k] = kStateOn;
         v.m_state[macro] = kMacroRunning;
     }
 }
@@ -249,11 +254,11 @@ void enterExpansion(CVelkarionView& v, int macro) {
 // command units' drop) above it and no transition below it.
 void leaveExpansion(CVelkarionView& v, int macro) {
     for (int k = 0; k < v.m_componentCount && v.m_state[macro] == kMacroRunning; ++k) {
-        if (!inExpansion(v, k, macro) || v.m_state[k] != 1) continue;
+        if (!inExpansion(v, k, macro) || v.m_state[k] != kStateOn) continue;
         const Point top = unitsAt(v, k, kTopContact), bottom = unitsAt(v, k, kStepBottomContact);
         if (!transitionEndsAt(v, top) && !linkStartsAt(v, {top.x, top.y - 60})) continue;
         if (transitionStartsAt(v, bottom)) continue;
-        v.m_state[k] = 0;
+        v.m_state[k] = kStateOff;
         v.m_macroExitFlag[macro] = 1;
     }
 }
@@ -269,12 +274,12 @@ void CVelkarionView::DrawGrafcetStep(Dc& dc, double zoom, int ox, int oy) { draw
 void CVelkarionView::DrawGrafcetTransition(Dc& dc, double zoom, int ox, int oy) {
     ComponentFrame f(*this, dc, zoom, ox, oy);
     const int self = f.slot();
-    if (f.evaluating()) m_state[self] = 0;
+    if (f.evaluating()) m_state[self] = kStateOff;
     drawTerminal(f, kTopTerminal, 0);
     if (f.evaluating()) fireFromAbove(*this, self);
     drawTerminal(f, kTransitionBottomTerminal, 1);
     if (f.evaluating()) handBelow(*this, self);
-    useActivityColor(f, f.state() == 1);
+    useActivityColor(f, f.state() == kStateOn);
     f.draw(kTransitionBody);
     drawLabel(f, kLeftText, "+015", "+023", "1");
 }
@@ -292,7 +297,7 @@ void CVelkarionView::DrawGrafcetAction(Dc& dc, double zoom, int ox, int oy) {
         }
     }
     drawTerminal(f, kActionRightTerminal, 1);
-    useActivityColor(f, f.state() == 1);
+    useActivityColor(f, f.state() == kStateOn);
     f.draw(kActionBody);
 }
 
@@ -304,12 +309,13 @@ void CVelkarionView::DrawGrafcetOutputLink(Dc& dc, double zoom, int ox, int oy) 
     if (f.evaluating()) {
         for (int k = 0; k < m_componentCount; ++k)
             if (isLiveOf(*this, k, kTypeGrafcetTransition) && directContact(*this, k, kTransitionBottomContact) &&
-                m_state[k] == 1)
-                m_state[self] = 1;
+                m_state[k] == kStateOn)
+                m_state[self] = kStateOn;
         for (int k = 0; k < m_componentCount; ++k)
-            if (isLiveOf(*this, k, kTypeGrafcetLink) && endContact(*this, k) && hasToken(*this, k)) m_state[self] = 1;
+            if (isLiveOf(*this, k, kTypeGrafcetLink) && endContact(*this, k) && hasToken(*this, k))
+                m_state[self] = kStateOn;
     }
-    useActivityColor(f, f.state() == 1);
+    useActivityColor(f, f.state() == kStateOn);
     f.draw(kOutputLinkBody);
 }
 
@@ -320,28 +326,29 @@ void CVelkarionView::DrawGrafcetInputLink(Dc& dc, double zoom, int ox, int oy) {
     drawTerminal(f, kTopTerminal, 0);
     if (f.evaluating()) {
         auto waiting = [&](int k) {
-            return isLiveOf(*this, k, kTypeGrafcetOutputLink) && m_state[k] == 1 && labelsEqual(m_label[k], m_label[self]);
+            return isLiveOf(*this, k, kTypeGrafcetOutputLink) && m_state[k] == kStateOn &&
+                   labelsEqual(m_label[k], m_label[self]);
         };
         for (int s = 0; s < m_componentCount; ++s) {
             if (!isStepOrInitial(*this, s) || !directContact(*this, s, kTopContact)) continue;
             for (int k = 0; k < m_componentCount; ++k) {
                 if (!waiting(k)) continue;
-                m_state[s] = 1;
-                m_state[self] = 0;
-                m_state[k] = 0;
+                m_state[s] = kStateOn;
+                m_state[self] = kStateOff;
+                m_state[k] = kStateOff;
             }
         }
         for (int l = 0; l < m_componentCount; ++l) {
             if (!isLiveOf(*this, l, kTypeGrafcetLink) || !endContact(*this, l)) continue;
             for (int k = 0; k < m_componentCount; ++k) {
                 if (!waiting(k)) continue;
-                m_state[k] = 0;
+                m_state[k] = kStateOff;
                 m_potential[l].setLetter(kPotentialNeutral);
                 m_state[l] = self;
             }
         }
     }
-    useActivityColor(f, f.state() == 1);
+    useActivityColor(f, f.state() == kStateOn);
     f.draw(kInputLinkBody);
 }
 

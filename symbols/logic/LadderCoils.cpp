@@ -59,7 +59,7 @@ void writeLabel(CVelkarionView& v, int slot, Action action) {
     for (int j = 0; j < v.m_componentCount; ++j) {
         if (!v.isLive(j) || !CVelkarionView::labelsEqual(v.m_label[j], label)) continue;
         const int t = v.m_type[j];
-        if (isMainContact(t) || isBoundLadderContact(t)) v.m_state[j] = v.m_state[slot] == 1 ? 1 : 0;
+        if (isMainContact(t) || isBoundLadderContact(t)) v.m_state[j] = v.m_state[slot] == kStateOn ? kStateOn : kStateOff;
         if (action != Action::Assign && isLadderCoil(t)) v.m_state[slot] = v.m_state[j];
     }
 }
@@ -81,9 +81,9 @@ void latch(ComponentFrame& f, bool energised) {
     if (changed) {
         v.m_ladderMemory[slot] = now;
         if (energised)
-            v.m_state[slot] = 1;
-        else if (v.m_state[slot] == 1)
-            v.m_state[slot] = 0;
+            v.m_state[slot] = kStateOn;
+        else if (v.m_state[slot] == kStateOn)
+            v.m_state[slot] = kStateOff;
     }
     if (changed || v.m_drawnState[slot] == -1) {
         drawBox(f, energised);
@@ -109,9 +109,9 @@ void drawLadderCoil(CVelkarionView& v, Dc& dc, double zoom, int ox, int oy, cons
         if (row.action == Action::Assign) {
             if (g_simPass == kFinalSimPass) latch(f, energised);
         } else {
-            if (energised) v.m_state[slot] = row.action == Action::Set ? 1 : 0;
+            if (energised) v.m_state[slot] = row.action == Action::Set ? kStateOn : kStateOff;
             if (g_simPass == kFinalSimPass) {
-                drawBox(f, v.m_state[slot] == 1);
+                drawBox(f, v.m_state[slot] == kStateOn);
                 v.m_penColor = f.stateColor();
             }
         }
@@ -120,7 +120,7 @@ void drawLadderCoil(CVelkarionView& v, Dc& dc, double zoom, int ox, int oy, cons
         // The box as the last latch pass drew it: the energisation for the assign
         // coil, the state for set and reset.
         const int slot = f.slot();
-        drawBox(f, row.action == Action::Assign ? v.m_ladderMemory[slot] == 1 : v.m_state[slot] == 1);
+        drawBox(f, row.action == Action::Assign ? v.m_ladderMemory[slot] == 1 : v.m_state[slot] == kStateOn);
         v.m_penColor = f.stateColor();
     }
     f.draw(kLeads);

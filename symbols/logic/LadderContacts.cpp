@@ -43,9 +43,9 @@ constexpr LadderContact kLadderContacts[] = {
 bool passes(Kind kind, int state, int memory) {
     switch (kind) {
         case Kind::NormallyOpen:
-        case Kind::RisingEdge: return state == 1;
-        case Kind::NormallyClosed: return state == 0;
-        case Kind::FallingEdge: return state == 0 && memory == 1;
+        case Kind::RisingEdge: return state == kStateOn;
+        case Kind::NormallyClosed: return state == kStateOff;
+        case Kind::FallingEdge: return state == kStateOff && memory == 1;
     }
     return false;
 }
@@ -54,9 +54,9 @@ bool passes(Kind kind, int state, int memory) {
 // gives one paint after the variable has gone back to 0.
 void edgeStep(CVelkarionView& v, int slot, Kind kind) {
     if (kind == Kind::RisingEdge) {
-        if (g_simPass == kFinalSimPass) v.m_state[slot] = 0;
+        if (g_simPass == kFinalSimPass) v.m_state[slot] = kStateOff;
     } else if (kind == Kind::FallingEdge) {
-        if (v.m_state[slot] == 1)
+        if (v.m_state[slot] == kStateOn)
             v.m_ladderMemory[slot] = 1;
         else if (g_simPass == kFinalSimPass && v.m_ladderMemory[slot] == 1)
             v.m_ladderMemory[slot] = 0;
@@ -90,7 +90,7 @@ void drawLadderContact(CVelkarionView& v, Dc& dc, double zoom, int ox, int oy, c
         if (row.kind == Kind::FallingEdge) {
             if (passing) v.m_penColor = g_colorRed;
         } else {
-            v.m_penColor = v.m_state[slot] == 1 ? g_colorRed : g_colorGrey;
+            v.m_penColor = v.m_state[slot] == kStateOn ? g_colorRed : g_colorGrey;
         }
         drawBodyAndBox(f, row, passing);
         return;
