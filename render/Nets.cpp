@@ -85,7 +85,6 @@ bool entryAtWireEnd(const CVelkarionView& v, int entry, const LineEnds& w) {
     return at;
 }
 
-
 // The net numbers of the live wire-like slots while the numbering runs. A merge
 // gives every wire of one number another number: here that is one union of two
 // groups, not a walk of the table. A single wire that takes a number on its own

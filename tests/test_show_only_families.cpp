@@ -53,6 +53,13 @@ public:
         wire(x, y + 12, x, y + 21, bottom == 'N' ? kTypeWireNeutral : kTypeWirePhase);
         return i;
     }
+    // A switch fed from above with a wire leaving its lower terminal.
+    int fedSwitch(int type) {
+        const int i = place(type, 30, 30);
+        feed('L', 30, 30);
+        wire(30, 42, 30, 51);
+        return i;
+    }
     int labelled(int type, int x, int y, const char* label) {
         const int i = place(type, x, y);
         view.m_label[i] = label;
@@ -173,21 +180,9 @@ const Family kFamilies[] = {
          return t;
      },
      nullptr, 4, 1},
-    {"latching switch thrown",
-     [](LiveSheet& s) {
-         const int sw = s.place(kTypeLatchingSwitchNO, 30, 30);
-         s.feed('L', 30, 30);
-         s.wire(30, 42, 30, 51);
-         return sw;
-     },
+    {"latching switch thrown", [](LiveSheet& s) { return s.fedSwitch(kTypeLatchingSwitchNO); },
      [](LiveSheet& s, int sw) { s.view.m_state[sw] = 1; }, 3, 1},
-    {"push button held down",
-     [](LiveSheet& s) {
-         const int b = s.place(kTypePushButtonNO, 30, 30);
-         s.feed('L', 30, 30);
-         s.wire(30, 42, 30, 51);
-         return b;
-     },
+    {"push button held down", [](LiveSheet& s) { return s.fedSwitch(kTypePushButtonNO); },
      [](LiveSheet& s, int b) { s.view.m_state[b] = 1; }, 3, 1},
     {"selector switch in position 1",
      [](LiveSheet& s) {
