@@ -49,11 +49,16 @@ bool isSafeLibraryName(const std::string& name) {
     return name.find_first_of("*#$/\\:") == std::string::npos && name.find("..") == std::string::npos;
 }
 
-std::string toBytes(const std::string& utf8) {
+// A combo box text as a name of at most `limit` characters. The library field
+// holds up to the list file's limit: choosing an entry puts the whole name there,
+// whatever was allowed for typing.
+std::string toBytes(const std::string& utf8, int limit) {
     std::string bytes;
     if (!TextCodec1250::fromUtf8(utf8, bytes)) return {};
-    return bytes.substr(0, kLibraryEntryMax);
+    return bytes.substr(0, static_cast<std::size_t>(limit));
 }
+std::string libraryBytes(const std::string& utf8) { return toBytes(utf8, kLibraryNameMax); }
+std::string symbolBytes(const std::string& utf8) { return toBytes(utf8, kLibraryEntryMax); }
 
 }  // namespace
 
@@ -150,12 +155,12 @@ void CLibreriasDlg::loadLibrary() {
         return;
     }
     for (const std::string& s : symbols) addItem(kSymbol, TextCodec1250::toUtf8(s));
-    if (itemCount(kSymbol) > 0) toBytes(itemText(kSymbol, 0)).swap(m_symbolName);
+    if (itemCount(kSymbol) > 0) symbolBytes(itemText(kSymbol, 0)).swap(m_symbolName);
 }
 
 void CLibreriasDlg::readControls() {
-    m_libraryName = toBytes(text(kLibrary));
-    m_symbolName = toBytes(text(kSymbol));
+    m_libraryName = libraryBytes(text(kLibrary));
+    m_symbolName = symbolBytes(text(kSymbol));
 }
 
 void CLibreriasDlg::showNames() {
@@ -171,7 +176,7 @@ void CLibreriasDlg::showNames() {
 void CLibreriasDlg::OnSelChangeLibrary() {
     const int at = selection(kLibrary);
     if (at < 0) return;
-    m_libraryName = toBytes(itemText(kLibrary, at));
+    m_libraryName = libraryBytes(itemText(kLibrary, at));
     loadLibrary();
     showNames();
 }
@@ -197,7 +202,7 @@ void CLibreriasDlg::OnNewLibrary() {
 void CLibreriasDlg::OnDeleteLibrary() {
     const int at = selection(kLibrary);
     if (at < 0) return;
-    const std::string name = toBytes(itemText(kLibrary, at));
+    const std::string name = libraryBytes(itemText(kLibrary, at));
     // Deleting is rebuilding the list without the entry.
     std::vector<std::string> kept;
     for (int i = 0; i < itemCount(kLibrary); ++i)
@@ -217,7 +222,7 @@ void CLibreriasDlg::OnDeleteLibrary() {
 void CLibreriasDlg::OnNewSymbol() {
     readControls();
     for (int i = 0; i < itemCount(kSymbol); ++i)
-        if (toBytes(itemText(kSymbol, i)) == m_symbolName) {
+        if (symbolBytes(itemText(kSymbol, i)) == m_symbolName) {
             messageBox(cp1250("Ese símbolo ya exite"));
             return;
         }

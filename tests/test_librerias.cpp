@@ -139,6 +139,40 @@ TEST_F(Libraries, OnScreenTheComboFieldsTakeTypingAndClickedItems) {
     EXPECT_TRUE(session.messages().empty());
 }
 
+// Names of 11 to 14 characters come from the list file whole and stay whole when
+// chosen, deleted, handed to the editor or compared; typing stays at 10.
+TEST_F(Libraries, ListedNamesLongerThanTypingWorkWhole) {
+    session.writeFile("LIBRERIAS.CFG", listFile({"AB", "Abcdefghijkl", "Abcdefghijklmn"}));
+    session.writeFile("AB.lib", "Velkarion_LIBabc*");
+    session.writeFile("Abcdefghijkl.lib", "Velkarion_LIBmotor*");
+    session.writeFile("Abcdefghijklmn.lib", "Velkarion_LIBlampa*");
+    session.answerDialog(133, [](DialogDriver& d) { d.click(IDCANCEL); });
+    open([&](DialogDriver& d) {
+        struct Case {
+            const char* library;
+            const char* symbol;
+        };
+        for (const Case& c : {Case{"Abcdefghijkl", "motor"}, Case{"Abcdefghijklmn", "lampa"}, Case{"AB", "abc"}}) {
+            SCOPED_TRACE(c.library);
+            d.select(kLibrary, c.library);
+            EXPECT_EQ(d.text(kLibrary), c.library);
+            EXPECT_EQ(items(d, kSymbol), std::vector<std::string>{c.symbol});
+        }
+        d.select(kLibrary, "Abcdefghijkl");
+        d.click(1012);
+        EXPECT_EQ(g_editorLibraryName, "Abcdefghijkl");
+        EXPECT_EQ(g_editorSymbolName, "motor");
+        // The chosen name is in the list already: it is not added again, cut or whole.
+        d.click(1008);
+        EXPECT_EQ(items(d, kLibrary).size(), 3u);
+        d.select(kLibrary, "Abcdefghijklmn");
+        d.click(1010);
+        EXPECT_EQ(items(d, kLibrary), (std::vector<std::string>{"AB", "Abcdefghijkl"}));
+    });
+    EXPECT_EQ(texts(session), (std::vector<std::string>{"Esa librería ya exite"}));
+    EXPECT_EQ(read("LIBRERIAS.CFG"), listFile({"AB", "Abcdefghijkl"}));
+}
+
 TEST_F(Libraries, LibraryFileNamesAreCutAndAWrongHeaderIsTold) {
     session.writeFile("LIBRERIAS.CFG", listFile({"AB"}));
     session.writeFile("AB.lib", "Velkarion_LIBabc*defghijklmnop*xyz");
