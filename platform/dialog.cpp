@@ -318,7 +318,9 @@ void Dialog::open(bool modal) {
         for (std::size_t i = 0; i < m_template.count; ++i) {
             const ControlRow& r = m_template.rows[i];
             const ControlState& s = m_states[i];
-            if (r.id != IDC_STATIC && takesFocus(r.kind) && s.visible && s.enabled) {
+            // A read-only line (a dialog's title line) shows a text but takes no input:
+            // typing must go where it lands.
+            if (r.id != IDC_STATIC && takesFocus(r.kind) && s.visible && s.enabled && !s.readOnly) {
                 setFocus(r.id);
                 break;
             }

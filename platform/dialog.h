@@ -252,7 +252,8 @@ public:
     // --- what a dialog class overrides ------------------------------------------------
     virtual void DoDataExchange(DataExchange& dx) {}
     // After the controls exist; the default shows the members. True leaves the
-    // focus on the first control that takes it.
+    // focus on the first control that takes input (shown, enabled, not read-only),
+    // unless the dialog has set it itself.
     virtual bool OnInitDialog();
     // Enter and the OK button: takes with validation, closes with OK.
     virtual void OnOK();

@@ -11,7 +11,12 @@
 
 #include "circuit_sheet.h"
 #include "dialogs/Editar.h"
+#include "dialogs/Editar1.h"
+#include "dialogs/EditarNaNc.h"
+#include "dialogs/Editar_var1.h"
+#include "dialogs/Editar_var2.h"
 #include "dialogs/Exchange.h"
+#include "dialogs/Pilotos.h"
 #include "model/TypeCodes.h"
 #include "model/VelkarionView.h"
 #include "platform/text1250.h"
@@ -505,6 +510,47 @@ TEST(DoubleClickEditor, WhatADoubleClickOpens) {
         const Point at = slot >= 0 ? s.session.unitsToWindow(s.view, 120, 120) : Point{600, 500};
         s.session.doubleClick(s.view, at.x, at.y);
         EXPECT_EQ(s.session.modalRuns(), row.dialogs);
+    }
+}
+
+// Each property dialog opens with the typing going into its first field: the
+// label, not the read-only title line above it.
+TEST(DoubleClickEditor, PropertyDialogsOpenReadyForTyping) {
+    struct Row {
+        const char* name;
+        int command;
+        int type;
+        int dialog;
+    };
+    const Row rows[] = {
+        {"coil", ID_PLACE_COIL, kTypeCoil, IDD_EDITAR},
+        {"lamp", ID_PLACE_PILOT_LAMP, kTypePilotLamp, IDD_PILOTOS},
+        {"timer relay", ID_PLACE_ON_DELAY_TIMER, kTypeOnDelayTimer, IDD_TEMPORIZA},
+        {"sensor", ID_PLACE_INDUCTIVE_SENSOR_NO, kTypeInductiveSensorNO2Wire, IDD_EDITAR1},
+        {"auxiliary contact", ID_PLACE_AUX_CONTACT_NO, kTypeAuxContactNO, IDD_EDITAR_NA_NC},
+        {"inverter control", ID_PLACE_INVERTER_CONTROL, kTypeInverterControl, IDD_EDITAR_VAR1},
+        {"regulator control", ID_PLACE_DC_REGULATOR_CONTROL, kTypeDcRegulatorControl, IDD_EDITAR_VAR2},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Session session;
+        Circuit c(session);
+        c.draw({{{row.command, {60, 60}, ""}}, {}});
+        CVelkarionView& view = c.view();
+        const int slot = c.slotOf(row.type);
+        ASSERT_GE(slot, 0);
+        std::string title;
+        session.answerDialog(row.dialog, [&](DialogDriver& d) {
+            title = d.text(kTitleLine);
+            d.setText(d.focus(), "-Q7");
+            d.enter();
+        });
+        const Point at = session.unitsToWindow(view, view.m_x[slot] + view.m_boxX1[slot] + 6,
+                                               view.m_y[slot] + view.m_boxY1[slot] + 6);
+        session.doubleClick(view, at.x, at.y);
+        EXPECT_EQ(session.modalRuns(), std::vector<int>{row.dialog});
+        EXPECT_EQ(view.m_label[slot], "-Q7");
+        EXPECT_FALSE(title.empty()) << "the title line is there, above the label";
     }
 }
 
