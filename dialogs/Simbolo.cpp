@@ -47,17 +47,19 @@ constexpr DialogTemplate kSimTexto = dialogTemplate(IDD_SIMTEXTO, "Tekst", 144, 
 // --- the editor -------------------------------------------------------------------------------
 
 constexpr int kArea = CSimboloDlg::kCanvasArea;
+constexpr int kMaxSize = 200;  // canvas units of height and width
+constexpr int kMaxZoom = 5;
 constexpr DialogBox kAreaBox = {64, 24, 218, 239};
 
 constexpr ControlRow kControls[] = {
     groupBox("", {2, 0, 278, 22}),
     staticText("Tamaño:", {7, 8, 30, 8}),
-    edit(1009, 3, {38, 6, 24, 12}),
+    intEdit(1009, 1, kMaxSize, {38, 6, 24, 12}, 0, 3),
     spin(1011, 1009, 1, 20, {62, 6, 10, 12}),
-    edit(1010, 3, {76, 6, 24, 12}),
+    intEdit(1010, 1, kMaxSize, {76, 6, 24, 12}, 0, 3),
     spin(1012, 1010, 1, 20, {100, 6, 10, 12}),
     staticText("Zoom:", {114, 8, 26, 8}),
-    edit(1014, 1, {140, 6, 16, 12}),
+    intEdit(1014, 1, kMaxZoom, {140, 6, 16, 12}, 0, 1),
     spin(1020, 1014, 1, 5, {156, 6, 10, 12}),
     checkBox(1023, "Forzado de coordenadas", {170, 7, 108, 10}),
     edit(1030, 0, {2, 26, 58, 12}, kReadOnly),
@@ -236,9 +238,12 @@ void CSimboloDlg::DoDataExchange(DataExchange& dx) {
     setChecked(1025, m_on ? 1 : 0);
 }
 
-void CSimboloDlg::onChangeSize(int id, int& member, int maximum) {
+void CSimboloDlg::onChangeSize(int id, int& member) {
     const std::string typed = text(id);
     if (typed.empty()) return;  // being retyped
+    // Told as every number field tells it, then held at the end of the range.
+    checkNumber(id);
+    const long maximum = static_cast<long>(row(id)->maximum);
     char* end = nullptr;
     const long v = std::strtol(typed.c_str(), &end, 10);
     const int clamped = static_cast<int>(std::clamp<long>(end && *end == 0 ? v : 1, 1, maximum));

@@ -78,9 +78,9 @@ public:
     void OnToolFill() { chooseTool(4); }
     void OnToolNumber();
     void OnToolText();
-    void OnChangeHeight() { onChangeSize(1009, m_height, 200); }
-    void OnChangeWidth() { onChangeSize(1010, m_width, 200); }
-    void OnChangeZoom() { onChangeSize(1014, m_zoom, 5); }
+    void OnChangeHeight() { onChangeSize(1009, m_height); }
+    void OnChangeWidth() { onChangeSize(1010, m_width); }
+    void OnChangeZoom() { onChangeSize(1014, m_zoom); }
     void OnVScroll(int id);
     void OnSnapToGrid() { m_snap = !m_snap; }
     void OnSymbolOff() { chooseHalf(false); }
@@ -105,7 +105,7 @@ public:
     Point m_pointer{0, 0};  // the pointer's last client pixel, as it came
 
 private:
-    void onChangeSize(int id, int& member, int maximum);
+    void onChangeSize(int id, int& member);
     void chooseHalf(bool on);
     void chooseTool(int tool);
     Point clampToCanvas(Point p) const;

@@ -389,9 +389,7 @@ bool Dialog::takeValues() {
     DataExchange check(*this, DataExchange::Mode::Check);
     DoDataExchange(check);
     if (check.failed()) {
-        std::string bytes;
-        if (!TextCodec1250::fromUtf8(check.failure(), bytes)) bytes = toSheetBytes(check.failure());
-        messageBox(bytes, BoxButtons::Ok, BoxIcon::Warning);
+        reportFailure(check.failure());
         setFocus(check.failedId());
         return false;
     }
@@ -399,6 +397,28 @@ bool Dialog::takeValues() {
     DoDataExchange(take);
     m_keepShown.clear();
     return true;
+}
+
+void Dialog::reportFailure(const std::string& utf8) {
+    std::string bytes;
+    if (!TextCodec1250::fromUtf8(utf8, bytes)) bytes = toSheetBytes(utf8);
+    messageBox(bytes, BoxButtons::Ok, BoxIcon::Warning);
+}
+
+bool Dialog::checkNumber(int id) {
+    const ControlRow* r = row(id);
+    if (!r || (r->kind != ControlKind::IntEdit && r->kind != ControlKind::FloatEdit)) return true;
+    DataExchange check(*this, DataExchange::Mode::Check);
+    if (r->kind == ControlKind::IntEdit) {
+        int value = 0;
+        check.integer(id, value);
+    } else {
+        double value = 0;
+        check.number(id, value);
+    }
+    if (!check.failed()) return true;
+    reportFailure(check.failure());
+    return false;
 }
 
 void Dialog::takeValuesQuietly() {

@@ -104,8 +104,8 @@ constexpr ControlRow groupBox(const char* text, DialogBox b) { return {ControlKi
 constexpr ControlRow edit(int id, int limit, DialogBox b, int flags = 0) {
     return {ControlKind::Edit, id, "", b, flags, limit};
 }
-constexpr ControlRow intEdit(int id, int minimum, int maximum, DialogBox b, int flags = 0) {
-    return {ControlKind::IntEdit, id, "", b, flags, 0, static_cast<double>(minimum), static_cast<double>(maximum)};
+constexpr ControlRow intEdit(int id, int minimum, int maximum, DialogBox b, int flags = 0, int limit = 0) {
+    return {ControlKind::IntEdit, id, "", b, flags, limit, static_cast<double>(minimum), static_cast<double>(maximum)};
 }
 constexpr ControlRow floatEdit(int id, double minimum, double maximum, DialogBox b, int flags = 0) {
     return {ControlKind::FloatEdit, id, "", b, flags, 0, minimum, maximum};
@@ -284,6 +284,10 @@ public:
     // Controls into members without messages: what cannot be taken stays in its
     // control and is not overwritten by the next showValues().
     void takeValuesQuietly();
+    // For a number edit whose handler acts on every change: when its text is no
+    // number within the row's range, the range message that OK would give is shown
+    // at once and false comes back.
+    bool checkNumber(int id);
     void showValues();
 
     // --- controls by id (what the program does) -----------------------------------
@@ -361,6 +365,7 @@ private:
     ControlState* mutableState(int id);
     void changed(int id);
     void notify(int id, Notify n);
+    void reportFailure(const std::string& utf8);
     void open(bool modal);
     void close();
     DialogTemplate m_template;

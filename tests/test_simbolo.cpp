@@ -219,16 +219,46 @@ TEST_F(SymbolEditor, OnScreenTheCanvasShowsTheCrossHair) {
     EXPECT_TRUE(answered);
 }
 
-TEST_F(SymbolEditor, SizesClampWhileTypingAndSpinsStepByTen) {
+// A size or zoom typed outside its range gets the range message that every number
+// field gives, and is then held at the range's end; a value within it passes
+// silently, and so does an emptied field that is being retyped.
+TEST_F(SymbolEditor, SizesOutOfRangeAreToldAndHeldAtTheirEnds) {
+    struct Case {
+        const char* name;
+        int field;
+        const char* typed;
+        const char* shown;
+        int CSimboloDlg::*member;
+        int value;
+        const char* message;  // nullptr: none
+    };
+    const Case cases[] = {
+        {"width 300", 1010, "300", "200", &CSimboloDlg::m_width, 200, "Wprowadź liczbę całkowitą z zakresu od 1 do 200."},
+        {"width 150", 1010, "150", "150", &CSimboloDlg::m_width, 150, nullptr},
+        {"height 0", 1009, "0", "1", &CSimboloDlg::m_height, 1, "Wprowadź liczbę całkowitą z zakresu od 1 do 200."},
+        {"height not a number", 1009, "x", "1", &CSimboloDlg::m_height, 1,
+         "Wprowadź liczbę całkowitą z zakresu od 1 do 200."},
+        {"height being retyped", 1009, "", "", &CSimboloDlg::m_height, 100, nullptr},
+        {"zoom 9", 1014, "9", "5", &CSimboloDlg::m_zoom, 5, "Wprowadź liczbę całkowitą z zakresu od 1 do 5."},
+        {"zoom 3", 1014, "3", "3", &CSimboloDlg::m_zoom, 3, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        session.clearMessages();
+        run([&](DialogDriver& d) {
+            d.setText(c.field, c.typed);
+            EXPECT_EQ(d.text(c.field), c.shown);
+            EXPECT_EQ(editor(d).*c.member, c.value);
+        });
+        std::vector<std::string> told;
+        for (const BoxRecord& b : session.messages()) told.push_back(TextCodec1250::toUtf8(b.text));
+        EXPECT_EQ(told, c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
+    }
+}
+
+TEST_F(SymbolEditor, SpinsStepByTenAndSnapToggles) {
     run([&](DialogDriver& d) {
         EXPECT_EQ(d.text(1010), "100");
-        d.setText(1010, "300");
-        EXPECT_EQ(d.text(1010), "200");
-        EXPECT_EQ(editor(d).m_width, 200);
-        d.setText(1014, "9");
-        EXPECT_EQ(editor(d).m_zoom, 5);
-        d.setText(1009, "0");
-        EXPECT_EQ(editor(d).m_height, 1);
         d.scroll(1011, 0);  // one step up from 10
         EXPECT_EQ(editor(d).m_height, 110);
         EXPECT_EQ(d.text(1009), "110");
