@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "file_test_support.h"
+#include "kept_pictures.h"
 #include "model/Cdib.h"
 #include "platform/dc.h"
 #include "platform/text1250.h"
@@ -328,7 +329,7 @@ TEST(Cdib, StretchFillsTheBoxAndDrawCopiesAtNaturalSize) {
     dib.Stretch(dc, 4, 4, 8, 8);
     dib.Draw(dc, 20, 2);
     CDIB().Stretch(dc, 0, 0, 30, 20);  // an empty bitmap draws nothing
-    sheet.savePng((std::filesystem::temp_directory_path() / "cdib_stretch.png").string().c_str());
+    testpictures::keepPicture(sheet, "cdib_stretch.png");
     struct Probe {
         int x, y;
         Color color;

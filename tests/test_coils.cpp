@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "file_test_support.h"
+#include "kept_pictures.h"
 #include "load_sheet.h"
 #include "render/Colors.h"
 #include "symbols/control/VoltageTest.h"
@@ -181,7 +182,7 @@ TEST(CoilScenario, CoilLatchesAndItsContactFollowsOnePaintLater) {
 
     session.tick(v);
     EXPECT_EQ(v.m_state[contact], 1);
-    session.surface(v).savePng((std::filesystem::temp_directory_path() / "coil_drives_contact.png").string().c_str());
+    testpictures::keepPicture(session.surface(v), "coil_drives_contact.png");
 
     v.m_deleted[neutral] = 1;  // as a cut of the neutral wire would leave it
     session.tick(v);
@@ -389,8 +390,7 @@ TEST(CoilSymbols, TextsOfPreviewAndHiddenNames) {
 
 // Each coil in the eight orientations, wired at its turned terminals, energised
 // and not: the wires are found in every orientation, the body is silver and the
-// outline red when energised, white and grey when not. The picture is kept in the
-// temporary folder for a look.
+// outline red when energised, white and grey when not. The picture is kept for a look.
 TEST(CoilSymbols, EveryOrientationInBothStates) {
     constexpr int kCell = 140;
     LoadSheet s;
@@ -420,5 +420,5 @@ TEST(CoilSymbols, EveryOrientationInBothStates) {
         }
         ++row;
     }
-    sheet.savePng((std::filesystem::temp_directory_path() / "coil_orientations.png").string().c_str());
+    testpictures::keepPicture(sheet, "coil_orientations.png");
 }

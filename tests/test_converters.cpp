@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "circuit_sheet.h"
+#include "kept_pictures.h"
 #include "render/Colors.h"
 #include "render/Potentials.h"
 #include "symbol_sheet.h"
@@ -229,8 +230,7 @@ TEST(Converters, TextsAndRedrawOnChange) {
     }
 }
 
-// Every member in the eight orientations, dead and energised; the picture is kept
-// in the temporary folder for a look.
+// Every member in the eight orientations, dead and energised; the picture is kept for a look.
 TEST(Converters, EveryOrientationInBothStates) {
     constexpr int kCell = 140;
     const std::vector<int> types = {kTypeTransformer, kTypeRectifier, kTypePowerSupplyUnit, kTypeDiode,
@@ -268,7 +268,7 @@ TEST(Converters, EveryOrientationInBothStates) {
         }
     }
     s.view.m_simulating = 0;
-    sheet.savePng((std::filesystem::temp_directory_path() / "converter_orientations.png").string().c_str());
+    testpictures::keepPicture(sheet, "converter_orientations.png");
 }
 
 // --- circuits -------------------------------------------------------------------------------

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "kept_pictures.h"
 #include "render/Colors.h"
 #include "render/Paint.h"
 #include "render/Potentials.h"
@@ -365,7 +366,7 @@ TEST(DcRegulators, FillOnlyWhenThePoweredStateChanges) {
 
 // Every member in the eight orientations, stopped or unpowered and running or
 // powered with command "1": the body filled white or silver in each. The picture
-// is kept in the temporary folder for a look.
+// is kept for a look.
 TEST(DcDrawing, EveryOrientationInBothStates) {
     struct Member {
         int type;
@@ -414,5 +415,5 @@ TEST(DcDrawing, EveryOrientationInBothStates) {
         }
     }
     s.view.m_simulating = 0;
-    picture.savePng((std::filesystem::temp_directory_path() / "dc_drives_orientations.png").string().c_str());
+    testpictures::keepPicture(picture, "dc_drives_orientations.png");
 }

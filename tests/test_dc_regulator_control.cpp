@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "circuit_sheet.h"
+#include "kept_pictures.h"
 #include "model/DriveParameters.h"
 #include "render/Colors.h"
 #include "render/Paint.h"
@@ -389,7 +390,7 @@ TEST(DcRegulatorCircuit, LatchingSwitchRunsTheMotorForwardAndStopsIt) {
     EXPECT_EQ(v.m_drawnState[motor], 1) << "the motor runs forward";
     c.tick(20);
     EXPECT_EQ(v.m_controlOutput[block], 5000);
-    session.surface(v).savePng((std::filesystem::temp_directory_path() / "dc_drive_running.png").string().c_str());
+    testpictures::keepPicture(session.surface(v), "dc_drive_running.png");
 
     c.press(s1);
     c.release(s1);
@@ -397,13 +398,13 @@ TEST(DcRegulatorCircuit, LatchingSwitchRunsTheMotorForwardAndStopsIt) {
     EXPECT_EQ(v.m_controlOutput[block], 0);
     EXPECT_EQ(v.m_driveCommand[power].letter(), '0');
     EXPECT_EQ(v.m_drawnState[motor], 0) << "stopped";
-    session.surface(v).savePng((std::filesystem::temp_directory_path() / "dc_drive_stopped.png").string().c_str());
+    testpictures::keepPicture(session.surface(v), "dc_drive_stopped.png");
     EXPECT_TRUE(session.messages().empty());
 }
 
 // The block in the eight orientations, unpowered (white, relay open) and powered
 // (silver, relay closed, display cells filled), with its regulator -G1 to -G8
-// drawn beside it. The picture is kept in the temporary folder for a look.
+// drawn beside it. The picture is kept for a look.
 TEST(DcRegulatorDrawing, EveryOrientationInBothStates) {
     SetpointGuard guard(115.0f);
     constexpr int kCell = 300;
@@ -447,5 +448,5 @@ TEST(DcRegulatorDrawing, EveryOrientationInBothStates) {
         }
     }
     s.view.m_simulating = 0;
-    picture.savePng((std::filesystem::temp_directory_path() / "dc_regulator_orientations.png").string().c_str());
+    testpictures::keepPicture(picture, "dc_regulator_orientations.png");
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "circuit_sheet.h"
+#include "kept_pictures.h"
 #include "render/Colors.h"
 #include "render/Terminals.h"
 #include "res/Resource.h"
@@ -560,8 +561,7 @@ TEST(LadderRungs, ButtonThroughCoilToDisplayWithTheMouse) {
 
 // Every symbol of the family in the eight orientations, operated (left half) and
 // at rest (right half), wired at its turned terminals and run through one paint's
-// passes: the box or the fills blue or white. The picture is kept in the temporary
-// folder for a look.
+// passes: the box or the fills blue or white. The picture is kept for a look.
 TEST(LadderRungs, EveryOrientationInBothStates) {
     constexpr int kCell = 160;
     constexpr double kZoom = 4;  // 0.8 pixels per symbol unit
@@ -629,5 +629,5 @@ TEST(LadderRungs, EveryOrientationInBothStates) {
         }
         ++row;
     }
-    sheet.savePng((std::filesystem::temp_directory_path() / "ladder_orientations.png").string().c_str());
+    testpictures::keepPicture(sheet, "ladder_orientations.png");
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "kept_pictures.h"
 #include "render/Colors.h"
 #include "render/Terminals.h"
 #include "res/Resource.h"
@@ -556,8 +557,7 @@ TEST(LogicBlocks, ButtonsIntoABlockThroughTheTestKit) {
 
 // Six members in the eight orientations, active (left half) and inactive (right
 // half), wired at their turned terminals: on the last pass the body is grey inside
-// a red frame or silver inside a black one. The picture is kept in the temporary
-// folder for a look.
+// a red frame or silver inside a black one. The picture is kept for a look.
 TEST(LogicBlocks, EveryOrientationInBothStates) {
     constexpr int kCell = 200;
     constexpr double kZoom = 4;  // 0.8 pixels per symbol unit: multiples of 5 land on whole pixels
@@ -607,5 +607,5 @@ TEST(LogicBlocks, EveryOrientationInBothStates) {
         }
         ++row;
     }
-    sheet.savePng((std::filesystem::temp_directory_path() / "logic_block_orientations.png").string().c_str());
+    testpictures::keepPicture(sheet, "logic_block_orientations.png");
 }

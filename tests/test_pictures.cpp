@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "file_test_support.h"
+#include "kept_pictures.h"
 #include "model/Cdib.h"
 #include "model/Pictures.h"
 #include "platform/dc.h"
@@ -166,7 +167,7 @@ TEST(PictureDrawing, ItemsShowTheirOwnBitmapOrAnEmptyFrame) {
     Dc dcA(a), dcB(b);
     for (int slot = 0; slot < 4; ++slot) v.DrawPictureStretched(dcA, slot, 20 * slot, 0, 10, 10);
     second.view.DrawPictureStretched(dcB, 0, 0, 0, 10, 10);
-    a.savePng((std::filesystem::temp_directory_path() / "picture_items.png").string().c_str());
+    testpictures::keepPicture(a, "picture_items.png");
     struct Probe {
         const Surface* surface;
         int x, y;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "kept_pictures.h"
 #include "load_sheet.h"
 #include "render/Colors.h"
 #include "testkit/recording_dc.h"
@@ -192,7 +193,7 @@ TEST(LampChain, LampsInSeriesLightTogether) {
             s.tick();
         }
         if (row.count == 4 && row.reversed)
-            s.view.surface().savePng((std::filesystem::temp_directory_path() / "lamp_chain.png").string().c_str());
+            testpictures::keepPicture(s.view.surface(), "lamp_chain.png");
     }
 }
 
@@ -247,8 +248,7 @@ TEST(PilotLamp, OutsideSimulationOnlyDraws) {
 
 // The lamp in the eight orientations, lit in each of the five colours and dark:
 // the wires are found in every orientation, the inside shows the colour, the leads
-// are red while lit and grey while dark, and so is the cross, grey on a lit red lamp. The picture is kept in the
-// temporary folder for a look.
+// are red while lit and grey while dark, and so is the cross, grey on a lit red lamp. The picture is kept for a look.
 TEST(PilotLamp, EveryOrientationAndColour) {
     constexpr int kCell = 100;
     const struct {
@@ -283,5 +283,5 @@ TEST(PilotLamp, EveryOrientationAndColour) {
             EXPECT_TRUE(anyPixelNear(sheet, cross, rim));
         }
     }
-    sheet.savePng((std::filesystem::temp_directory_path() / "pilot_lamp_orientations.png").string().c_str());
+    testpictures::keepPicture(sheet, "pilot_lamp_orientations.png");
 }

@@ -15,6 +15,7 @@
 #include "platform/dc.h"
 #include "model/VelkarionView.h"
 #include "platform/print.h"
+#include "kept_pictures.h"
 #include "print_support.h"
 #include "render/Colors.h"
 #include "res/Resource.h"
@@ -48,9 +49,7 @@ struct PaperStage {
         EXPECT_EQ(session.command(*view, ID_FILE_PRINT_DIRECT), CommandResult::Handled);
         setPrintBackEnd(PrintBackEnd::Paper);
         setPrintToFile(std::string());
-        if (const char* out = std::getenv("VELK_TEST_OUTPUT"))
-            std::filesystem::copy_file(pdf, std::filesystem::path(out) / (std::to_string(++printed) + "_" + name),
-                                       std::filesystem::copy_options::overwrite_existing);
+        testpictures::keepFile(pdf, std::to_string(++printed) + "_" + name);
         return pdf;
     }
 
@@ -381,9 +380,7 @@ TEST(PaperPrint, EveryOperationLandsWhereTheRasterDrawsIt) {
         EXPECT_TRUE(runPrintJob(client, PrintKind::Direct));
         setPrintBackEnd(PrintBackEnd::Paper);
         setPrintToFile(std::string());
-        if (const char* out = std::getenv("VELK_TEST_OUTPUT"))
-            std::filesystem::copy_file(pdf, std::filesystem::path(out) / ("cases_" + std::string(backEndName(backEnd)) + ".pdf"),
-                                       std::filesystem::copy_options::overwrite_existing);
+        testpictures::keepFile(pdf, "cases_" + std::string(backEndName(backEnd)) + ".pdf");
         pages[backEnd == PrintBackEnd::Paper ? 1 : 0] = printtest::renderPdf(pdf, 300);
         if (backEnd == PrintBackEnd::Paper) paperImages = printtest::pdfImages(pdf);
     }

@@ -16,6 +16,7 @@
 #include "render/Colors.h"
 #include "render/Paint.h"
 #include "res/Resource.h"
+#include "kept_pictures.h"
 #include "print_support.h"
 #include "testkit/testkit.h"
 
@@ -205,7 +206,7 @@ TEST(Printing, PreviewPageShowsTheFrameWithoutGrid) {
     s.view.OnFilePrintPreview();
     ASSERT_EQ(answers.pages.size(), 1u);
     const Surface& page = answers.pages[0];
-    if (const char* dir = std::getenv("VELK_TEST_OUTPUT")) page.savePng((std::string(dir) + "/preview.png").c_str());
+    testpictures::keepPicture(page, "preview.png");
 
     // A4 landscape less 4 mm on every side, at 300 dots per inch.
     EXPECT_NEAR(page.width(), 3413, 5);
@@ -297,9 +298,7 @@ TEST(PrintingScenario, PdfPageShowsTheSheet) {
     ASSERT_EQ(std::system(cmd.c_str()), 0);
     const std::optional<Raster> page = readPpm(ppmBase + ".ppm");
     ASSERT_TRUE(page);
-    if (const char* out = std::getenv("VELK_TEST_OUTPUT"))
-        std::filesystem::copy_file(ppmBase + ".ppm", std::string(out) + "/pdf_page.ppm",
-                                   std::filesystem::copy_options::overwrite_existing);
+    testpictures::keepFile(ppmBase + ".ppm", "pdf_page.ppm");
     // A4 landscape at 150 dots per inch; the sheet starts 4 mm in, 10 dots of 300
     // per unit.
     EXPECT_NEAR(page->width, 1754, 2);
@@ -346,7 +345,7 @@ TEST(PrintingScenario, PageWhileSimulatingShowsTheRunAsTheScreenDoes) {
     ASSERT_TRUE(v.RunPrintCommand(ID_FILE_PRINT_PREVIEW));
     ASSERT_EQ(answers.pages.size(), 1u);
     const Surface& page = answers.pages[0];
-    if (const char* dir = std::getenv("VELK_TEST_OUTPUT")) page.savePng((std::string(dir) + "/running.png").c_str());
+    testpictures::keepPicture(page, "running.png");
     auto at = [&](double ux, double uy) {
         return page.pixel(static_cast<int>(ux * zoom), static_cast<int>(uy * zoom));
     };

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "circuit_sheet.h"
+#include "kept_pictures.h"
 #include "render/Colors.h"
 #include "render/Potentials.h"
 #include "symbol_sheet.h"
@@ -732,7 +733,7 @@ TEST(ProtectionScenario, FuseBlowsAndComesBackWithEveryFuseOfItsLabel) {
     c.tick();
     EXPECT_EQ(v.m_state[lamp], 0);
     EXPECT_EQ(c.lampPixel(lamp), g_colorWhite);
-    session.surface(v).savePng((std::filesystem::temp_directory_path() / "fuse_blown.png").string().c_str());
+    testpictures::keepPicture(session.surface(v), "fuse_blown.png");
 
     c.press(fuse);
     c.release(fuse);
@@ -798,7 +799,7 @@ struct Shown {
 };
 
 struct Family {
-    const char* picture;  // file name in the temporary folder
+    const char* picture;  // file name of the picture kept for a look
     std::vector<Shown> members;
     int bottomY;    // command units of the lower terminal of pole 0
     bool conducts;  // whether pole 0 passes a letter in its conducting state
@@ -810,7 +811,7 @@ struct Family {
 // operated state (one row each), drawn while simulating with a live wire on pole
 // 0's top terminal and a dead one on its bottom terminal: in every orientation the
 // terminals find their wires, and the dead one is fed exactly when the pole
-// conducts. One picture per family is kept in the temporary folder for a look.
+// conducts. One picture per family is kept for a look.
 TEST(ProtectionPictures, EveryOrientationInBothStates) {
     const Family families[] = {
         {"fuses.png",
@@ -881,7 +882,7 @@ TEST(ProtectionPictures, EveryOrientationInBothStates) {
                 EXPECT_EQ(s.letter(dead), conducting ? '1' : '0');
             }
         }
-        sheet.savePng((std::filesystem::temp_directory_path() / family.picture).string().c_str());
+        testpictures::keepPicture(sheet, family.picture);
     }
 }
 
@@ -904,7 +905,7 @@ TEST(ProtectionScenario, OneClickSwitchesEveryBreakerOfItsLabel) {
         EXPECT_EQ(v.m_state[lamp], 1);
         EXPECT_EQ(c.lampPixel(lamp), g_colorGreen);
     }
-    session.surface(v).savePng((std::filesystem::temp_directory_path() / "breakers_closed.png").string().c_str());
+    testpictures::keepPicture(session.surface(v), "breakers_closed.png");
 
     c.press(second);
     c.release(second);

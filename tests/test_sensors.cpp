@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "circuit_sheet.h"
+#include "kept_pictures.h"
 #include "render/Colors.h"
 #include "render/Potentials.h"
 #include "symbol_sheet.h"
@@ -346,7 +347,7 @@ TEST(SensorDrawing, Previews) {
 
 // Every member in the eight orientations, at rest and detecting (supplied where
 // it needs a supply): the body is filled white or silver in every orientation. The
-// pictures are kept in the temporary folder for a look, one per family.
+// pictures are kept for a look, one per family.
 TEST(SensorDrawing, EveryOrientationInBothStates) {
     struct Family {
         const char* file;
@@ -401,7 +402,7 @@ TEST(SensorDrawing, EveryOrientationInBothStates) {
             }
         }
         s.view.m_simulating = 0;
-        sheet.savePng((std::filesystem::temp_directory_path() / family.file).string().c_str());
+        testpictures::keepPicture(sheet, family.file);
     }
 }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "file_test_support.h"
+#include "kept_pictures.h"
 #include "load_sheet.h"
 #include "platform/msgbox.h"
 #include "render/Colors.h"
@@ -259,7 +260,7 @@ TEST(SignalSymbols, Preview) {
 // Every timer, flashing-lamp and sounder symbol in the eight orientations, wired at
 // its turned terminals, energised and not: the wires are found in every
 // orientation, the body is filled (silver, or the lamp's green) when energised and
-// white when not. The picture is kept in the temporary folder for a look.
+// white when not. The picture is kept for a look.
 TEST(SignalSymbols, EveryOrientationInBothStates) {
     struct Row {
         int type;
@@ -299,5 +300,5 @@ TEST(SignalSymbols, EveryOrientationInBothStates) {
         }
         ++rowIndex;
     }
-    sheet.savePng((std::filesystem::temp_directory_path() / "signal_symbols.png").string().c_str());
+    testpictures::keepPicture(sheet, "signal_symbols.png");
 }

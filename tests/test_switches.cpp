@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "circuit_sheet.h"
+#include "kept_pictures.h"
 #include "render/Colors.h"
 #include "render/Potentials.h"
 #include "symbol_sheet.h"
@@ -538,7 +539,7 @@ Color colorsAround(const Surface& surface, Point p) {
 // Each symbol in each position and orientation, drawn as the first paint after a
 // change draws it: the position's picture in its colour, every other position's
 // erased. One row per symbol, the positions side by side, each in the eight
-// orientations; the picture is kept in the temporary folder for a look.
+// orientations; the picture is kept for a look.
 TEST(Switches, EveryPositionInEveryOrientation) {
     constexpr int kCell = 260;
     const int rows = static_cast<int>(pictureRows().size());
@@ -574,7 +575,7 @@ TEST(Switches, EveryPositionInEveryOrientation) {
         }
         ++row;
     }
-    sheet.savePng((std::filesystem::temp_directory_path() / "switch_positions.png").string().c_str());
+    testpictures::keepPicture(sheet, "switch_positions.png");
 }
 
 // The preview, outside simulation: label "-S", the default names, the rest

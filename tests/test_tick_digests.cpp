@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "file_test_support.h"
+#include "kept_pictures.h"
 #include "realistic_sheet.h"
 #include "render/Clock.h"
 #include "render/Paint.h"
@@ -269,9 +270,7 @@ TEST(RealisticSheet, EveryCoilPullsInAndEveryLampLights) {
         EXPECT_TRUE(s.boxes.empty());
         for (int c : sheet.coils) EXPECT_EQ(s.view.m_state[c], 1) << s.view.m_label[c];
         for (int l : sheet.lamps) EXPECT_EQ(s.view.m_state[l], 1) << s.view.m_label[l];
-        if (slots == 999) {
-            if (const char* png = std::getenv("VELK_REALISTIC_PNG")) s.view.surface().savePng(png);
-        }
+        if (slots == 999) testpictures::keepPicture(s.view.surface(), "realistic_sheet.png");
         realistic::pointerOn(s.view, s.doc, sheet.stopButtons[0], true);
         tick();
         tick();

@@ -11,6 +11,7 @@
 
 #include "circuit_sheet.h"
 #include "edit/PlacementDefaults.h"
+#include "kept_pictures.h"
 #include "load_sheet.h"
 #include "render/Colors.h"
 #include "render/Paint.h"
@@ -729,5 +730,5 @@ TEST(TimedThermalResistorPictures, EveryOrientationInBothStates) {
         ++row;
     }
     g_simPass = 0;
-    sheet.savePng((std::filesystem::temp_directory_path() / "timed_thermal_resistors.png").string().c_str());
+    testpictures::keepPicture(sheet, "timed_thermal_resistors.png");
 }
