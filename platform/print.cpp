@@ -1,8 +1,12 @@
 // Printing and print preview on the toolkit's printer support.
 #include "platform/print.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QEvent>
+#include <QFileInfo>
 #include <QImage>
+#include <QLineEdit>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSetupDialog>
@@ -10,8 +14,11 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
 #include <QSizeF>
+#include <QTimer>
 #include <algorithm>
 #include <cstdint>
 
@@ -36,6 +43,65 @@ std::function<bool()>& setupHandler() {
 std::function<void(const std::vector<Surface>&)>& previewHandler() {
     static std::function<void(const std::vector<Surface>&)> h;
     return h;
+}
+std::function<void(const PreviewWindowInfo&)>& previewWindowHandler() {
+    static std::function<void(const PreviewWindowInfo&)> h;
+    return h;
+}
+std::string& offeredFile() {
+    static std::string name;
+    return name;
+}
+
+// The toolkit's print dialog fills its file field when it shows, with a name in the
+// home folder; the document's own name goes there afterwards.
+class OfferFileOnShow : public QObject {
+public:
+    explicit OfferFileOnShow(const std::string& fileName) : m_fileName(QString::fromStdString(fileName)) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            if (auto* field = watched->findChild<QLineEdit*>(QStringLiteral("filename"))) field->setText(m_fileName);
+        return false;
+    }
+
+private:
+    QString m_fileName;
+};
+
+// The preview opens over most of its screen with the page across the window's
+// width: at the toolkit's own size and whole-page zoom a sheet's labels are a few
+// pixels high.
+constexpr double kPreviewScreenShare = 0.9;
+
+void openLarge(QPrintPreviewDialog& preview, QWidget* parent) {
+    QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+        const QRect free = screen->availableGeometry();
+        const QSize size(static_cast<int>(free.width() * kPreviewScreenShare),
+                         static_cast<int>(free.height() * kPreviewScreenShare));
+        preview.resize(size);
+        preview.move(free.center() - QPoint(size.width() / 2, size.height() / 2));
+    }
+    // Through the dialog's own action, so that its tool bar shows the choice.
+    if (auto* fitWidth = preview.findChild<QAction*>(QStringLiteral("fitWidthAction")))
+        fitWidth->trigger();
+    else if (auto* view = preview.findChild<QPrintPreviewWidget*>())
+        view->fitToWidth();
+}
+
+PreviewWindowInfo previewWindowInfo(QPrintPreviewDialog& preview) {
+    PreviewWindowInfo info;
+    info.width = preview.width();
+    info.height = preview.height();
+    if (QScreen* screen = preview.screen()) {
+        info.screenWidth = screen->availableGeometry().width();
+        info.screenHeight = screen->availableGeometry().height();
+    }
+    if (auto* view = preview.findChild<QPrintPreviewWidget*>()) {
+        info.zoom = view->zoomFactor();
+        info.fitsWidth = view->zoomMode() == QPrintPreviewWidget::FitToWidth;
+    }
+    return info;
 }
 
 // The program's printer lives as long as the program (never destroyed, so that no
@@ -145,10 +211,18 @@ bool preparePrintingDefault(PrintInfo& info) {
     QPrinter& printer = programPrinter();
     printer.setPageOrientation(info.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     if (info.kind != PrintKind::Print) return true;
+    offeredFile() = info.fileName;
+    // The job's name in the printer's queue.
+    if (!info.fileName.empty())
+        printer.setDocName(QFileInfo(QString::fromStdString(info.fileName)).completeBaseName());
     if (printDialogHandler()) return printDialogHandler()();
     QPrintDialog dialog(&printer, QApplication::activeWindow());
+    OfferFileOnShow offer(info.fileName);
+    if (!info.fileName.empty()) dialog.installEventFilter(&offer);
     return dialog.exec() == QDialog::Accepted;
 }
+
+std::string offeredPrintFile() { return offeredFile(); }
 
 bool runPrintJob(PrintClient& client, PrintKind kind) {
     if (!qApp) return false;
@@ -166,9 +240,16 @@ bool runPrintJob(PrintClient& client, PrintKind kind) {
     } else if (kind == PrintKind::Preview) {
         // The preview asks for its pages again whenever its page setup changes; being
         // drawn on its own paper, they are sharp at every zoom step.
-        QPrintPreviewDialog preview(&printer, QApplication::activeWindow());
+        QWidget* parent = QApplication::activeWindow();
+        QPrintPreviewDialog preview(&printer, parent);
         QObject::connect(&preview, &QPrintPreviewDialog::paintRequested,
                          [&](QPrinter* target) { printPages(client, info, canvas, *target); });
+        openLarge(preview, parent);
+        if (previewWindowHandler())
+            QTimer::singleShot(0, &preview, [&preview] {
+                previewWindowHandler()(previewWindowInfo(preview));
+                preview.reject();
+            });
         preview.exec();
     } else {
         printed = printPages(client, info, canvas, printer);
@@ -210,6 +291,9 @@ void setPrintDialogHandler(std::function<bool()> h) { printDialogHandler() = std
 void setPrintSetupHandler(std::function<bool()> h) { setupHandler() = std::move(h); }
 void setPrintPreviewHandler(std::function<void(const std::vector<Surface>& pages)> h) {
     previewHandler() = std::move(h);
+}
+void setPrintPreviewWindowHandler(std::function<void(const PreviewWindowInfo&)> h) {
+    previewWindowHandler() = std::move(h);
 }
 
 }  // namespace velk

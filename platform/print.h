@@ -30,6 +30,9 @@ struct PrintInfo {
     // The page the view would like, set before the print dialog; the user may change it.
     bool landscape = false;
     int pageCount = 1;
+    // The PDF file the print dialog offers when the user prints to a file, set
+    // before the dialog; empty leaves the toolkit's own suggestion.
+    std::string fileName;
     // During a page paint: the page (from 1) and the printable area in dots, from (0, 0).
     int currentPage = 1;
     Rect pageArea;
@@ -49,6 +52,8 @@ public:
 // The standard preparation: the print dialog for Print (false when cancelled),
 // nothing for direct printing and the preview.
 bool preparePrintingDefault(PrintInfo& info);
+// The file the last print dialog offered for printing to PDF (PrintInfo::fileName).
+std::string offeredPrintFile();
 
 // Runs one job of the kind. False when it was cancelled or the printer could not
 // be opened; the view's end operation runs whenever its begin operation ran.
@@ -75,5 +80,18 @@ void setPrintSetupHandler(std::function<bool()> handler);
 // The preview hands its pages to the handler instead of opening its window, each
 // drawn at kPrintDotsPerInch through the job's back end.
 void setPrintPreviewHandler(std::function<void(const std::vector<Surface>& pages)> handler);
+
+// The preview window as it opened: its size, the free area of its screen (both in
+// pixels), the zoom of its page (1 is the paper's own size on the screen) and
+// whether the page fills the window's width.
+struct PreviewWindowInfo {
+    int width = 0, height = 0;
+    int screenWidth = 0, screenHeight = 0;
+    double zoom = 0;
+    bool fitsWidth = false;
+};
+// Told once the preview window is open and laid out; the window closes when the
+// handler returns. Without a preview handler only.
+void setPrintPreviewWindowHandler(std::function<void(const PreviewWindowInfo&)> handler);
 
 }  // namespace velk

@@ -2,6 +2,8 @@
 // zoom of its page format and scale, hides the screen-only decorations, paints
 // each page with the ordinary paint and puts everything back afterwards.
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include "model/VelkarionView.h"
 #include "platform/command.h"
@@ -58,6 +60,24 @@ bool landscapeSheet(const SheetDocument& doc) {
     return true;
 }
 
+// The PDF a print to a file is offered: the sheet's own name beside its file, or,
+// for a sheet never saved (or whose file could not be read whole), the window's
+// title in the current folder.
+std::string pdfFileFor(const CVelkarionView& view, const SheetDocument* doc) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const std::string& saved = view.m_filePath;
+    if (!saved.empty() && saved.find('*') == std::string::npos) {
+        const fs::path whole = fs::absolute(saved, ec);
+        if (!ec) return fs::path(whole).replace_extension(".pdf").string();
+    }
+    const std::string title = doc ? doc->sheetTitle() : std::string();
+    if (title.empty()) return std::string();
+    const fs::path here = fs::current_path(ec);
+    if (ec) return std::string();
+    return (here / fs::path(title).filename()).replace_extension(".pdf").string();
+}
+
 }  // namespace
 
 double CVelkarionView::PrintZoomFor(const SheetDocument& doc) {
@@ -74,8 +94,10 @@ void CVelkarionView::OnFilePrintDirect() { runJob(*this, PrintKind::Direct); }
 void CVelkarionView::OnFilePrintPreview() { runJob(*this, PrintKind::Preview); }
 
 bool CVelkarionView::OnPreparePrinting(PrintInfo& info) {
-    if (const SheetDocument* doc = GetDocument()) info.landscape = landscapeSheet(*doc);
+    const SheetDocument* doc = GetDocument();
+    if (doc) info.landscape = landscapeSheet(*doc);
     info.pageCount = 1;
+    info.fileName = pdfFileFor(*this, doc);
     return preparePrintingDefault(info);
 }
 

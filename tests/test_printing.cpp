@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -360,4 +361,68 @@ TEST(PrintingScenario, PageWhileSimulatingShowsTheRunAsTheScreenDoes) {
     EXPECT_EQ(v.m_state[kLamp], 1);
     EXPECT_EQ(v.m_potential[kWire].letter(), wireLetter);
     session.command(v, ID_MODE_EDIT);
+}
+
+// Printing to a PDF file offers the sheet's own name: beside its file when it has
+// one, else its window title in the current folder.
+TEST(PrintingScenario, PrintToFileOffersTheSheetsOwnName) {
+    struct Row {
+        const char* name;
+        std::function<CVelkarionView&(testkit::Session&)> sheet;
+        std::string offered;  // in the session's folder
+    };
+    const auto savedAs = [](const std::string& file) {
+        return [file](testkit::Session& s) -> CVelkarionView& {
+            CVelkarionView& v = s.newSheet();
+            std::filesystem::create_directories(std::filesystem::path(s.workDir()) / "plans");
+            s.answerFileDialogs({s.workDir() + "/" + file});
+            s.command(v, ID_FILE_SAVE_AS);
+            return v;
+        };
+    };
+    const Row rows[] = {
+        {"saved in another folder", savedAs("plans/motor.cad"), "plans/motor.pdf"},
+        {"opened from its file",
+         [](testkit::Session& s) -> CVelkarionView& {
+             std::filesystem::create_directories(std::filesystem::path(s.workDir()) / "plans");
+             s.writeFile("plans/pump.cad", "Velkarion$$$");
+             return s.openSheet(s.workDir() + "/plans/pump.cad");
+         },
+         "plans/pump.pdf"},
+        {"never saved", [](testkit::Session& s) -> CVelkarionView& { return s.newSheet(); }, "Velkar1.pdf"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        testkit::Session session;
+        PrintAnswers answers;
+        answers.dialogAnswer = false;
+        CVelkarionView& view = row.sheet(session);
+        session.clearMessages();
+        session.command(view, ID_FILE_PRINT);
+        EXPECT_EQ(answers.dialogs, 1);
+        const std::filesystem::path folder = std::filesystem::canonical(session.workDir());
+        EXPECT_EQ(std::filesystem::path(offeredPrintFile()).lexically_normal(), (folder / row.offered).lexically_normal());
+    }
+}
+
+// The preview window opens over most of the screen with the page across its width,
+// so that the sheet's labels can be read without enlarging it first.
+TEST(PrintingScenario, PreviewOpensLargeWithThePageAcrossItsWidth) {
+    testkit::Session session;
+    CVelkarionView& view = session.newSheet();
+    std::vector<PreviewWindowInfo> shown;
+    // The real window this time, told about and closed as soon as it is open.
+    setPrintPreviewHandler(nullptr);
+    setPrintPreviewWindowHandler([&](const PreviewWindowInfo& info) { shown.push_back(info); });
+    session.command(view, ID_FILE_PRINT_PREVIEW);
+    setPrintPreviewWindowHandler(nullptr);
+    setPrintPreviewHandler([](const std::vector<Surface>&) {});
+    ASSERT_EQ(shown.size(), 1u);
+    const PreviewWindowInfo& w = shown[0];
+    ASSERT_GT(w.screenWidth, 0);
+    EXPECT_GE(w.width, w.screenWidth * 85 / 100);
+    EXPECT_GE(w.height, w.screenHeight * 85 / 100);
+    EXPECT_TRUE(w.fitsWidth);
+    EXPECT_GT(w.zoom, 0.0);
+    EXPECT_EQ(view.m_printing, 0) << "the job has ended";
 }
