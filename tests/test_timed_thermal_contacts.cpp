@@ -704,10 +704,14 @@ TEST(TimedThermalResistorPictures, EveryOrientationInBothStates) {
                 s.view.m_terminalName[c][k] = defaults->terminals[static_cast<std::size_t>(k)];
                 s.view.m_terminalNameVisible[c][k] = 1;
             }
-            // No wire touches: the resistor's terminals keep the letters set here.
-            const bool energised = actuated && type == kTypeResistor;
-            s.view.m_terminalPotential[c][0].setLetter(energised ? '1' : '0');
-            s.view.m_terminalPotential[c][1].setLetter(energised ? 'N' : '0');
+            // Energised: a wire carrying L ends at its first terminal, one carrying N
+            // at its second, 15 units below.
+            if (actuated && type == kTypeResistor) {
+                const Point top = symboltest::turned(code, {0, 0}), up = symboltest::turned(code, {0, -3});
+                const Point bottom = symboltest::turned(code, {0, 15}), down = symboltest::turned(code, {0, 18});
+                s.addLine(kTypeWirePhase, x + top.x, y + top.y, x + up.x, y + up.y, '1');
+                s.addLine(kTypeWireNeutral, x + bottom.x, y + bottom.y, x + down.x, y + down.y, 'N');
+            }
             s.view.m_state[c] = type == kTypeResistor ? 0 : (actuated ? 1 : 0);
             s.view.m_drawnState[c] = -1;
             s.view.m_simulating = 1;

@@ -86,11 +86,7 @@ public:
             }
             m_f.drawTerminal(t.format, name);
             if (!m_f.evaluating() || m_companion < 0) continue;
-            const int j = m_v.wireAtTerminal();
-            if (j < 0) continue;
-            m_v.m_terminalPotential[m_companion][k].setLetter(m_v.m_potential[j].letter());
-            m_v.m_terminalLink[m_companion][k] = t.link == WireLink::Net ? m_v.m_netNumber[j] : j;
-            m_companionFound |= 1u << k;
+            if (scanTerminalInto(m_v, m_companion, k, t.link) >= 0) m_companionFound |= 1u << k;
         }
     }
 
