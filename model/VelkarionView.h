@@ -75,6 +75,7 @@ public:
     AliasColumn<int> m_bundleNumber{m_terminalLink, 1};
     AliasColumn<int> m_timerCount{m_terminalLink, 6};
     AliasColumn<int> m_timerOutput{m_terminalLink, 7};
+    AliasColumn<int> m_stopRampFrom{m_terminalLink, 7};
     AliasColumn<int> m_brakeCountdown{m_terminalLink, 8};
     AliasColumn<std::string> m_timerUnit{m_terminalName, 2};
     AliasColumn<std::string> m_lampColor{m_terminalName, 2};

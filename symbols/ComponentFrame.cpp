@@ -252,13 +252,21 @@ void ComponentFrame::drawTerminal(const char* format, const std::string& name) {
     draw(composeTerminalCommand(buffer, format, name));
 }
 
+int scanTerminalInto(CVelkarionView& view, int slot, int k, WireLink link) {
+    if (!CVelkarionView::isSlotIndex(slot) || k < 0 || k >= kTerminalCount) return -1;
+    const int j = view.wireAtTerminal();
+    if (j < 0) {
+        view.m_terminalPotential[slot][k].setLetter(kPotentialNone);
+        return -1;
+    }
+    view.m_terminalPotential[slot][k].setLetter(view.m_potential[j].letter());
+    view.m_terminalLink[slot][k] = link == WireLink::Net ? view.m_netNumber[j] : j;
+    return j;
+}
+
 void ComponentFrame::scanTerminal(int k, WireLink link) {
-    if (!evaluating() || k < 0 || k >= kTerminalCount) return;
-    const int j = m_view.wireAtTerminal();
-    if (j < 0) return;
-    m_view.m_terminalPotential[m_slot][k].setLetter(m_view.m_potential[j].letter());
-    m_view.m_terminalLink[m_slot][k] = link == WireLink::Net ? m_view.m_netNumber[j] : j;
-    m_foundThisCall |= 1u << k;
+    if (!evaluating()) return;
+    if (scanTerminalInto(m_view, m_slot, k, link) >= 0) m_foundThisCall |= 1u << k;
 }
 
 void ComponentFrame::terminal(const char* format, int k, const char* previewName, WireLink link) {

@@ -102,6 +102,12 @@ std::string textCommand(const TextSpot& spot, const std::string& text);
 // of the name; a shorter name ends the command after its last character.
 std::string terminalCommand(const char* format, const std::string& name);
 
+// The terminal scan into terminal entry k of `slot` (a slot of the routine's own,
+// such as a control block's companion): the letter of the wire at the terminal
+// just drawn and its net or slot, the last wire in slot order winning; '0' and
+// the link left as it was when no wire ends there. Gives the wire, or -1.
+int scanTerminalInto(CVelkarionView& view, int slot, int k, WireLink link);
+
 class ComponentFrame {
 public:
     // Most symbols draw outlines only, so the null brush is selected first; the
@@ -180,7 +186,9 @@ public:
     void drawTerminal(const char* format, const std::string& name);
     // While evaluating: the letter of the wire at the terminal just drawn into
     // terminal entry k, and its net or slot into link entry k; the last wire in
-    // slot order wins. Without a wire both entries keep what they held.
+    // slot order wins. A terminal without a wire in this call reads '0', so no
+    // letter found earlier supplies the device, clashes or feeds a net; its link
+    // stays, and nothing is fed or written through it (see wireFoundAt).
     void scanTerminal(int k, WireLink link = WireLink::Net);
     // Both of the above for terminal k with the slot's name.
     void terminal(const char* format, int k, const char* previewName, WireLink link = WireLink::Net);

@@ -11,6 +11,7 @@
 #include "render/Colors.h"
 #include "symbol_sheet.h"
 #include "symbols/ComponentFrame.h"
+#include "terminal_bench.h"
 
 using namespace velk;
 using velk::symboltest::kEarthFault;
@@ -132,7 +133,8 @@ TEST(ComponentFrame, TerminalNames) {
 
 // A terminal scan records the letter and the net (or the slot) of the wire at the
 // terminal just drawn; of several wires the last in slot order; either end; hidden
-// wires and connection dots never. Without a wire the entries keep their values.
+// wires and connection dots never. Without a wire the letter reads '0' and the
+// link keeps its value.
 TEST(ComponentFrame, TerminalScan) {
     struct Wire {
         int x1, y1, x2, y2;
@@ -155,9 +157,9 @@ TEST(ComponentFrame, TerminalScan) {
         {"the later of two wires wins", {{50, 30, 50, 50, 4, '1'}, {30, 50, 50, 50, 6, '2'}}, WireLink::Net, '2', 6,
          true},
         {"kept as a slot", {{40, 40, 40, 40, 0, '0'}, {50, 30, 50, 50, 4, '+'}}, WireLink::Slot, '+', 2, true},
-        {"a wire one unit off", {{51, 30, 51, 50, 4, '1'}}, WireLink::Net, 'k', 9, false},
-        {"a hidden wire", {{50, 30, 50, 50, 4, '1', kTypeWirePhase, 1}}, WireLink::Net, 'k', 9, false},
-        {"a connection dot on the terminal", {{50, 50, 50, 50, 4, '1', kTypeConnectionDot}}, WireLink::Net, 'k', 9,
+        {"a wire one unit off", {{51, 30, 51, 50, 4, '1'}}, WireLink::Net, '0', 9, false},
+        {"a hidden wire", {{50, 30, 50, 50, 4, '1', kTypeWirePhase, 1}}, WireLink::Net, '0', 9, false},
+        {"a connection dot on the terminal", {{50, 50, 50, 50, 4, '1', kTypeConnectionDot}}, WireLink::Net, '0', 9,
          false},
     };
     for (const Row& row : rows) {
@@ -177,6 +179,46 @@ TEST(ComponentFrame, TerminalScan) {
         EXPECT_EQ(s.view.m_terminalLink[s.device][0], row.linkValue);
         EXPECT_EQ(f.wireFoundAt(0), row.found);
         EXPECT_FALSE(f.wireFoundAt(1));
+    }
+}
+
+// One rule for every family that scans through the frame: a terminal whose wire
+// is gone reads '0' in the next call, so the letter it found before neither
+// clashes nor feeds the other side of a closed pole.
+TEST(ComponentFrame, TerminalThatLostItsWireReadsZeroInEveryFamily) {
+    constexpr Point kTwo[] = {{0, 0}, {0, 12}};
+    constexpr Point kFour[] = {{0, 0}, {9, 0}, {0, 12}, {9, 12}};
+    constexpr Point kThreePoles[] = {{0, 0}, {6, 0}, {12, 0}, {0, 12}, {6, 12}, {12, 12}};
+    struct Row {
+        const char* name;
+        int type;
+        const Point* ends;
+        int count;
+        int state;  // a state in which terminal 0 conducts to `other`
+        int other;  // the terminal across the closed pole
+        const char* after;  // every net once terminal 0 lost its wire (the hidden
+                            // wire keeps what the test gave it)
+    };
+    const Row rows[] = {
+        {"auxiliary contact NO, actuated", kTypeAuxContactNO, kTwo, 2, 1, 1, "111 000"},
+        {"push button NC, at rest", kTypePushButtonNC, kTwo, 2, 0, 1, "111 000"},
+        {"on-delay contact NO+NC, the NC pole at rest", kTypeOnDelayContactNONC, kFour, 4, 0, 2, "111 000 000 000"},
+        {"thermal relay contact NO, tripped", kTypeThermalContactNO, kTwo, 2, 1, 1, "111 000"},
+        {"fuse, intact", kTypeFuseI, kTwo, 2, 0, 1, "111 000"},
+        {"breaker III, closed", kTypeBreakerIII, kThreePoles, 6, 1, 3, "111 000 000 000 000 000"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        symboltest::TerminalBench b(row.type, row.ends, row.count);
+        b.evaluate(row.state, "1");
+        ASSERT_EQ(b.s.letter(b.nets[static_cast<std::size_t>(row.other)][0]), '1')
+            << "the closed pole feeds while the wire is there";
+
+        b.s.view.m_deleted[b.nets[0][0]] = 1;
+        b.evaluate(row.state, "1");
+        EXPECT_EQ(b.s.view.m_terminalPotential[b.device][0].letter(), '0');
+        EXPECT_EQ(b.after(), row.after);
+        EXPECT_EQ(b.s.box(), "");
     }
 }
 

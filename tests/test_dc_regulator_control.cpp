@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "circuit_sheet.h"
+#include "drive_sheets.h"
 #include "kept_pictures.h"
 #include "model/DriveParameters.h"
 #include "render/Colors.h"
@@ -322,46 +323,8 @@ TEST(DcRegulatorControl, PotentiometerAndPreview) {
 
 // --- a DC drive drawn with the mouse ----------------------------------------------
 
-namespace {
-
 using velk::circuittest::Circuit;
-using velk::circuittest::kPhase;
-using velk::circuittest::kNeutral;
-
-// An L-N supply feeds regulator -G1 (1058); its armature and field outputs feed
-// motor -M1 (1007); the control block -G1 feeds IN from its V+ through latching
-// switch -S1.
-const circuittest::Sheet kDcDrive = {
-    {
-        {ID_PLACE_SUPPLY_LN, {60, 30}, ""},
-        {ID_PLACE_DC_REGULATOR_SINGLE_PHASE_FIELD, {60, 60}, "-G1"},
-        {ID_PLACE_MOTOR_DC_SEPARATELY_EXCITED, {60, 141}, "-M1"},
-        {ID_PLACE_DC_REGULATOR_CONTROL, {150, 60}, "-G1"},
-        {ID_PLACE_LATCHING_SWITCH_NO, {174, 30}, "-S1"},
-    },
-    {
-        {kPhase, {60, 30}, {60, 60}},
-        {kNeutral, {66, 30}, {66, 60}},
-        {kPhase, {60, 90}, {60, 141}},    // M1 to A1
-        {kPhase, {66, 90}, {66, 111}},    // M2 to A2
-        {kPhase, {66, 111}, {78, 111}},
-        {kPhase, {78, 111}, {78, 141}},
-        {kPhase, {72, 90}, {72, 102}},    // F1 to F1
-        {kPhase, {72, 102}, {54, 102}},
-        {kPhase, {54, 102}, {54, 132}},
-        {kPhase, {54, 132}, {60, 132}},
-        {kPhase, {78, 90}, {78, 96}},     // F2 to F2
-        {kPhase, {78, 96}, {84, 96}},
-        {kPhase, {84, 96}, {84, 132}},
-        {kPhase, {84, 132}, {78, 132}},
-        {kPhase, {180, 60}, {180, 24}},   // V+ up to the switch
-        {kPhase, {180, 24}, {174, 24}},
-        {kPhase, {174, 24}, {174, 30}},
-        {kPhase, {174, 42}, {174, 60}},   // the switch down to IN
-    },
-};
-
-}  // namespace
+using velk::drivetest::kDcDrive;
 
 TEST(DcRegulatorCircuit, LatchingSwitchRunsTheMotorForwardAndStopsIt) {
     SetpointGuard guard(0.0f);

@@ -1,52 +1,20 @@
-// An inverter drawn with the mouse: a three-phase supply feeds the power part
-// -G1, which drives motor -M1; the control block -G1 feeds two latching switches
-// from its "+" terminal, one to I1 (run forward) and one, further right, to I3
-// (preset 1, 10 Hz).
+// An inverter drawn with the mouse (drive_sheets.h), run from its switches: -S1
+// on I1 runs forward, -S3 on I3 chooses preset 1, 10 Hz.
 #include <gtest/gtest.h>
 
 #include "circuit_sheet.h"
+#include "drive_sheets.h"
 #include "model/DriveParameters.h"
 
 using namespace velk;
 using velk::circuittest::Circuit;
-using velk::circuittest::Sheet;
 
 namespace {
-
-constexpr int kPhase = ID_PLACE_WIRE_PHASE;
-
-const Sheet kInverterDrive = {
-    {
-        {ID_PLACE_SUPPLY_L1L2L3, {60, 30}, ""},
-        {ID_PLACE_INVERTER_THREE_PHASE, {60, 60}, "-G1"},
-        {ID_PLACE_MOTOR_THREE_PHASE, {60, 120}, "-M1"},
-        {ID_PLACE_INVERTER_CONTROL, {150, 60}, ""},
-        {ID_PLACE_LATCHING_SWITCH_NO, {174, 30}, "-S1"},
-        {ID_PLACE_LATCHING_SWITCH_NO, {210, 30}, "-S3"},
-    },
-    {
-        {kPhase, {60, 30}, {60, 60}},
-        {kPhase, {66, 30}, {66, 60}},
-        {kPhase, {72, 30}, {72, 60}},
-        {kPhase, {60, 90}, {60, 120}},
-        {kPhase, {66, 90}, {66, 120}},
-        {kPhase, {72, 90}, {72, 120}},
-        {kPhase, {174, 42}, {174, 60}},
-        {kPhase, {210, 42}, {210, 51}},
-        {kPhase, {210, 51}, {186, 51}},
-        {kPhase, {186, 51}, {186, 60}},
-        {kPhase, {198, 60}, {198, 24}},
-        {kPhase, {198, 24}, {210, 24}},
-        {kPhase, {210, 24}, {210, 30}},
-        {kPhase, {198, 24}, {174, 24}},
-        {kPhase, {174, 24}, {174, 30}},
-    },
-};
 
 TEST(InverterCircuit, LatchingSwitchesRunTheMotorAndSimulateStartsStopped) {
     testkit::Session session;
     Circuit c(session);
-    c.draw(kInverterDrive);
+    drivetest::drawInverterDrive(c);
     CVelkarionView& v = c.view();
     const int power = c.slotOf(kTypeInverterThreePhase);
     const int block = c.slotOf(kTypeInverterControl);
@@ -54,8 +22,6 @@ TEST(InverterCircuit, LatchingSwitchesRunTheMotorAndSimulateStartsStopped) {
     const int s1 = c.slotOf(kTypeLatchingSwitchNO, 0);
     const int s3 = c.slotOf(kTypeLatchingSwitchNO, 1);
     ASSERT_EQ(v.m_type[block + 1], kTypeCompanionSlot);
-    // The block's own slot, not its companion (the last slot placed), takes the label.
-    v.m_label[block] = "-G1";
     ASSERT_EQ(v.m_paramText[block], kInverterDefaultParameters);
 
     c.simulate();

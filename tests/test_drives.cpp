@@ -12,7 +12,6 @@
 #include "render/Paint.h"
 #include "render/Potentials.h"
 #include "symbol_sheet.h"
-#include "symbols/power/DriveRamp.h"
 
 using namespace velk;
 using velk::symboltest::SymbolSheet;
@@ -131,33 +130,6 @@ TEST(DriveParameters, CodecTable) {
             }
         }
     }
-}
-
-TEST(DriveRamp, StepsTargetsAndFallback) {
-    EXPECT_EQ(rampStep(10.0f, 5), 50);
-    EXPECT_EQ(rampStep(50.0f, 5), 250);
-    EXPECT_EQ(rampStep(3.0f, 99), 0);
-    struct Row {
-        const char* name;
-        int output, target;
-        float setpoint;
-        int seconds;
-        int expected;
-    };
-    const Row rows[] = {
-        {"up one step", 0, 1000, 10.0f, 5, 50},
-        {"cut at the target", 980, 1000, 10.0f, 5, 1000},
-        {"down to zero", 250, 0, 50.0f, 5, 0},
-        {"time 0 jumps", 0, -5000, 50.0f, 0, -5000},
-        {"set point 0 ramps on the maximum", 5000, 0, 0.0f, 5, 5000 - 1000},
-        {"3 Hz over 99 s still moves", 0, 300, 3.0f, 99, 50},
-        {"reverse", 0, -1000, 10.0f, 5, -50},
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.name);
-        EXPECT_EQ(rampOutput(r.output, r.target, r.setpoint, r.seconds, 200.0f), r.expected);
-    }
-    EXPECT_EQ(rampOutput(0, 300, 3.0f, 99, 0.0f), 1) << "at least 1";
 }
 
 constexpr int kPX = 30, kPY = 30;   // power part
@@ -365,7 +337,9 @@ TEST(InverterControl, ThreeWireLatchesOnAPulse) {
     EXPECT_EQ(b.command(), '1');
     b.inputs("000+");
     b.paint();
-    EXPECT_EQ(b.output(), 150) << "I1 dropped: the stop ramp";
+    // The stop's step comes from the 2 Hz reached, not the 10 Hz set, so the
+    // stop lasts its 5 s (20 paints) whatever speed it starts from.
+    EXPECT_EQ(b.output(), 190) << "I1 dropped: the stop ramp";
 }
 
 TEST(InverterControl, AnalogSetpointRaisedToMinimumAndLoweredToZeroStops) {
@@ -381,7 +355,12 @@ TEST(InverterControl, AnalogSetpointRaisedToMinimumAndLoweredToZeroStops) {
     EXPECT_EQ(b.output(), 2000);
     g_analogSetpoint = 0.0f;
     b.sheet.view.m_paramText[b.block] = kInverterDefaultParameters;
-    b.paint(10);
+    // A set point of 0 gives no step of its own: the way down from 20 Hz is
+    // timed as a stop, over the 5 s of acceleration.
+    b.paint(19);
+    EXPECT_EQ(b.output(), 100);
+    EXPECT_EQ(b.command(), '1');
+    b.paint();
     EXPECT_EQ(b.output(), 0) << "a set point of 0 stops the drive";
     EXPECT_EQ(b.command(), '0');
     g_analogSetpoint = 0.0f;

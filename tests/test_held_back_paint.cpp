@@ -1,6 +1,11 @@
 // A repaint held back by Pause or Step shows the run as the last tick left it:
 // wires keep their letters and colours, lamps stay as they were, and nothing is
 // evaluated, latched or counted. A printed page follows the same rule.
+//
+// Deliberately a tick in step mode with no step asked for does nothing, rather
+// than clearing the wires and evaluating a lone pass 0: between steps the sheet
+// holds still to be looked at, instead of showing its wires dead and its lamps
+// as half a tick leaves them.
 #include <gtest/gtest.h>
 
 #include <string>

@@ -138,7 +138,12 @@ TEST(Paint, PassesPerPaintInEveryMode) {
         {"running with a lamp", 1, 0, 0, 0, true, true, 6, 16, 4, 0, 5, 0},
         {"running, empty sheet", 1, 0, 0, 0, false, false, 6, 13, 1, 0, 0, 0},
         // Held back by Step or Pause: one showing pass with the lamps in it and one
-        // wire pass that draws; no lamp passes.
+        // wire pass that draws; no lamp passes. Deliberately nothing is evaluated
+        // then: not a lone pass 0 with its lamp passes between two steps, nor a
+        // whole tick when a paused window is uncovered. Between steps the sheet
+        // must hold still to be looked at; a lone pass 0 would leave the wires and
+        // lamps as half a tick sets them (a lamp fed through a chain could go out
+        // between steps), and an uncovered window would move a paused run on.
         {"stepping, no step asked", 1, 1, 0, 0, true, false, 1, 1, 1, 0, 0, 0},
         {"stepping with a lamp", 1, 1, 0, 0, true, true, 1, 1, 1, 1, 0, 0},
         {"stepping, step asked", 1, 1, 1, 0, true, false, 6, 13, 1, 0, 0, 0},

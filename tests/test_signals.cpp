@@ -79,6 +79,10 @@ TEST(FlashingLamp, FlashCycleDropsAndErases) {
          "c..w..c...w..c...w..", "11111111111111111111"},
         {"against a dead winding", "zzzz", "e...", "w...", "0000"},
         {"dropped in the white half", "11110111", "e.......", "c..wwc..", "11110111"},
+        // Deliberately the white of the half it is in, not its colour: an erase
+        // (a window uncovered, a scroll, a zoom) must not change what the lamp
+        // shows, and a colour fill here would light it for the rest of a white
+        // half, out of its rhythm, each time the view is erased.
         {"erased in the white half", "111111111", "e....e...", "c..w.wc..", "111111111"},
         {"erased in the colour half", "11111111", "e.e.....", "c.cw..c.", "11111111"},
         {"erased while dead", "11100", "e...e", "c..ww", "11100"},

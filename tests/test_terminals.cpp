@@ -56,6 +56,10 @@ TEST_F(Terminals, ConnectionPointsOfTheSymbolFamilies) {
         {"coil mirrored with a two-digit name", kTypeCoil, 4, "NUME,+095,+135,12", 0.4, {300, 200}, {150, 100},
          {264, 260}, {660, 650}},
         // Geometry, not the rounding of a split sum, decides: 15 + 5 x 0.2 is 16.
+        // Deliberately 16, not the 15 that (15 + 12 x 0.2) + (-7 x 0.2) gives in
+        // double precision: the point is the terminal's place on the sheet, where
+        // a wire drawn to it ends, so its circle sits on that wire end; the split
+        // sum loses a pixel to rounding and would draw it one pixel beside it.
         {"mirrored one-digit name at zoom 1", kTypeCoil, 4, "NUME,+000,+000,5", 0.2, {15, 40}, {15, 40},
          {16, 40}, {80, 200}},
         {"side-terminal sensor does not drop", kTypeInductiveSensorNO2WireSide, 0, "NUME,+020,+010,1", 1.0,

@@ -355,86 +355,68 @@ struct TimerRun {
 
 }  // namespace
 
-// On-delay "1" second: the output comes on paint 8, so the delayed NO closes and
-// passes L on paint 9; it opens the paint after the relay drops.
-TEST(TimedContactRun, OnDelayClosesAfterTheDelayAndOpensAfterTheDrop) {
-    TimerRun r(ID_PLACE_ON_DELAY_TIMER, "1");
-    CVelkarionView& v = r.circuit.view();
-    r.energise();
-    for (int p = 1; p <= 12; ++p) {
-        SCOPED_TRACE("paint " + std::to_string(p));
-        r.paint();
-        if (p == 1) {
-            EXPECT_EQ(v.m_state[r.timer], 1);
+// Each timer relay drives its own kind of delayed contact. Per paint, the button
+// pressed before paint 1 and released before paint `dropBefore`: the relay's state,
+// the wire below each contact on the bus (the on-delay, off-delay and on/off-delay
+// NO -KA1, and the one labelled "-ka1", which no relay of label -KA1 drives), and
+// for the cyclic relay the state of the first contact of each type 7000 to 7015,
+// all -KA1, as one letter ('?' when they differ).
+TEST(TimedContactRun, EachRelayDrivesItsOwnKindOfContact) {
+    struct Row {
+        const char* name;
+        int timerTool;
+        const char* value;
+        int dropBefore;  // 0: held throughout
+        const char* relay;
+        const char* below[4];      // the contacts at x 210, 240, 270 and 300
+        const char* everyContact;  // nullptr: not looked at
+    };
+    const Row rows[] = {
+        // One second is paints 1 to 8: the NO closes on paint 9 and opens the
+        // paint after the relay drops.
+        {"on-delay, 1 s", ID_PLACE_ON_DELAY_TIMER, "1", 13, "11111111111100",
+         {"00000000111110", "00000000000000", "00000000000000", "00000000000000"}, nullptr},
+        // Closes on paint 2; dropped before paint 5, it opens twelve paints later.
+        {"off-delay, 2 s", ID_PLACE_OFF_DELAY_TIMER, "2", 5, "111100000000000000",
+         {"000000000000000000", "011111111111111100", "000000000000000000", "000000000000000000"}, nullptr},
+        // Value 0 is four paints both ways: closes on paint 5; dropped before
+        // paint 7, it opens on paint 11.
+        {"on/off-delay, value 0", ID_PLACE_ON_OFF_DELAY_TIMER, "0", 7, "111111000000",
+         {"000000000000", "000000000000", "000011111100", "000000000000"}, nullptr},
+        // Every contact of its label pulses with it, one paint behind its own state.
+        {"cyclic, value 0", ID_PLACE_CYCLIC_TIMER, "0", 0, "11100011110",
+         {"01110001111", "01110001111", "01110001111", "00000000000"}, "01110001111"},
+    };
+    const int columns[] = {210, 240, 270, 300};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        TimerRun r(row.timerTool, row.value);
+        CVelkarionView& v = r.circuit.view();
+        std::string relay, below[4], every;
+        r.energise();
+        const int paints = static_cast<int>(std::string(row.relay).size());
+        for (int p = 1; p <= paints; ++p) {
+            if (p == row.dropBefore) r.drop();
+            r.paint();
+            relay += static_cast<char>('0' + v.m_state[r.timer]);
+            for (int c = 0; c < 4; ++c) below[c] += r.below(columns[c]);
+            if (!row.everyContact) continue;
+            char state = 0;
+            for (int type = kTypeAuxContactNO; type <= kTypeOnOffDelayContactChangeover; ++type) {
+                const int c = r.circuit.slotOf(type);
+                ASSERT_GE(c, 0);
+                ASSERT_EQ(v.m_label[c], "-KA1");
+                const char now = static_cast<char>('0' + v.m_state[c]);
+                state = state == 0 || state == now ? now : '?';
+            }
+            every += state;
         }
-        EXPECT_EQ(r.below(210), p >= 9 ? '1' : '0');
-        EXPECT_EQ(r.below(240), '0') << "off-delay contact of an on-delay relay";
-        EXPECT_EQ(r.below(270), '0') << "on/off-delay contact of an on-delay relay";
-        EXPECT_EQ(r.below(300), '0') << "-ka1 is not -KA1";
-    }
-    r.drop();
-    r.paint();  // paint 13: the relay is found dropped on its pass 5
-    EXPECT_EQ(v.m_state[r.timer], 0);
-    EXPECT_EQ(r.below(210), '1');
-    r.paint();
-    EXPECT_EQ(r.below(210), '0');
-    EXPECT_TRUE(r.session.messages().empty());
-}
-
-// Off-delay "2": closes on paint 2, and once dropped on paint d opens on d + 12.
-TEST(TimedContactRun, OffDelayOpensTwelvePaintsAfterTheDrop) {
-    TimerRun r(ID_PLACE_OFF_DELAY_TIMER, "2");
-    r.energise();
-    for (int p = 1; p <= 4; ++p) {
-        SCOPED_TRACE("paint " + std::to_string(p));
-        r.paint();
-        EXPECT_EQ(r.below(240), p >= 2 ? '1' : '0');
-        EXPECT_EQ(r.below(210), '0');
-        EXPECT_EQ(r.below(300), '0');
-    }
-    r.drop();
-    const int d = 5;
-    for (int p = d; p <= d + 13; ++p) {
-        SCOPED_TRACE("paint " + std::to_string(p));
-        r.paint();
-        EXPECT_EQ(r.below(240), p < d + 12 ? '1' : '0');
-        EXPECT_EQ(r.below(270), '0');
-    }
-}
-
-// On/off-delay "0" (four paints): closes on paint 5; dropped on paint 7, opens on 11.
-TEST(TimedContactRun, OnOffDelayWaitsBothWays) {
-    TimerRun r(ID_PLACE_ON_OFF_DELAY_TIMER, "0");
-    r.energise();
-    for (int p = 1; p <= 12; ++p) {
-        SCOPED_TRACE("paint " + std::to_string(p));
-        if (p == 7) r.drop();
-        r.paint();
-        EXPECT_EQ(r.below(270), p >= 5 && p < 11 ? '1' : '0');
-        EXPECT_EQ(r.below(210), '0');
-        EXPECT_EQ(r.below(240), '0');
-    }
-}
-
-// Cyclic "0": every contact 7000 to 7015 of its label pulses with it, one paint
-// behind the relay's own state.
-TEST(TimedContactRun, CyclicRelayPulsesEveryContactOfItsLabel) {
-    TimerRun r(ID_PLACE_CYCLIC_TIMER, "0");
-    CVelkarionView& v = r.circuit.view();
-    r.energise();
-    const char* expected = "01110001111";  // paints 1 to 11
-    for (int p = 1; p <= 11; ++p) {
-        SCOPED_TRACE("paint " + std::to_string(p));
-        r.paint();
-        const int want = expected[p - 1] - '0';
-        for (int type = kTypeAuxContactNO; type <= kTypeOnOffDelayContactChangeover; ++type) {
-            SCOPED_TRACE(typeCodeName(type));
-            const int c = r.circuit.slotOf(type);
-            ASSERT_GE(c, 0);
-            EXPECT_EQ(v.m_label[c], "-KA1");
-            EXPECT_EQ(v.m_state[c], want);
+        EXPECT_EQ(relay, row.relay);
+        for (int c = 0; c < 4; ++c) EXPECT_EQ(below[c], row.below[c]) << "the contact at x " << columns[c];
+        if (row.everyContact) {
+            EXPECT_EQ(every, row.everyContact);
         }
-        EXPECT_EQ(v.m_state[r.circuit.slotOf(kTypeOnDelayContactNO, 1)], 0) << "-ka1 is not -KA1";
+        EXPECT_TRUE(r.session.messages().empty());
     }
 }
 
@@ -705,10 +687,14 @@ TEST(TimedThermalResistorPictures, EveryOrientationInBothStates) {
                 s.view.m_terminalName[c][k] = defaults->terminals[static_cast<std::size_t>(k)];
                 s.view.m_terminalNameVisible[c][k] = 1;
             }
-            // No wire touches: the resistor's terminals keep the letters set here.
-            const bool energised = actuated && type == kTypeResistor;
-            s.view.m_terminalPotential[c][0].setLetter(energised ? '1' : '0');
-            s.view.m_terminalPotential[c][1].setLetter(energised ? 'N' : '0');
+            // Energised: a wire carrying L ends at its first terminal, one carrying N
+            // at its second, 15 units below.
+            if (actuated && type == kTypeResistor) {
+                const Point top = symboltest::turned(code, {0, 0}), up = symboltest::turned(code, {0, -3});
+                const Point bottom = symboltest::turned(code, {0, 15}), down = symboltest::turned(code, {0, 18});
+                s.addLine(kTypeWirePhase, x + top.x, y + top.y, x + up.x, y + up.y, '1');
+                s.addLine(kTypeWireNeutral, x + bottom.x, y + bottom.y, x + down.x, y + down.y, 'N');
+            }
             s.view.m_state[c] = type == kTypeResistor ? 0 : (actuated ? 1 : 0);
             s.view.m_drawnState[c] = -1;
             s.view.m_simulating = 1;

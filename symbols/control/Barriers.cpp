@@ -151,7 +151,7 @@ void drawEmitter(CVelkarionView& view, Dc& dc, double zoom, int x, int y, const 
     ComponentFrame f(view, dc, zoom, x, y);
     f.drawLabels(form.labels);
     f.useStateColor();
-    for (int k = 0; k < 2; ++k) scanTerminalNow(f, form.terminals[k].format, k, form.terminals[k].name);
+    for (int k = 0; k < 2; ++k) f.terminal(form.terminals[k].format, k, form.terminals[k].name);
     if (!fillWhileSupplied(f, suppliedNow(f), form.body)) return;
     f.draw(form.picture);
 }
@@ -162,7 +162,7 @@ void CVelkarionView::DrawReflexBarrier(Dc& dc, double zoom, int ox, int oy) {
     ComponentFrame f(*this, dc, zoom, ox, oy);
     f.drawLabels(kReflexLabels);
     f.useStateColor();
-    for (int k = 0; k < 5; ++k) scanTerminalNow(f, kReflexTerminals[k].format, k, kReflexTerminals[k].name);
+    for (int k = 0; k < 5; ++k) f.terminal(kReflexTerminals[k].format, k, kReflexTerminals[k].name);
 
     const bool supplied = suppliedNow(f);
     const bool active = f.state() == 1 && supplied;

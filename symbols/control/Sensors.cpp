@@ -114,11 +114,6 @@ void drawPlaced(ComponentFrame& f, const SensorForm& form, Commands commands) {
 
 }  // namespace
 
-void scanTerminalNow(ComponentFrame& f, const char* format, int k, const char* previewName, WireLink link) {
-    f.terminal(format, k, previewName, link);
-    if (f.evaluating() && !f.wireFoundAt(k)) f.view().m_terminalPotential[f.slot()][k].setLetter(kPotentialNone);
-}
-
 bool fillBodyOnChange(ComponentFrame& f, Commands body) {
     CVelkarionView& v = f.view();
     const int s = f.slot();
@@ -147,13 +142,13 @@ void DrawSensor(CVelkarionView& view, Dc& dc, double zoom, int x, int y, const S
     f.drawLabels(form.labels);
     f.useStateColor();
     const TerminalSpot* terminals = side ? kSideTerminals : threeWire ? kBelowThreeWire : kBelowTwoWire;
-    scanTerminalNow(f, terminals[kT1].format, kT1, terminals[kT1].name);
-    scanTerminalNow(f, terminals[kT2].format, kT2, terminals[kT2].name);
+    f.terminal(terminals[kT1].format, kT1, terminals[kT1].name);
+    f.terminal(terminals[kT2].format, kT2, terminals[kT2].name);
 
     const bool detecting = f.state() == 1;
     const bool outputOn = form.contact == SensorContact::NO ? detecting : f.state() == 0;
     if (threeWire) {
-        scanTerminalNow(f, terminals[kS].format, kS, terminals[kS].name, WireLink::Slot);
+        f.terminal(terminals[kS].format, kS, terminals[kS].name, WireLink::Slot);
         // Exactly '+' at T1 and '-' at T2 supply the output; it is written over
         // whatever the wire at S carries.
         if (outputOn && f.letterAt(kT1) == kPotentialPlus && f.letterAt(kT2) == kPotentialMinus)

@@ -38,12 +38,6 @@ struct SensorForm {
     bool (*sinksOutput)(int type);
 };
 
-// Terminal k drawn and scanned; a terminal that no wire touches in this call
-// carries '0', so nothing recorded in an earlier call feeds a net, supplies the
-// device or is written through.
-void scanTerminalNow(ComponentFrame& f, const char* format, int k, const char* previewName,
-                     WireLink link = WireLink::Net);
-
 // The body fill that stands for the erase of a changing picture: while evaluating,
 // nothing (false: nothing more is drawn in this call) when the state is the one
 // drawn last; otherwise the body silver (state 1) or white, and the pen red or grey

@@ -111,17 +111,16 @@ public:
     }
 
 private:
-    // The ramp always arrives: a step that comes out 0 is taken from the
-    // maximum voltage, and a time of 0 goes to the target at once (so a stop
-    // after a start at once ramps down from the voltage shown).
+    // A time of 0 goes to the target at once, so a stop after a start at once
+    // ramps down from the voltage shown.
     void ramp(const DcRegulatorParameters& p, char request) {
         int& output = m_v.m_controlOutput[m_slot];
-        const float fallback = static_cast<float>(p.maxVoltage);
+        int& stopFrom = m_v.m_stopRampFrom[m_slot];
         if (request == kDriveForward) {
-            output = rampOutput(output, hundredths(m_setpoint), m_setpoint, p.accelerationSeconds, fallback);
+            output = rampRun(output, hundredths(m_setpoint), m_setpoint, p.accelerationSeconds, stopFrom);
             m_voltage = p.accelerationSeconds == 0 ? m_setpoint : static_cast<float>(output) / 100.0f;
         } else {
-            output = rampOutput(output, 0, m_setpoint, p.decelerationSeconds, fallback);
+            output = rampStop(output, p.decelerationSeconds, stopFrom);
             m_voltage = static_cast<float>(output) / 100.0f;
         }
     }

@@ -29,6 +29,7 @@ bool feedControlSupply(ComponentFrame& f, int supplyTerminal, int power, bool fi
     if (!powered && final) {
         if (power >= 0) v.m_driveCommand[power].setLetter(kDriveStop);
         v.m_controlOutput[slot] = 0;
+        v.m_stopRampFrom[slot] = 0;
     }
     return true;
 }

@@ -86,11 +86,7 @@ public:
             }
             m_f.drawTerminal(t.format, name);
             if (!m_f.evaluating() || m_companion < 0) continue;
-            const int j = m_v.wireAtTerminal();
-            if (j < 0) continue;
-            m_v.m_terminalPotential[m_companion][k].setLetter(m_v.m_potential[j].letter());
-            m_v.m_terminalLink[m_companion][k] = t.link == WireLink::Net ? m_v.m_netNumber[j] : j;
-            m_companionFound |= 1u << k;
+            if (scanTerminalInto(m_v, m_companion, k, t.link) >= 0) m_companionFound |= 1u << k;
         }
     }
 
@@ -191,13 +187,13 @@ private:
 
     void ramp(const InverterParameters& p, char request) {
         int& output = m_v.m_controlOutput[m_slot];
-        const float fallback = static_cast<float>(p.maxFrequency);
+        int& stopFrom = m_v.m_stopRampFrom[m_slot];
         if (request == kDriveForward || request == kDriveReverse) {
             const float s = request == kDriveForward ? m_setpoint : -m_setpoint;
-            output = rampOutput(output, hundredths(s), m_setpoint, p.accelerationSeconds, fallback);
+            output = rampRun(output, hundredths(s), m_setpoint, p.accelerationSeconds, stopFrom);
             m_frequency = p.accelerationSeconds == 0 ? s : static_cast<float>(output) / 100.0f;
         } else {
-            output = rampOutput(output, 0, m_setpoint, p.decelerationSeconds, fallback);
+            output = rampStop(output, p.decelerationSeconds, stopFrom);
             m_frequency = static_cast<float>(output) / 100.0f;
         }
     }
