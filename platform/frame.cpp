@@ -521,12 +521,14 @@ bool MdiFrame::create(const std::string& title) {
     m_impl->area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_impl->window->setCentralWidget(m_impl->area);
     m_impl->window->resize(1024, 768);
+    // A window brought forward by a click goes the same way as one activated by a
+    // command: the views on both sides hear of the change.
     QObject::connect(m_impl->area, &QMdiArea::subWindowActivated, m_impl->area, [this](QMdiSubWindow* w) {
         if (!w) return;
         for (MdiChild* c : m_children)
             if (c->impl() && c->impl()->window == w) {
-                m_active = c;
-                refreshTitle();
+                childActivated(c);
+                return;
             }
     });
     // Toolbar buttons ask for their state when the program has nothing else to do.
@@ -841,8 +843,11 @@ void MdiFrame::addChild(MdiChild* child) {
 
 void MdiFrame::removeChild(MdiChild* child) {
     m_children.erase(std::remove(m_children.begin(), m_children.end(), child), m_children.end());
-    if (m_active == child) m_active = m_children.empty() ? nullptr : m_children.back();
-    if (m_active) childActivated(m_active);
+    // The window that comes forward is activated like any other, so that its view
+    // hears of the change and shows its own mode again.
+    if (m_active == child) m_active = nullptr;
+    MdiChild* front = m_active ? m_active : (m_children.empty() ? nullptr : m_children.back());
+    if (front) childActivated(front);
     refreshMenus();
     refreshTitle();
     if (m_impl) {
