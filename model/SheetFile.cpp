@@ -531,6 +531,8 @@ void CVelkarionView::OnFileSaveAs() {
     request.save = true;
     request.filter = kSheetFilter;
     request.initialName = m_filePath.empty() ? std::string(kUnsavedName) : m_filePath;
+    // A name typed without an extension is saved as a sheet, where Open lists it.
+    request.defaultExt = "cad";
     request.confirmOverwrite = true;
     const std::optional<std::string> chosen = runFileDialog(request);
     if (!chosen) return;

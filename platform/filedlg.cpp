@@ -3,8 +3,11 @@
 #include "platform/filedlg.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
 #include <filesystem>
 
@@ -26,17 +29,34 @@ std::optional<std::string>& openPreset() {
 
 QString toDisplay(const std::string& text) { return QString::fromStdString(screenText(text)); }
 
+// The patterns the toolkit matches for an entry. Its "*.*" wants a dot in the
+// name; the type list's "all files" means every file.
+QStringList toolkitPatterns(const FilterEntry& entry) {
+    QStringList patterns;
+    static const QRegularExpression separators(QStringLiteral("[; ]"));
+    for (const QString& p : toDisplay(entry.pattern).split(separators, Qt::SkipEmptyParts))
+        patterns << (p == QLatin1String("*.*") ? QStringLiteral("*") : p);
+    return patterns;
+}
 
+// The dialog asks nothing itself: whether to replace a file is asked about the
+// name as completed, after it (see runFileDialog).
 std::optional<std::string> showDialog(const FileDialogRequest& request) {
     if (!qApp) return std::nullopt;
     QStringList filters;
-    for (const FilterEntry& f : parseFileFilter(request.filter)) filters << toDisplay(fileFilterLabel(f));
+    // The type list shows the label; the toolkit matches the patterns in the last
+    // brackets, which it hides.
+    for (const FilterEntry& f : parseFileFilter(request.filter))
+        filters << toDisplay(fileFilterLabel(f)) + QStringLiteral(" (") + toolkitPatterns(f).join(QLatin1Char(' ')) +
+                       QLatin1Char(')');
     QFileDialog dialog(QApplication::activeWindow());
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (!filters.isEmpty()) dialog.setNameFilters(filters);
-    if (!request.defaultExt.empty()) dialog.setDefaultSuffix(toDisplay(request.defaultExt));
-    if (!request.confirmOverwrite) dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (!filters.isEmpty()) {
+        dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+        dialog.setNameFilters(filters);
+    }
     dialog.setDirectory(QDir::currentPath());
     // A pattern such as "*.bmp" as the initial name only chooses what is listed:
     // without a filter list it becomes the one filter, and the name field stays empty.
@@ -47,6 +67,22 @@ std::optional<std::string> showDialog(const FileDialogRequest& request) {
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return chosenPathBytes(dialog.selectedFiles().first().toStdString());
+}
+
+// Whether the name (folder left out) ends in an extension, as the request's
+// default extension tells it.
+bool hasFileExtension(const std::string& path) {
+    const std::string name = std::filesystem::path(path).filename().string();
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos || dot == 0 || dot + 1 == name.size()) return false;
+    const std::string ext = name.substr(dot + 1);
+    return ext.find(' ') == std::string::npos && ext.find_first_not_of("0123456789") != std::string::npos;
+}
+
+// "circuit" gives "circuit.cad"; a name ending in its dot only gets the extension.
+std::string withDefaultExtension(const std::string& path, const std::string& ext) {
+    if (ext.empty() || hasFileExtension(path)) return path;
+    return path + (!path.empty() && path.back() == '.' ? ext : "." + ext);
 }
 
 }  // namespace
@@ -93,19 +129,44 @@ std::string fileFilterLabel(const FilterEntry& entry) {
     return description + " " + bracketed;
 }
 
+bool fileDialogLists(const FilterEntry& entry, const std::string& fileName) {
+    return QDir::match(toolkitPatterns(entry), toDisplay(fileName));
+}
+
 std::optional<std::string> runFileDialog(const FileDialogRequest& request) {
+    FileDialogRequest asked = request;
     std::optional<std::string> path;
-    if (!request.save && openPreset()) {
-        path = openPreset();
-        openPreset().reset();
-    } else if (handler()) {
-        path = handler()(request);
-    } else {
-        path = showDialog(request);
+    for (;;) {
+        // Whether the answerer has already been asked about replacing the very name
+        // it gives back: the handler has, the dialog on the screen asks nothing.
+        bool replaceAsked = false;
+        if (!request.save && openPreset()) {
+            path = openPreset();
+            openPreset().reset();
+        } else if (handler()) {
+            path = handler()(asked);
+            replaceAsked = true;
+        } else {
+            path = showDialog(asked);
+        }
+        if (!path || path->empty()) return std::nullopt;
+        const std::string typed = *path;
+        std::error_code ec;
+        // An open dialog takes a file without an extension as it is when there is one.
+        if (request.save || !std::filesystem::exists(typed, ec))
+            *path = withDefaultExtension(typed, request.defaultExt);
+        if (*path != typed) replaceAsked = false;
+        if (!request.save || !request.confirmOverwrite || replaceAsked || !std::filesystem::exists(*path, ec)) break;
+        const QString name = QString::fromStdString(
+            TextCodec1250::toUtf8(std::filesystem::path(*path).filename().string()));
+        const QString question =
+            QCoreApplication::translate("QFileDialog", "%1 already exists.\nDo you want to replace it?").arg(name);
+        if (messageBox(question.toStdString(), QCoreApplication::translate("QFileDialog", "Save As").toStdString(),
+                       BoxIcon::Warning, BoxButtons::YesNo) == BoxAnswer::Yes)
+            break;
+        // No: the dialog again, at the completed name.
+        asked.initialName = *path;
     }
-    if (!path || path->empty()) return std::nullopt;
-    if (!request.defaultExt.empty() && std::filesystem::path(*path).extension().empty())
-        *path += "." + request.defaultExt;
     // The chosen folder becomes the current directory, where the bare file names
     // of sheets, pictures and "config.cfg" are looked up from now on.
     std::error_code ec;

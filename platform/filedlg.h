@@ -14,14 +14,20 @@ struct FileDialogRequest {
     bool save = false;
     std::string filter;       // "Velkarion (*.cad)|*.cad||" style: description|pattern pairs
     std::string initialName;  // shown in the name field; a pattern ("*.bmp") chooses what is listed
-    std::string defaultExt;   // added when the name has none
+    // Added after a dot when the chosen name has no extension: a dot that is not the
+    // name's first character, then characters with no blank that are not all digits
+    // ("circuit.bak" has one; "circuit", "v1.2", "v1.2 sheet" and ".cad" have not).
+    std::string defaultExt;
     bool confirmOverwrite = true;
 };
 
-// Empty result: cancelled.
+// Empty result: cancelled. A save request whose chosen file exists asks whether
+// to replace it, about the name as completed; No brings the dialog back.
 std::optional<std::string> runFileDialog(const FileDialogRequest& request);
 
-// Headless use: the handler answers every dialog instead of the screen.
+// Headless use: the handler answers every dialog instead of the screen. Its answer
+// stands for what the user typed or picked, with any question the dialog asks about
+// that very name answered Yes.
 void setFileDialogHandler(std::function<std::optional<std::string>(const FileDialogRequest&)> handler);
 
 // The next open dialog is answered with `path` without being shown (a file named on
@@ -42,5 +48,8 @@ std::vector<FilterEntry> parseFileFilter(const std::string& filter);
 // The entry as the dialog's type list shows it: the description with its patterns
 // in brackets after it, unless the description already ends with them.
 std::string fileFilterLabel(const FilterEntry& entry);
+// Whether the dialog lists a file of that name under the entry. "*.*" lists every
+// file, names without a dot too, as the type list's "all files" promises.
+bool fileDialogLists(const FilterEntry& entry, const std::string& fileName);
 
 }  // namespace velk

@@ -18,6 +18,7 @@
 #include <QPointer>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <algorithm>
 
@@ -156,6 +157,14 @@ bool Document::hasCommand(int id) const { return id == kCmdFileClose; }
 
 namespace {
 
+// Every sheet window shows the same icon, made once: a window of its own would
+// bring a new picture, and its scaled copy a new entry in the toolkit's cache.
+// Never destroyed, as it must not outlive the application object.
+const QIcon& sheetWindowIcon() {
+    static const QIcon* icon = new QIcon(QApplication::style()->standardIcon(QStyle::SP_TitleBarMenuButton));
+    return *icon;
+}
+
 class ChildWindow : public QMdiSubWindow {
 public:
     explicit ChildWindow(MdiChild* owner) : m_owner(owner) {}
@@ -199,6 +208,7 @@ bool MdiChild::create(MdiFrame& frame, Document& document, std::unique_ptr<View>
     m_view = std::move(view);
     m_impl = std::make_unique<Impl>();
     auto* window = new ChildWindow(this);
+    window->setWindowIcon(sheetWindowIcon());
     m_impl->window = window;
     m_impl->host = new ViewHost(m_view.get(), window);
     window->setWidget(m_impl->host);
@@ -351,7 +361,15 @@ struct MdiFrame::Impl {
         QPointer<QAction> action;
         int id;
     };
-    std::vector<ActionRef> actions;
+    // The menus of one menu bar, made the first time the bar shows and kept while the
+    // program runs: switching between the bars with and without a sheet only swaps
+    // which set the menu bar holds, so opening sheet after sheet makes no new menus.
+    struct MenuSet {
+        std::vector<QPointer<QMenu>> menus;
+        std::vector<ActionRef> actions;
+        bool made = false;
+    };
+    MenuSet menuSets[2];  // without a sheet, with one
 
     struct ButtonRecord {
         int id = 0;
@@ -386,11 +404,11 @@ struct MdiFrame::Impl {
         rec.bar->setVisible(!wasHidden);
     }
 
-    void addItems(QMenu* menu, const std::vector<MenuItem>& items) {
+    void addItems(QMenu* menu, const std::vector<MenuItem>& items, std::vector<ActionRef>& actions) {
         for (const MenuItem& item : items) {
             if (!item.items.empty()) {
                 QMenu* sub = menu->addMenu(toDisplay(item.text.substr(0, item.text.find('\t'))));
-                addItems(sub, item.items);
+                addItems(sub, item.items, actions);
                 continue;
             }
             if (item.id == 0) {
@@ -468,7 +486,7 @@ struct MdiFrame::Impl {
 
     void updateActions() {
         Application* app = Application::instance();
-        for (ActionRef& ref : actions) {
+        for (ActionRef& ref : menuSets[showingSheetMenu ? 1 : 0].actions) {
             if (!ref.action) continue;
             CommandUpdate state;
             const CommandResult r = app ? app->commandState(ref.id, state) : CommandResult::Unhandled;
@@ -483,13 +501,29 @@ struct MdiFrame::Impl {
         if (menusBuilt && sheetMenu == showingSheetMenu) return;
         menusBuilt = true;
         showingSheetMenu = sheetMenu;
+        MenuSet& set = menuSets[sheetMenu ? 1 : 0];
+        if (!set.made) {
+            for (const MenuItem& top : sheetMenu ? withSheet : withoutSheet) {
+                auto* menu = new QMenu(toDisplay(top.text), window);
+                addItems(menu, top.items, set.actions);
+                set.menus.push_back(menu);
+            }
+            set.made = true;
+        }
+        // The bar lets go of the other set's menus without deleting them.
         QMenuBar* bar = window->menuBar();
         bar->clear();
-        actions.clear();
-        const MenuBar& menus = sheetMenu ? withSheet : withoutSheet;
-        for (const MenuItem& top : menus) {
-            QMenu* menu = bar->addMenu(toDisplay(top.text));
-            addItems(menu, top.items);
+        for (const QPointer<QMenu>& menu : set.menus)
+            if (menu) bar->addMenu(menu);
+    }
+
+    // New texts or items: both sets are made again when they next show.
+    void dropMenus() {
+        menusBuilt = false;
+        if (window) window->menuBar()->clear();
+        for (MenuSet& set : menuSets) {
+            for (const QPointer<QMenu>& menu : set.menus) delete menu.data();
+            set = MenuSet();
         }
     }
 };
@@ -521,12 +555,14 @@ bool MdiFrame::create(const std::string& title) {
     m_impl->area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_impl->window->setCentralWidget(m_impl->area);
     m_impl->window->resize(1024, 768);
+    // A window brought forward by a click goes the same way as one activated by a
+    // command: the views on both sides hear of the change.
     QObject::connect(m_impl->area, &QMdiArea::subWindowActivated, m_impl->area, [this](QMdiSubWindow* w) {
         if (!w) return;
         for (MdiChild* c : m_children)
             if (c->impl() && c->impl()->window == w) {
-                m_active = c;
-                refreshTitle();
+                childActivated(c);
+                return;
             }
     });
     // Toolbar buttons ask for their state when the program has nothing else to do.
@@ -545,7 +581,7 @@ void MdiFrame::setMenus(const MenuBar& withoutSheet, const MenuBar& withSheet) {
     if (!m_impl) return;
     m_impl->withoutSheet = withoutSheet;
     m_impl->withSheet = withSheet;
-    m_impl->menusBuilt = false;
+    m_impl->dropMenus();
     refreshMenus();
 }
 
@@ -688,7 +724,7 @@ void MdiFrame::setCommandStrings(std::function<std::string(int id)> lookup) {
                 b.action->setToolTip(toDisplay(commandTooltipOf(b.id)));
                 b.action->setStatusTip(toDisplay(commandPromptOf(b.id)));
             }
-    m_impl->menusBuilt = false;
+    m_impl->dropMenus();
     refreshMenus();
 }
 
@@ -841,8 +877,11 @@ void MdiFrame::addChild(MdiChild* child) {
 
 void MdiFrame::removeChild(MdiChild* child) {
     m_children.erase(std::remove(m_children.begin(), m_children.end(), child), m_children.end());
-    if (m_active == child) m_active = m_children.empty() ? nullptr : m_children.back();
-    if (m_active) childActivated(m_active);
+    // The window that comes forward is activated like any other, so that its view
+    // hears of the change and shows its own mode again.
+    if (m_active == child) m_active = nullptr;
+    MdiChild* front = m_active ? m_active : (m_children.empty() ? nullptr : m_children.back());
+    if (front) childActivated(front);
     refreshMenus();
     refreshTitle();
     if (m_impl) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -21,11 +22,38 @@
 #include "res/Strings.h"
 #include "testkit/testkit.h"
 
+#if defined(__SANITIZE_ADDRESS__)
+#define VELK_HEAP_FROM_SANITIZER 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VELK_HEAP_FROM_SANITIZER 1
+#endif
+#endif
+#ifdef VELK_HEAP_FROM_SANITIZER
+#if __has_include(<sanitizer/allocator_interface.h>)
+#include <sanitizer/allocator_interface.h>
+#else
+// The runtime has it; some compilers ship no header that declares it.
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#endif
+#else
+#include <malloc.h>
+#endif
+
 using namespace velk;
 using velk::testkit::Session;
 using velk::testkit::SessionOptions;
 
 namespace {
+
+// Bytes of heap in use now, by the sanitizer's allocator when it runs.
+long long heapInUse() {
+#ifdef VELK_HEAP_FROM_SANITIZER
+    return static_cast<long long>(__sanitizer_get_current_allocated_bytes());
+#else
+    return static_cast<long long>(mallinfo2().uordblks);
+#endif
+}
 
 // The command buttons of a bar, separators left out.
 std::vector<int> commandButtons(const ToolbarSpec& barLayout) {
@@ -631,4 +659,24 @@ TEST(MainFrame, ButtonTextFallbackTakesTheInitials) {
         SCOPED_TRACE(c.tooltip);
         EXPECT_EQ(TextCodec1250::toUtf8(buttonFallbackText(cp1250(c.tooltip))), c.text);
     }
+}
+
+// A long session opens sheet after sheet: each switch between the menu bars with
+// and without a sheet, and each window, must give back what it took. The same
+// sheet is opened each time, as a new name would add its drawn text to the text
+// cache, which is held to a limit of its own.
+TEST(MainFrame, OpeningAndClosingTheOnlyWindowKeepsTheHeapFlat) {
+    Session session;
+    const std::string sheet = std::string(VELK_FIXTURES) + "/coil_drives_contact.cad";
+    auto openAndClose = [&session, &sheet](int times) {
+        for (int i = 0; i < times; ++i) {
+            CVelkarionView& view = session.openSheet(sheet);
+            ASSERT_TRUE(session.closeWindow(view));
+        }
+    };
+    openAndClose(10);  // the toolkit's own caches fill on the first rounds
+    const long long before = heapInUse();
+    openAndClose(500);
+    // What the session records of each file dialog counts too: a few hundred bytes.
+    EXPECT_LT(heapInUse() - before, 256 * 1024) << "bytes kept after 500 windows";
 }

@@ -141,6 +141,30 @@ TEST(FileDialog, TypeListShowsThePatternsOnce) {
     }
 }
 
+// What each type of the list shows: "*.*" every file, names without a dot too.
+TEST(FileDialog, AllFilesListsEveryFileAndAPatternWhatItSays) {
+    const std::vector<FilterEntry> sheets =
+        parseFileFilter("Archivos Velkarion (*.cad)|*.cad|Todos los archivos (*.*) |*.*||");
+    ASSERT_EQ(sheets.size(), 2u);
+    const FilterEntry pictures{"Mapas de bits", "*.bmp;*.dib"};
+    struct Row {
+        const char* file;
+        bool asSheet;
+        bool asPicture;
+    };
+    const Row rows[] = {
+        {"circuit", false, false},  {"circuit.cad", true, false}, {"v1.2 sheet", false, false},
+        {"notes.txt", false, false}, {"plan.dib", false, true},   {"plan.bmp", false, true},
+        {"cad", false, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.file);
+        EXPECT_EQ(fileDialogLists(sheets[0], row.file), row.asSheet);
+        EXPECT_TRUE(fileDialogLists(sheets[1], row.file));
+        EXPECT_EQ(fileDialogLists(pictures, row.file), row.asPicture);
+    }
+}
+
 TEST(FileDialog, AChosenFileComesBackWholeAndItsFolderBecomesCurrent) {
     TempDir dir;
     std::filesystem::create_directory(dir.path / "sheets");

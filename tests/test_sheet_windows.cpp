@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "app/MainFrm.h"
 #include "model/TypeCodes.h"
 #include "model/VelkarionView.h"
 #include "platform/app.h"
 #include "platform/frame.h"
+#include "platform/text1250.h"
 #include "res/Resource.h"
 #include "testkit/testkit.h"
 
@@ -143,4 +145,41 @@ TEST(SheetWindows, GridIsAChangeAndClosingClearsTheModePanes) {
     session.command(ID_FILE_OPEN);
     ASSERT_FALSE(session.fileDialogs().empty());
     EXPECT_NE(session.fileDialogs().back().filter.find("|*.cad|"), std::string::npos);
+}
+
+// Closing the window in front brings another one forward, and the mode panes then
+// show that sheet's mode, whichever way the window was closed.
+TEST(SheetWindows, ClosingTheFrontWindowShowsTheModeOfTheNextOne) {
+    struct Row {
+        const char* name;
+        std::vector<int> modeOfA;  // commands given in A
+        const char* mode;
+        const char* run;
+        bool byFileClose;  // File Close, else the window's close button
+    };
+    const Row rows[] = {
+        {"simulating", {ID_MODE_RUN}, "Simulación", "Run", false},
+        {"simulating, File Close", {ID_MODE_RUN}, "Simulación", "Run", true},
+        {"paused", {ID_MODE_RUN, ID_MODE_PAUSE}, "Simulación", "Pausa", false},
+        {"step by step", {ID_MODE_RUN, ID_MODE_STEP}, "Simulación", "Paso a Paso", false},
+        {"editing", {}, "Edición", "Stop", true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Session session;
+        CVelkarionView& a = session.newSheet();
+        CVelkarionView& b = session.newSheet();
+        for (int id : row.modeOfA) session.command(a, id);
+        session.command(a, kCmdSheetWindow1 + 1);  // B from the Window menu
+        ASSERT_EQ(session.activeView(), &b);
+        ASSERT_EQ(session.paneText(1), cp1250("Edición"));
+        if (row.byFileClose)
+            session.command(b, ID_FILE_CLOSE);
+        else
+            ASSERT_TRUE(session.closeWindow(b));
+        ASSERT_EQ(session.views().size(), 1u);
+        EXPECT_EQ(session.activeView(), &a);
+        EXPECT_EQ(session.paneText(1), cp1250(row.mode));
+        EXPECT_EQ(session.paneText(2), cp1250(row.run));
+    }
 }
