@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <new>
 
 #include "model/WholeFile.h"
 #include "platform/msgbox.h"
@@ -243,6 +244,11 @@ BmpStatus decodeBmp(const unsigned char* data, std::size_t size, Surface& image,
     return BmpStatus::Ok;
 }
 
+std::int64_t bmpPixelCount(const unsigned char* data, std::size_t size) {
+    Layout l;
+    return readLayout(data, size, l) == BmpStatus::Ok ? l.width * l.height : 0;
+}
+
 std::string encodeBmp24(const Surface& image) {
     const std::size_t w = static_cast<std::size_t>(std::max(image.width(), 0));
     const std::size_t h = static_cast<std::size_t>(std::max(image.height(), 0));
@@ -295,16 +301,23 @@ bool CDIB::Read(const std::string& fileBytes) {
     Surface image;
     int bitCount = 0;
     BmpStatus status = BmpStatus::Damaged;
-    if (fileBytes.size() <= std::numeric_limits<std::uint32_t>::max())
-        status = decodeBmp(reinterpret_cast<const unsigned char*>(fileBytes.data()), fileBytes.size(), image,
-                           bitCount);
+    // Memory that cannot be had is told like a picture too large for it, and the
+    // bitmap stays empty: the program goes on.
+    try {
+        if (fileBytes.size() <= std::numeric_limits<std::uint32_t>::max())
+            status = decodeBmp(reinterpret_cast<const unsigned char*>(fileBytes.data()), fileBytes.size(), image,
+                               bitCount);
+        if (status == BmpStatus::Ok) m_buffer.assign(fileBytes.begin(), fileBytes.end());
+    } catch (const std::bad_alloc&) {
+        clear();
+        status = BmpStatus::TooLarge;
+    }
     switch (status) {
         case BmpStatus::Ok: break;
         case BmpStatus::NotBm: messageBox(cp1250("Tipo del fichero no válido. Debe ser BM")); return false;
         case BmpStatus::Damaged: messageBox("Error al leer el fichero .bmp"); return false;
         case BmpStatus::TooLarge: messageBox("Insuficiente memoria para el DIB"); return false;
     }
-    m_buffer.assign(fileBytes.begin(), fileBytes.end());
     m_bufferLength = static_cast<std::uint32_t>(m_buffer.size());
     m_bitCount = bitCount;
     m_imageBitsOffset = u32At(m_buffer.data() + 10);

@@ -26,9 +26,21 @@ enum class BmpStatus {
 constexpr int kMaxBmpSide = 32768;
 constexpr std::int64_t kMaxBmpPixels = std::int64_t{1} << 24;
 
+// Largest .bmp file read, derived from the largest picture accepted. No pixel needs
+// more than 4 bytes: 32 bits at most, and a row padded to 4 bytes gives its pixels
+// 4 bytes each at worst (a row of one pixel). Run-length data needs at most 2 bytes
+// a pixel (runs of one) and 2 a row. Before the pixels stand the file header (14),
+// the longest info header (124), bit-field masks (16) and the largest colour table
+// (256 x 4). A larger file holds more than any bitmap the program accepts needs.
+constexpr std::uint64_t kMaxBmpFileBytes = 14 + 124 + 16 + 256 * 4 + 4 * static_cast<std::uint64_t>(kMaxBmpPixels);
+
 // Decodes a whole .bmp file (1, 4, 8, 16, 24 or 32 bits per pixel; uncompressed,
 // run-length 4 and 8, bit fields; bottom-up or top-down rows). No messages.
 BmpStatus decodeBmp(const unsigned char* data, std::size_t size, Surface& image, int& bitCount);
+
+// The pixels (width x height) a .bmp file's headers claim, learnt without decoding
+// anything; 0 when the decoder would refuse the headers.
+std::int64_t bmpPixelCount(const unsigned char* data, std::size_t size);
 
 // A 24-bit bottom-up .bmp file of the image.
 std::string encodeBmp24(const Surface& image);
@@ -41,7 +53,8 @@ public:
 
     // Takes the bytes of a whole .bmp file. On a bad file shows "Tipo del fichero
     // no válido. Debe ser BM", "Error al leer el fichero .bmp" or "Insuficiente
-    // memoria para el DIB", empties the bitmap and gives false.
+    // memoria para el DIB" (too many pixels, or memory that could not be had),
+    // empties the bitmap and gives false.
     bool Read(const std::string& fileBytes);
     // Writes the block as a whole file. A failed write shows "Error al escribir el
     // fichero en el disco"; a file that cannot be created is the caller's to report.

@@ -1,9 +1,12 @@
 // Pictures of a sheet (items of type 9) and the export of the view as a bitmap.
 // A picture item keeps its file's name and rectangle; its bitmap lives in the
-// document by slot, and items that name the same file share one bitmap.
+// document by slot, and items that name the same file, by any name, share one
+// bitmap.
 #include "model/Pictures.h"
 
+#include <cstdint>
 #include <memory>
+#include <unordered_set>
 
 #include "model/Cdib.h"
 #include "model/VelkarionView.h"
@@ -16,16 +19,72 @@ namespace velk {
 
 namespace {
 
+// Told once per sheet read, when its pictures pass the memory they may take.
+constexpr char kPictureBudgetMessage[] =
+    "Insuficiente memoria para el DIB: las demás imágenes se muestran como un marco vacío";
+
 PictureChooser& installedChooser() {
     static PictureChooser chooser;
     return chooser;
 }
 
-const std::shared_ptr<const CDIB>* pictureNamed(const SheetDocument& doc, const std::string& name) {
-    for (const std::shared_ptr<const CDIB>& p : doc.m_pictures)
-        if (p && p->m_fileName == name) return &p;
+const SlotPicture* pictureNamed(const SheetDocument& doc, const std::string& name) {
+    for (const SlotPicture& p : doc.m_pictures)
+        if (p.bitmap && p.name == name) return &p;
     return nullptr;
 }
+
+const SlotPicture* pictureOfFile(const SheetDocument& doc, const FileIdentity& file) {
+    for (const SlotPicture& p : doc.m_pictures)
+        if (p.file == file) return &p;
+    return nullptr;
+}
+
+// The decoded pixels the document holds, each shared bitmap once.
+std::int64_t decodedPixels(const SheetDocument& doc) {
+    std::unordered_set<const CDIB*> counted;
+    std::int64_t pixels = 0;
+    for (const SlotPicture& p : doc.m_pictures)
+        if (p.bitmap && counted.insert(p.bitmap.get()).second)
+            pixels += std::int64_t{p.bitmap->width()} * p.bitmap->height();
+    return pixels;
+}
+
+enum class PictureRead { Loaded, OpenFailed, Unreadable, OverBudget };
+
+// The picture of the file at `path` for an item named `name`. A file the document
+// already holds, under any name, is not read again; its bitmap is shared. A file is
+// looked at for its size before it is read, and at its headers before it is
+// decoded. The bitmap's own failure messages are shown here; the caller's are not.
+PictureRead readPicture(const SheetDocument& doc, const std::string& path, const std::string& name,
+                        SlotPicture& picture) {
+    const std::optional<FileIdentity> file = fileIdentityOf(path);
+    if (!file) return PictureRead::OpenFailed;
+    if (const SlotPicture* same = pictureOfFile(doc, *file)) {
+        picture = {name, file, same->bitmap};
+        return same->bitmap ? PictureRead::Loaded : PictureRead::OverBudget;
+    }
+    std::string bytes;
+    switch (readWholeFileUpTo(path, kMaxBmpFileBytes, bytes)) {
+        case ReadResult::Ok: break;
+        case ReadResult::OpenFailed: return PictureRead::OpenFailed;
+        case ReadResult::TooLarge: return PictureRead::Unreadable;
+        case ReadResult::NoMemory: messageBox("Insuficiente memoria para el DIB"); return PictureRead::Unreadable;
+    }
+    const std::int64_t pixels = bmpPixelCount(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+    if (decodedPixels(doc) + pixels > kSheetPicturePixels) {
+        picture = {name, file, nullptr};
+        return PictureRead::OverBudget;
+    }
+    auto bitmap = std::make_shared<CDIB>();
+    if (!bitmap->Read(bytes)) return PictureRead::Unreadable;
+    bitmap->m_fileName = name;
+    picture = {name, file, std::move(bitmap)};
+    return PictureRead::Loaded;
+}
+
+// The writer stores bare names only: a picture's file lies beside its sheet.
+bool hasFolderPart(const std::string& name) { return name.find_first_of("/\\") != std::string::npos; }
 
 }  // namespace
 
@@ -40,34 +99,35 @@ void CVelkarionView::LoadPictureOfSlot(int slot, const std::string& folder) {
     SheetDocument* doc = GetDocument();
     if (!doc) return;
     ++g_pictureCount;
-    const std::string& name = m_paramText[slot];
-    if (const auto* loaded = pictureNamed(*doc, name)) {
-        doc->m_pictures[slot] = *loaded;
-        return;
-    }
     // A picture that cannot be read keeps its item, so that saving keeps it too.
-    std::string bytes;
-    if (!readWholeFile(folder + name, bytes)) {
-        messageBox("No se puede abrir el archivo");
-        return;
+    // A name with folder parts would reach outside the sheet's folder; it is not
+    // followed, and the item stays as for a missing file.
+    const std::string& name = m_paramText[slot];
+    SlotPicture picture;
+    const PictureRead read =
+        hasFolderPart(name) ? PictureRead::OpenFailed : readPicture(*doc, folder + name, name, picture);
+    switch (read) {
+        case PictureRead::Loaded: break;
+        case PictureRead::OpenFailed: messageBox("No se puede abrir el archivo"); return;
+        case PictureRead::Unreadable: messageBox("No se puede leer el archivo"); return;
+        case PictureRead::OverBudget:
+            if (!doc->m_pictureBudgetTold) {
+                doc->m_pictureBudgetTold = true;
+                messageBox(cp1250(kPictureBudgetMessage));
+            }
+            break;
     }
-    auto picture = std::make_shared<CDIB>();
-    if (!picture->Read(bytes)) {
-        messageBox("No se puede leer el archivo");
-        return;
-    }
-    picture->m_fileName = name;
     doc->m_pictures[slot] = std::move(picture);
 }
 
 const CDIB* CVelkarionView::PictureOf(int slot) const {
     const SheetDocument* doc = GetDocument();
     if (!doc || m_type[slot] != kTypePicture) return nullptr;
-    const std::shared_ptr<const CDIB>& own = doc->m_pictures[slot];
-    if (own && own->m_fileName == m_paramText[slot]) return own.get();
+    const SlotPicture& own = doc->m_pictures[slot];
+    if (own.bitmap && own.name == m_paramText[slot]) return own.bitmap.get();
     // A copy of a picture item (paste) finds the bitmap of its original.
-    const auto* shared = pictureNamed(*doc, m_paramText[slot]);
-    return shared ? shared->get() : nullptr;
+    const SlotPicture* shared = pictureNamed(*doc, m_paramText[slot]);
+    return shared ? shared->bitmap.get() : nullptr;
 }
 
 void CVelkarionView::DrawPictureStretched(Dc& dc, int slot, int x, int y, int width, int height) {
@@ -97,27 +157,26 @@ void CVelkarionView::OnFileImportPicture() {
     if (!path) return;
     // The item keeps the name in the sheet file, where "*", "#" and "$" separate
     // the fields: such a name would cut the file short on the next load.
-    std::string bytes;
-    if (!isSheetText(TextCodec1250::toUtf8(bareFileName(*path))) || !readWholeFile(*path, bytes)) {
-        messageBox("No se puede abrir el fichero");
-        return;
-    }
-    auto picture = std::make_shared<CDIB>();
-    if (!picture->Read(bytes)) {
-        messageBox("No se puede leer el archivo");
-        return;
+    const std::string name = bareFileName(*path);
+    SlotPicture picture;
+    const PictureRead read =
+        isSheetText(TextCodec1250::toUtf8(name)) ? readPicture(*doc, *path, name, picture) : PictureRead::OpenFailed;
+    switch (read) {
+        case PictureRead::Loaded: break;
+        case PictureRead::OpenFailed: messageBox("No se puede abrir el fichero"); return;
+        case PictureRead::OverBudget: messageBox("Insuficiente memoria para el DIB"); [[fallthrough]];
+        case PictureRead::Unreadable: messageBox("No se puede leer el archivo"); return;
     }
     ++g_pictureCount;
-    picture->m_fileName = bareFileName(*path);
     // The picture arrives at the sheet's corner at its natural pixel size.
     const double zoom = doc->m_zoom >= 1.0 ? doc->m_zoom : 1.0;
     const int slot = m_componentCount;
     clearSlot(slot);
     m_componentId[slot] = slot;
     m_type[slot] = kTypePicture;
-    m_x2[slot] = static_cast<int>(picture->width() / zoom);
-    m_y2[slot] = static_cast<int>(picture->height() / zoom);
-    m_paramText[slot] = picture->m_fileName;
+    m_x2[slot] = static_cast<int>(picture.bitmap->width() / zoom);
+    m_y2[slot] = static_cast<int>(picture.bitmap->height() / zoom);
+    m_paramText[slot] = name;
     doc->m_pictures[slot] = std::move(picture);
     m_componentCount = slot + 1;
     doc->setModified(true);

@@ -1,13 +1,20 @@
 #pragma once
 // Choosing the bitmap file of a picture import: the picture dialog asks, unless
 // a chooser of its own is installed in its place.
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 
+#include "model/Cdib.h"
 #include "platform/filedlg.h"
 
 namespace velk {
+
+// Decoded pixels the pictures of one sheet may take together: four pictures of the
+// largest size accepted, 64 Mpixels or 256 MB. A sheet's logos and photos take a
+// small part of it; pictures past it are not decoded and show an empty frame.
+constexpr std::int64_t kSheetPicturePixels = 4 * kMaxBmpPixels;
 
 // The file box for a bitmap, opened or saved: "*.bmp" as the initial name, which
 // lists only bitmaps, and "bmp" added to a name typed without an extension.

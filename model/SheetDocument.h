@@ -2,6 +2,7 @@
 // What a sheet's document holds besides the slot table: display, page, print and
 // title-block settings and the zoom. The view reads these through GetDocument().
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "model/Cdib.h"
@@ -11,6 +12,15 @@ namespace velk {
 
 constexpr int kTitleTextCount = 10;
 constexpr int kTitleRowCount = 7;
+
+// The picture of one item: the name the item had when it was read, the file it
+// came from, and its bitmap. A file refused for lack of memory keeps its identity
+// with no bitmap, so that its other names are not read again.
+struct SlotPicture {
+    std::string name;
+    std::optional<FileIdentity> file;
+    std::shared_ptr<const CDIB> bitmap;
+};
 
 struct SheetDocument {
     double m_zoom = 2.0;
@@ -55,9 +65,16 @@ struct SheetDocument {
     virtual bool isModified() const { return m_modifiedFlag; }
 
     // --- pictures and the sheet file (model/SheetFile.cpp, model/Pictures.cpp) ------
-    // The bitmap of each picture item, by slot. Items sharing a file share one
-    // bitmap; an entry whose file name is not the slot's text is stale and unused.
-    SlotColumn<std::shared_ptr<const CDIB>> m_pictures;
+    // The bitmap of each picture item, by slot. Items naming the same file share one
+    // bitmap; an entry whose name is not the slot's text is stale and unused.
+    SlotColumn<SlotPicture> m_pictures;
+    // The user has been told that this sheet's pictures pass the memory they may take.
+    bool m_pictureBudgetTold = false;
+    // A sheet is about to be read into the document: its pictures start afresh.
+    void forgetPictures() {
+        m_pictures.fill(SlotPicture{});
+        m_pictureBudgetTold = false;
+    }
     // The bitmap of the last export.
     std::shared_ptr<const CDIB> m_exportDib;
     // The window title after loading or Save As: the file's name without folder.

@@ -444,7 +444,7 @@ bool CVelkarionView::LoadDrawing(const std::string& path) {
     m_componentCount = 0;
     m_netCounter = 1;
     m_bundleCounter = 1;
-    if (doc) doc->m_pictures.fill(nullptr);
+    if (doc) doc->forgetPictures();
     m_filePath = path;
 
     std::string text;

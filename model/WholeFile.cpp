@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <limits>
+#include <new>
 #include <system_error>
 
 #include "platform/text1250.h"
@@ -49,6 +51,18 @@ int createTemporaryBeside(const fs::path& target, mode_t mode, fs::path& temp) {
     return -1;
 }
 
+// The whole of `bytes` from the file; false when the file ends early or fails.
+bool readAll(int fd, std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::read(fd, &bytes[done], bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
 bool writeAll(int fd, const std::string& bytes) {
     const char* p = bytes.data();
     std::size_t left = bytes.size();
@@ -74,23 +88,40 @@ void syncFolderOf(const fs::path& file) {
 }  // namespace
 
 bool readWholeFile(const std::string& path, std::string& bytes) {
+    return readWholeFileUpTo(path, std::numeric_limits<std::size_t>::max(), bytes) == ReadResult::Ok;
+}
+
+ReadResult readWholeFileUpTo(const std::string& path, std::size_t most, std::string& bytes) {
     bytes.clear();
-    const fs::path p = osPath(path);
-    std::error_code ec;
+    if (path.empty()) return ReadResult::OpenFailed;
+    // Not blocking: a named pipe must not hold the program up before it is refused.
+    const int fd = ::open(osPath(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return ReadResult::OpenFailed;
+    struct stat info {};
+    ReadResult result = ReadResult::OpenFailed;
     // Only plain files: a folder or a device would never give a whole text.
-    if (path.empty() || !fs::is_regular_file(p, ec)) return false;
-    std::ifstream in(p, std::ios::binary);
-    if (!in) return false;
-    in.seekg(0, std::ios::end);
-    const std::streamoff length = in.tellg();
-    if (length < 0) return false;
-    in.seekg(0, std::ios::beg);
-    bytes.resize(static_cast<std::size_t>(length));
-    if (length > 0 && !in.read(&bytes[0], length)) {
-        bytes.clear();
-        return false;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        const auto length = static_cast<std::uint64_t>(info.st_size);
+        if (length > most || length > bytes.max_size()) {
+            result = ReadResult::TooLarge;
+        } else {
+            try {
+                bytes.resize(static_cast<std::size_t>(length));
+                result = readAll(fd, bytes) ? ReadResult::Ok : ReadResult::OpenFailed;
+            } catch (const std::bad_alloc&) {
+                result = ReadResult::NoMemory;
+            }
+        }
     }
-    return true;
+    ::close(fd);
+    if (result != ReadResult::Ok) std::string().swap(bytes);
+    return result;
+}
+
+std::optional<FileIdentity> fileIdentityOf(const std::string& path) {
+    struct stat info {};
+    if (path.empty() || ::stat(osPath(path).c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+    return FileIdentity{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino)};
 }
 
 bool canReadFile(const std::string& path) {

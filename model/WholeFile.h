@@ -6,12 +6,33 @@
 // file behind. A symbolic link stays and the file it names is replaced. A file with
 // a second hard link is replaced under the name saved to; its other names keep the
 // old content (writing in place would lose the all-or-nothing replacement).
+#include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 
 namespace velk {
 
 // False when the file cannot be opened or read; `bytes` is then empty.
 bool readWholeFile(const std::string& path, std::string& bytes);
+
+// The same for a file that may be no larger than `most` bytes: its size is looked
+// at before anything is read, so a huge file costs neither memory nor time.
+// TooLarge: the file is larger; NoMemory: its bytes could not be held. `bytes` is
+// empty unless the result is Ok.
+enum class ReadResult { Ok, OpenFailed, TooLarge, NoMemory };
+ReadResult readWholeFileUpTo(const std::string& path, std::size_t most, std::string& bytes);
+
+// Which file a path names, however it is spelt: two names give the same identity
+// when they reach the same file (hard links, symbolic links followed).
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    bool operator==(const FileIdentity& other) const { return device == other.device && inode == other.inode; }
+};
+// Nothing when no plain file is there.
+std::optional<FileIdentity> fileIdentityOf(const std::string& path);
+
 // True when the plain file opens for reading; it is closed again at once.
 bool canReadFile(const std::string& path);
 

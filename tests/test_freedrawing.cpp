@@ -302,7 +302,7 @@ TEST(FreeDrawing, PicturesShowTheirOwnBitmapAndFollowThePrintOffsets) {
             dib->m_fileName = p.file;
             const int slot = s.add(kTypePicture, p.x, p.y, p.x2, p.y2);
             s.view.m_paramText[slot] = p.file;
-            s.doc.m_pictures[slot] = dib;
+            s.doc.m_pictures[slot] = {p.file, std::nullopt, dib};
         }
         s.addLine(0, 30, 10, 30, 1, kBlack);
         Surface surface(80, 80);
