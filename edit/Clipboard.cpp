@@ -102,32 +102,46 @@ void writeEntry(CVelkarionView& v, const ClipboardEntry& e, int slot) {
     v.m_paramText[slot] = e.m_paramText;
 }
 
-// The first step of Cut and Copy: with the select tool, a picked item and no
-// selection, the picked item is what the command works on.
+// With the select tool, a picked item and no selection, the picked item is what
+// Cut and Copy work on.
 bool pickedItemIsTheSelection() { return g_currentTool == kTypeNone && g_itemPicked == 1 && g_selectionCount == 0; }
 
-void selectPickedItem(CVelkarionView& v, Point scroll) {
-    if (!pickedItemIsTheSelection()) return;
-    const int p = v.m_pickedIndex;
-    v.m_grabX = v.m_x[p] - scroll.x;
-    v.m_grabY = v.m_y[p] - scroll.y;
-    v.m_selected[p] = 1;
+// What Cut and Copy put on the clipboard: the selected items and the picked item
+// standing for the selection, below the count and not hidden.
+bool isTaken(const CVelkarionView& v, int s) {
+    if (v.m_deleted[s] != 0 || v.m_type[s] < 1) return false;
+    return v.m_selected[s] == 1 || (pickedItemIsTheSelection() && s == v.m_pickedIndex);
 }
 
-// Copies every selected item below the count into the cleared clipboard, each
-// inverter control with its companion. Copy ends the selection of what it took
-// and makes the selection rectangle valid; Cut leaves both as they are.
-void copySelection(CVelkarionView& v, bool endSelection) {
+// Copies what Cut or Copy takes into the cleared clipboard, each inverter control
+// with its companion. The selection and the pick stay as they are.
+void copyTaken(const CVelkarionView& v) {
     clearClipboard();
     int n = 0;
     for (int s = 0; s < v.m_componentCount && s < kSlotCount; ++s) {
-        if (v.m_selected[s] != 1 || v.m_deleted[s] != 0 || v.m_type[s] < 1) continue;
-        if (endSelection) v.m_selected[s] = 0;
+        if (!isTaken(v, s)) continue;
         storeEntry(v, s, g_clipboard[n++]);
         if (isInverterWithCompanion(v, s)) storeEntry(v, s + 1, g_clipboard[n++]);
-        if (endSelection) v.m_selectionValid = 1;
         for (int k = 0; k < 4; ++k) g_clipboardBox[k] = v.m_selectionRect[k];
     }
+}
+
+// What Cut removes: the picked item standing for the selection, the selected
+// items of a selection, or every item after Select All.
+bool cutRemoves(const CVelkarionView& v, int i) {
+    if (g_currentTool != kTypeNone || !v.isLive(i)) return false;
+    if (pickedItemIsTheSelection() && i == v.m_pickedIndex) return true;
+    if (v.m_selectionValid == 1 && v.m_selected[i] == 1) return true;
+    return v.m_floatingBlock == 1;
+}
+
+// Cut runs only when it has something to remove: one that found nothing would
+// still have replaced the clipboard with nothing.
+bool cutHasWork(const CVelkarionView& v) {
+    if (v.m_simulating != 0) return false;
+    for (int i = 0; i < v.m_componentCount && i < kSlotCount; ++i)
+        if (cutRemoves(v, i)) return true;
+    return false;
 }
 
 // Hides an item, and an inverter control's companion with it: a companion left
@@ -207,8 +221,9 @@ void clearClipboard() {
 
 void CVelkarionView::OnEditCopy() {
     claimPickAndSelection();
-    selectPickedItem(*this, scrollPosition());
-    copySelection(*this, true);
+    // While simulating Copy is there for the picture; what was copied before
+    // stays for the next Paste.
+    if (m_simulating == 0) copyTaken(*this);
 
     const CursorShape previous = cursor();
     setCursor(CursorShape::Wait);
@@ -220,12 +235,11 @@ void CVelkarionView::OnEditCopy() {
 void CVelkarionView::OnEditCut() {
     claimPickAndSelection();
     SheetDocument* doc = GetDocument();
-    if (!doc) return;
+    if (!doc || !cutHasWork(*this)) return;
     const double z = doc->m_zoom;
     const Point scroll = scrollPosition();
 
-    selectPickedItem(*this, scroll);
-    copySelection(*this, false);
+    copyTaken(*this);
 
     if (pickedItemIsTheSelection()) {
         const int p = m_pickedIndex;
@@ -238,7 +252,9 @@ void CVelkarionView::OnEditCut() {
     if (g_currentTool == kTypeNone && m_selectionValid == 1) {
         for (int i = 0; i < kSlotCount; ++i)
             if (isLive(i) && m_selected[i] == 1) hideItem(*this, i);
+        // The selection went with its items: what is left is picked and moved alone.
         g_itemPicked = 0;
+        g_selectionCount = 0;
         m_rubberBandActive = 0;
         m_selectionValid = 0;
         invalidateRect({scaledUnits(m_selectionRect[0], z) - scroll.x - 10,
@@ -254,6 +270,7 @@ void CVelkarionView::OnEditCut() {
             if (isLive(i)) hideItem(*this, i);
         m_componentCount = 0;
         g_itemPicked = 0;
+        g_selectionCount = 0;
         m_floatingBlock = 0;
         invalidate(true);
         doc->setModified(true);
@@ -279,7 +296,11 @@ void CVelkarionView::OnEditPaste() {
     const int sx = truncatedPixels((scroll.x - scroll.x % grid) / z);
     const int sy = truncatedPixels((scroll.y - scroll.y % grid) / z);
 
+    // Paste ends the selection there was and selects only its own new items.
+    deselectAll();
     g_selectionCount = 0;
+    m_selectionValid = 0;
+    m_floatingBlock = 0;
     int first = -1;
     for (int i = 0; i < kSlotCount; ++i) {
         if (!isClipboardEntryInUse(i)) continue;
@@ -292,7 +313,6 @@ void CVelkarionView::OnEditPaste() {
             ++g_selectionCount;
         }
         m_selectionValid = 1;
-        m_floatingBlock = 0;
     }
     for (int k = 0; k < 4; ++k) m_selectionRect[k] = g_clipboardBox[k] + kPasteOffset;
 
@@ -397,7 +417,7 @@ void CVelkarionView::OnEditSelectAllItems() {
 
 void CVelkarionView::OnUpdateEditCut(CommandUpdate& cmdUI) {
     claimPickAndSelection();
-    cmdUI.enable(m_simulating == 0 && (g_itemPicked == 1 || m_selectionValid == 1 || m_floatingBlock == 1));
+    cmdUI.enable(cutHasWork(*this));
 }
 // Copy changes nothing on the sheet, so a picture of a running simulation can be
 // taken as well.

@@ -79,7 +79,11 @@ Release completeTool(CVelkarionView& v, Point releaseSheet) {
         g_currentTool = kTypeNone;
         return Release::Placed;
     }
-    if ((tool >= kTypeRectangle && tool <= kTypeFilledEllipse) && (end.x < start.x || end.y < start.y))
+    // A shape opens only to the right and downwards. One dragged the other way
+    // keeps the press point as its end, since pointer motion stops following it,
+    // and would leave an item of no size that nobody sees: it is refused as well.
+    if ((tool >= kTypeRectangle && tool <= kTypeFilledEllipse) &&
+        (end.x < start.x || end.y < start.y || end == start))
         return Release::EndHandler;
     if (!roomForItem(v)) {
         messageBeep();

@@ -30,11 +30,6 @@ bool isPickKind(int type) { return isSymbolKind(type) || isLineKind(type); }
 // Any slot of the 1000 that holds an item and is not hidden.
 bool holdsItem(const CVelkarionView& v, int i) { return v.m_type[i] >= 1 && v.m_deleted[i] == 0; }
 
-void deselectAll(CVelkarionView& v) {
-    for (int i = 0; i < kSlotCount; ++i)
-        if (holdsItem(v, i)) v.m_selected[i] = 0;
-}
-
 Rect shifted(const Rect& r, Point by) { return {r.left - by.x, r.top - by.y, r.right - by.x, r.bottom - by.y}; }
 
 Rect highlightArea(const CVelkarionView& v) {
@@ -79,6 +74,11 @@ void CVelkarionView::claimPickAndSelection() {
     g_selectionCount = m_ownSelectionCount;
 }
 
+void CVelkarionView::deselectAll() {
+    for (int i = 0; i < kSlotCount; ++i)
+        if (holdsItem(*this, i)) m_selected[i] = 0;
+}
+
 bool CVelkarionView::symbolAreaContains(int slot, double px, double py) const {
     return m_x[slot] + m_boxX1[slot] + 3 <= px && px <= m_x[slot] + m_boxX2[slot] - 1 &&
            m_y[slot] + m_boxY1[slot] + 1 <= py && py <= m_y[slot] + m_boxY2[slot] - 1;
@@ -114,7 +114,7 @@ void CVelkarionView::OnLButtonDown(int flags, Point point) {
 
     if (selecting && g_itemPicked == 0 && m_floatingBlock == 0) {
         if (g_selectionCount == 0) {
-            deselectAll(*this);
+            deselectAll();
             m_rubberBandActive = 0;
             m_selectionValid = 0;
         }
@@ -140,7 +140,7 @@ void CVelkarionView::OnLButtonDown(int flags, Point point) {
     // A press on empty sheet ends a selection; a press on an item keeps it (the
     // item is picked, and the drag moves the selection).
     if ((g_itemPicked == 0 && g_selectionCount > 0) || (g_itemPicked == 1 && g_selectionCount == 0)) {
-        deselectAll(*this);
+        deselectAll();
         if (m_selectionValid == 1 || m_floatingBlock == 1)
             invalidateRect(grown(shifted(selectionPixels(*this, zoom), scroll), grid), true);
         m_rubberBandActive = 0;
@@ -219,7 +219,7 @@ void CVelkarionView::CancelPointerTools() {
     m_selectionValid = 0;
     m_floatingBlock = 0;
     g_selectionCount = 0;
-    deselectAll(*this);
+    deselectAll();
     invalidate(true);
 }
 
@@ -291,7 +291,7 @@ void CVelkarionView::EndRubberBand(Point releaseSheet) {
                     releaseSheet.y - scroll.y + 10},
                    true);
 
-    deselectAll(*this);
+    deselectAll();
     // Only items wholly inside the band are selected.
     for (int i = 0; i < kSlotCount; ++i) {
         if (!holdsItem(*this, i)) continue;

@@ -123,8 +123,7 @@ void CVelkarionView::BeginToolPlacement() {
     }
 
     if (m_selectionValid == 1 || m_floatingBlock == 1) {
-        for (int i = 0; i < kSlotCount; ++i)
-            if (m_type[i] >= 1 && m_deleted[i] == 0) m_selected[i] = 0;
+        deselectAll();
         const int margin = truncatedPixels(3.0 * z);
         invalidateRect({scaledUnits(m_selectionRect[0], z) - sx - margin,
                         scaledUnits(m_selectionRect[1], z) - sy - margin,

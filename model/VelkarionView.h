@@ -674,6 +674,8 @@ public:
     // the left and 1 on the other sides; a line item's the rectangle of its corners.
     bool symbolAreaContains(int slot, double px, double py) const;
     bool lineAreaContains(int slot, double px, double py) const;
+    // The selection flag off on every slot that holds a visible item.
+    void deselectAll();
     // The program-wide pick flag and selection count describe the view that last
     // took input. A view taking input first puts the previous view's values away
     // and brings back its own, so no window acts on another window's pick or

@@ -57,13 +57,27 @@ public:
         }
         for (const Wire& wire : sheet.wires) {
             m_session.command(*m_view, wire.command);
-            const Point a = window(wire.from), b = window(wire.to);
-            m_session.move(*m_view, a.x, a.y);
-            m_session.press(*m_view, a.x, a.y);
-            m_session.move(*m_view, b.x, b.y);
-            m_session.release(*m_view, b.x, b.y);
+            drag(wire.from, wire.to);
         }
         m_session.command(*m_view, ID_TOOL_SELECT);
+    }
+
+    // The left button pressed and released at a point (drawing units).
+    void click(Point units) {
+        const Point w = window(units);
+        m_session.move(*m_view, w.x, w.y);
+        m_session.press(*m_view, w.x, w.y);
+        m_session.release(*m_view, w.x, w.y);
+    }
+    // The left button pressed at one point, moved with the button held and released
+    // at the other: a wire or a shape with a drawing tool, a band or a move with the
+    // select tool.
+    void drag(Point from, Point to) {
+        const Point a = window(from), b = window(to);
+        m_session.move(*m_view, a.x, a.y);
+        m_session.press(*m_view, a.x, a.y);
+        m_session.move(*m_view, b.x, b.y);
+        m_session.release(*m_view, b.x, b.y);
     }
 
     // Back to edit mode, saves the sheet and opens it again in a new window, which

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "circuit_sheet.h"
 #include "edit/Clipboard.h"
 #include "edit_sheet.h"
 #include "file_test_support.h"
@@ -56,7 +57,9 @@ const std::vector<Scenario>& clipboardScenarios() {
              const int a = s.addSymbol(kTypeCoil, 60, 40);
              s.select({a}, {50, 30, 90, 60});
              s.view.OnEditCopy();
-             // Nothing picked or selected now; a slot hidden above the count waits.
+             // Copy leaves the selection; the right button ends it. Nothing is
+             // picked or selected now; a slot hidden above the count waits.
+             s.view.CancelPointerTools();
              s.view.m_selectionRect[0] = 1;
              s.add(kTypeAuxContactNO, 90, 90);
              s.view.OnEditUndo();
@@ -133,7 +136,8 @@ const std::vector<Scenario>& clipboardScenarios() {
                  expectMoved(s.view, 4 + k, k, 15);
                  expectMoved(s.view, 7 + k, k, 15);
                  EXPECT_EQ(s.view.m_selected[7 + k], 1);
-                 EXPECT_EQ(s.view.m_selected[k], 0) << "copy ends the selection of what it took";
+                 EXPECT_EQ(s.view.m_selected[k], 0) << "only the last pasted group is selected";
+                 EXPECT_EQ(s.view.m_selected[4 + k], 0);
              }
              EXPECT_EQ(g_selectionCount, 3);
              EXPECT_EQ(s.view.m_selectionValid, 1);
@@ -183,6 +187,22 @@ const std::vector<Scenario>& clipboardScenarios() {
              }
              s.view.OnEditRedo();
              EXPECT_EQ(s.view.m_componentCount, 3) << "slot 3 was never hidden";
+         }},
+        {"a cut that finds nothing leaves the clipboard and the sheet as they were",
+         [](EditSheet& s) {
+             const int a = s.addSymbol(kTypeCoil, 60, 40);
+             s.pick(a);
+             s.view.OnEditCopy();
+             // A band that held nothing, and no pick.
+             g_itemPicked = 0;
+             s.view.m_selectionValid = 1;
+             s.doc.setModified(false);
+             s.view.OnEditCut();
+         },
+         [](EditSheet& s) {
+             EXPECT_TRUE(isClipboardEntryInUse(0));
+             EXPECT_EQ(s.view.m_deleted[0], 0);
+             EXPECT_FALSE(s.modified());
          }},
         {"undo with an empty table hides slot 0 and keeps the count",
          [](EditSheet& s) { s.view.OnEditUndo(); },
@@ -435,23 +455,33 @@ TEST(Clipboard, SelectAllEnclosesEveryLiveItem) {
 }
 
 TEST(Clipboard, EnablingFollowsTheEditingRule) {
+    // Cut is enabled only where it finds something to remove; the sheet holds one
+    // coil unless the row says it is empty.
     struct Row {
         const char* name;
-        int simulating, picked, selectionValid, floatingBlock;
+        int simulating, tool, picked, selected, selectionValid, floatingBlock;
+        bool emptySheet;
         bool cut, others;
     };
     const Row rows[] = {
-        {"editing, nothing to cut", 0, 0, 0, 0, false, true},
-        {"editing, an item picked", 0, 1, 0, 0, true, true},
-        {"editing, a band selection", 0, 0, 1, 0, true, true},
-        {"editing, the whole sheet selected", 0, 0, 0, 1, true, true},
-        {"simulating with an item picked", 1, 1, 1, 1, false, false},
+        {"editing, nothing to cut", 0, kTypeNone, 0, 0, 0, 0, false, false, true},
+        {"editing, the coil picked", 0, kTypeNone, 1, 0, 0, 0, false, true, true},
+        {"editing, the coil picked with a tool armed", 0, kTypeCoil, 1, 0, 0, 0, false, false, true},
+        {"editing, a band selection holding the coil", 0, kTypeNone, 0, 1, 1, 0, false, true, true},
+        {"editing, a band selection holding nothing", 0, kTypeNone, 0, 0, 1, 0, false, false, true},
+        {"editing, the whole sheet selected", 0, kTypeNone, 0, 1, 0, 1, false, true, true},
+        {"editing, the whole of an empty sheet selected", 0, kTypeNone, 0, 0, 0, 1, true, false, true},
+        {"simulating with the coil picked and selected", 1, kTypeNone, 1, 1, 1, 1, false, false, false},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         EditSheet s;
+        if (!row.emptySheet) s.addSymbol(kTypeCoil, 30, 30);
         s.view.m_simulating = row.simulating;
+        g_currentTool = row.tool;
         g_itemPicked = row.picked;
+        s.view.m_selected[0] = row.selected;
+        g_selectionCount = row.selected;
         s.view.m_selectionValid = row.selectionValid;
         s.view.m_floatingBlock = row.floatingBlock;
         auto enabled = [&](int id) {
@@ -518,6 +548,197 @@ TEST(ClipboardSession, CopyPasteUndoRedoOfACircuitSurviveSaveAndLoad) {
     EXPECT_EQ(reloaded.m_componentCount, 18);
     EXPECT_EQ(liveRecords(reloaded), edited);
     EXPECT_EQ(reloaded.ComposeSheetText(1), view.ComposeSheetText(1));
+}
+
+// --- what the user gets with the mouse, the keys and the menu ---------------------------------
+
+// A coil and a lamp side by side, placed from their palettes with the mouse. The
+// coil's pick area is 48..68 x 43..59 units, the lamp's 108..128 x 43..59.
+constexpr Point kCoilAt{60, 45};
+constexpr Point kLampAt{120, 45};
+constexpr Point kOnCoil{57, 51};
+constexpr Point kEmpty{210, 150};
+// A band from its top left corner to its bottom right one around both.
+constexpr Point kBandFrom{42, 36};
+constexpr Point kBandTo{135, 66};
+
+using circuittest::Circuit;
+
+constexpr Point offset(Point p, int dx, int dy) { return {p.x + dx, p.y + dy}; }
+using Gesture = std::function<void(testkit::Session&, Circuit&)>;
+
+void drawCoilAndLamp(Circuit& c, bool withLamp = true) {
+    circuittest::Sheet sheet{{{ID_PLACE_COIL, kCoilAt, ""}}, {}};
+    if (withLamp) sheet.parts.push_back({ID_PLACE_PILOT_LAMP, kLampAt, ""});
+    c.draw(sheet);
+}
+
+int clipboardItems() {
+    int n = 0;
+    for (int i = 0; i < kSlotCount; ++i) n += isClipboardEntryInUse(i) ? 1 : 0;
+    return n;
+}
+
+std::vector<int> selectedSlots(const CVelkarionView& v) {
+    std::vector<int> out;
+    for (int i = 0; i < kSlotCount; ++i)
+        if (v.m_selected[i] == 1 && v.m_deleted[i] == 0) out.push_back(i);
+    return out;
+}
+
+TEST(ClipboardSession, NothingToCutLeavesTheClipboardAsItWas) {
+    struct Row {
+        const char* name;
+        Gesture leaveNothingToCut;
+    };
+    const Row rows[] = {
+        {"a click on empty sheet", [](testkit::Session&, Circuit& c) { c.click(kEmpty); }},
+        {"a band around empty sheet", [](testkit::Session&, Circuit& c) { c.drag(kEmpty, offset(kEmpty, 30, 21)); }},
+        {"a band dragged up and left over the coil", [](testkit::Session&, Circuit& c) { c.drag(kBandTo, kBandFrom); }},
+        {"Select All on an empty sheet in another window",
+         [](testkit::Session& session, Circuit&) { session.command(session.newSheet(), ID_EDIT_SELECT_ALL_ITEMS); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        testkit::Session session;
+        Circuit c(session);
+        drawCoilAndLamp(c, false);
+        c.click(kOnCoil);
+        EXPECT_EQ(g_itemPicked, 1);
+        session.command(c.view(), ID_EDIT_COPY);
+        row.leaveNothingToCut(session, c);
+
+        CVelkarionView& view = *session.activeView();
+        EXPECT_EQ(session.isEnabled(view, ID_EDIT_CUT), false);
+        session.document(view).setModified(false);
+        session.key(view, kKeyDelete);
+        EXPECT_EQ(c.view().m_deleted[0], 0) << "the coil is still there";
+        EXPECT_FALSE(session.document(view).isModified());
+        EXPECT_EQ(clipboardItems(), 1);
+
+        const int count = view.m_componentCount;
+        session.command(view, ID_EDIT_PASTE);
+        EXPECT_EQ(view.m_componentCount, count + 1) << "the copied coil is pasted";
+        EXPECT_EQ(view.m_type[count], kTypeCoil);
+    }
+}
+
+// Copy leaves what was chosen selected (it does not end the selection of what it
+// took): a drag or Delete right after Copy must act on the items the user chose,
+// and a selection without its flags left the picked item stuck.
+TEST(ClipboardSession, CopyLeavesThePickAndTheSelectionAsTheyWere) {
+    struct Row {
+        const char* name;
+        bool withLamp;
+        Gesture choose;
+    };
+    const Row rows[] = {
+        {"the picked coil", false, [](testkit::Session&, Circuit& c) { c.click(kOnCoil); }},
+        {"a band around coil and lamp", true, [](testkit::Session&, Circuit& c) { c.drag(kBandFrom, kBandTo); }},
+        {"the whole sheet", true,
+         [](testkit::Session& session, Circuit& c) { session.command(c.view(), ID_EDIT_SELECT_ALL_ITEMS); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        testkit::Session session;
+        Circuit c(session);
+        drawCoilAndLamp(c, row.withLamp);
+        CVelkarionView& view = c.view();
+        row.choose(session, c);
+        session.command(view, ID_EDIT_COPY);
+
+        // A press on the coil and a drag of 30 units right and 15 down moves what
+        // was chosen, the coil among it.
+        c.drag(kOnCoil, offset(kOnCoil, 30, 15));
+        EXPECT_EQ(view.m_x[0], kCoilAt.x + 30);
+        EXPECT_EQ(view.m_y[0], kCoilAt.y + 15);
+        if (row.withLamp) {
+            EXPECT_EQ(view.m_x[1], kLampAt.x + 30);
+            EXPECT_EQ(view.m_y[1], kLampAt.y + 15);
+        }
+
+        const int items = row.withLamp ? 2 : 1;
+        session.key(view, kKeyDelete);
+        for (int i = 0; i < items; ++i) EXPECT_EQ(view.m_deleted[i], 1) << "slot " << i;
+        EXPECT_EQ(clipboardItems(), items) << "Delete cut what it removed";
+    }
+}
+
+TEST(ClipboardSession, WhatACutLeavesMovesAsBefore) {
+    struct Row {
+        const char* name;
+        Gesture cut;
+    };
+    const Row rows[] = {
+        {"a band around the coil, Delete",
+         [](testkit::Session& session, Circuit& c) {
+             c.drag(kBandFrom, {kCoilAt.x + 12, kBandTo.y});
+             session.key(c.view(), kKeyDelete);
+         }},
+        {"Select All, Delete, a new lamp",
+         [](testkit::Session& session, Circuit& c) {
+             session.command(c.view(), ID_EDIT_SELECT_ALL_ITEMS);
+             session.key(c.view(), kKeyDelete);
+             c.draw({{{ID_PLACE_PILOT_LAMP, kLampAt, ""}}, {}});
+         }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        testkit::Session session;
+        Circuit c(session);
+        drawCoilAndLamp(c);
+        CVelkarionView& view = c.view();
+        row.cut(session, c);
+        const int lamp = view.m_componentCount - 1;
+        ASSERT_EQ(view.m_type[lamp], kTypePilotLamp);
+        c.drag({kLampAt.x - 3, kLampAt.y + 6}, {kLampAt.x + 27, kLampAt.y + 21});
+        EXPECT_EQ(view.m_x[lamp], kLampAt.x + 30);
+        EXPECT_EQ(view.m_y[lamp], kLampAt.y + 15);
+    }
+}
+
+TEST(ClipboardSession, CopyWhileSimulatingTakesOnlyThePicture) {
+    testkit::Session session;
+    Circuit c(session);
+    drawCoilAndLamp(c, false);
+    CVelkarionView& view = c.view();
+    c.click(kOnCoil);
+    session.command(view, ID_EDIT_COPY);
+
+    c.simulate();
+    EXPECT_EQ(session.isEnabled(view, ID_EDIT_COPY), true) << "a picture of the running sheet";
+    ASSERT_EQ(session.command(view, ID_EDIT_COPY), CommandResult::Handled);
+    const Surface picture = clipboardBitmap();
+    EXPECT_EQ(picture.width(), testkit::Session::kClientWidth);
+    EXPECT_EQ(picture.height(), testkit::Session::kClientHeight);
+
+    session.command(view, ID_MODE_EDIT);
+    session.command(view, ID_EDIT_PASTE);
+    ASSERT_EQ(view.m_componentCount, 2) << "the coil copied before Simulate is pasted";
+    EXPECT_EQ(view.m_type[1], kTypeCoil);
+    EXPECT_TRUE(session.messages().empty());
+}
+
+TEST(ClipboardSession, PasteSelectsOnlyItsOwnGroup) {
+    testkit::Session session;
+    Circuit c(session);
+    drawCoilAndLamp(c);
+    CVelkarionView& view = c.view();
+    c.drag(kBandFrom, kBandTo);
+    session.command(view, ID_EDIT_COPY);
+    session.command(view, ID_EDIT_PASTE);
+    ASSERT_EQ(selectedSlots(view), (std::vector<int>{2, 3}));
+
+    // The first pasted group is dragged away by its coil, then pasted again.
+    const Point onPastedCoil = offset(kOnCoil, 15, 15);
+    c.drag(onPastedCoil, offset(onPastedCoil, 60, 60));
+    ASSERT_EQ(view.m_x[2], kCoilAt.x + 75);
+    session.command(view, ID_EDIT_PASTE);
+    EXPECT_EQ(selectedSlots(view), (std::vector<int>{4, 5}));
+    EXPECT_EQ(g_selectionCount, 2);
+
+    session.key(view, kKeyDelete);
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(view.m_deleted[i], i >= 4 ? 1 : 0) << "slot " << i;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/MainFrm.h"
+#include "circuit_sheet.h"
 #include "model/TypeCodes.h"
 #include "model/VelkarionView.h"
 #include "platform/app.h"
@@ -102,6 +103,7 @@ const std::vector<EnablingCase>& enablingMatrix() {
 
         // Cut needs something to cut.
         {"Cut with nothing", ID_EDIT_CUT, kEdit, false},
+        {"Cut with a pick and a tool armed", ID_EDIT_CUT, picked(false, kTypeCoil), false},
         {"Cut with a pick", ID_EDIT_CUT, picked(), true},
         {"Cut with a selection", ID_EDIT_CUT, {true, false, kTypeNone, 0, 1, 0}, true},
         {"Cut with the whole sheet", ID_EDIT_CUT, {true, false, kTypeNone, 0, 0, 1}, true},
@@ -160,6 +162,10 @@ std::optional<bool> enabledIn(Session& session, CVelkarionView* view, const Situ
         if (!s.simulating && view->m_simulating != 0) session.command(*view, ID_MODE_EDIT);
         g_currentTool = s.tool;
         g_itemPicked = s.picked;
+        // A selection holds the sheet's coil in slot 0, which is also what is picked.
+        view->m_pickedIndex = 0;
+        view->m_selected[0] = s.selectionValid == 1 || s.floatingBlock == 1 ? 1 : 0;
+        g_selectionCount = view->m_selected[0];
         view->m_selectionValid = s.selectionValid;
         view->m_floatingBlock = s.floatingBlock;
         return session.isEnabled(*view, id);
@@ -175,7 +181,11 @@ TEST(Enabling, MatrixOfSituations) {
     Session session;
     CVelkarionView* sheet = nullptr;
     for (bool withSheet : {false, true}) {
-        if (withSheet) sheet = &session.newSheet();
+        if (withSheet) {
+            circuittest::Circuit circuit(session);
+            circuit.draw({{{ID_PLACE_COIL, {60, 45}, ""}}, {}});
+            sheet = &circuit.view();
+        }
         for (const EnablingCase& c : enablingMatrix()) {
             if (c.situation.sheet != withSheet) continue;
             SCOPED_TRACE(c.name);
