@@ -4,10 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <system_error>
 
 #include "platform/text1250.h"
@@ -74,23 +76,33 @@ void syncFolderOf(const fs::path& file) {
 }  // namespace
 
 bool readWholeFile(const std::string& path, std::string& bytes) {
+    return readFileStart(path, std::numeric_limits<std::size_t>::max(), bytes);
+}
+
+bool readFileStart(const std::string& path, std::size_t limit, std::string& bytes) {
     bytes.clear();
-    const fs::path p = osPath(path);
-    std::error_code ec;
-    // Only plain files: a folder or a device would never give a whole text.
-    if (path.empty() || !fs::is_regular_file(p, ec)) return false;
-    std::ifstream in(p, std::ios::binary);
-    if (!in) return false;
-    in.seekg(0, std::ios::end);
-    const std::streamoff length = in.tellg();
-    if (length < 0) return false;
-    in.seekg(0, std::ios::beg);
-    bytes.resize(static_cast<std::size_t>(length));
-    if (length > 0 && !in.read(&bytes[0], length)) {
-        bytes.clear();
-        return false;
+    if (path.empty()) return false;
+    // Opened without waiting, and read only when it turns out to be a plain file:
+    // a folder, a pipe or a device in its place never gives a whole text, and a
+    // pipe must not hold the program up.
+    const int fd = ::open(osPath(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat info {};
+    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    if (ok) {
+        bytes.reserve(std::min(limit, static_cast<std::size_t>(std::max<off_t>(info.st_size, 0))));
+        char chunk[65536];
+        while (bytes.size() < limit) {
+            const ssize_t n = ::read(fd, chunk, std::min(sizeof chunk, limit - bytes.size()));
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) ok = false;
+            if (n <= 0) break;
+            bytes.append(chunk, static_cast<std::size_t>(n));
+        }
     }
-    return true;
+    ::close(fd);
+    if (!ok) bytes.clear();
+    return ok;
 }
 
 bool canReadFile(const std::string& path) {

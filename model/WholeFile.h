@@ -6,12 +6,16 @@
 // file behind. A symbolic link stays and the file it names is replaced. A file with
 // a second hard link is replaced under the name saved to; its other names keep the
 // old content (writing in place would lose the all-or-nothing replacement).
+#include <cstddef>
 #include <string>
 
 namespace velk {
 
-// False when the file cannot be opened or read; `bytes` is then empty.
+// False when the file is no plain file or cannot be opened or read; `bytes` is
+// then empty.
 bool readWholeFile(const std::string& path, std::string& bytes);
+// The same for the first `limit` bytes at most; the rest of the file is not read.
+bool readFileStart(const std::string& path, std::size_t limit, std::string& bytes);
 // True when the plain file opens for reading; it is closed again at once.
 bool canReadFile(const std::string& path);
 

@@ -390,11 +390,12 @@ TEST(PrintScaleLimits, ScaleIsHeldToTheRangeThePrintPathDraws) {
 }
 
 // A scale of 999.99 in the settings file kept Print preview busy for minutes.
+// The reader now takes it as the dialog's largest scale, 5.
 TEST(PrintScaleLimits, PreviewWithTheLargestScaleOfTheSettingsFileEnds) {
     testkit::Session session;
     session.writeFile("config.cfg", "Velkarion*1*1*0*1*0*0*1*0*  0*  0*999.99*2*1*234*333*1*2*  50$$$");
     CVelkarionView& view = session.openSheet(examplePath());
-    ASSERT_FLOAT_EQ(session.document(view).m_printScale, 999.99f);
+    ASSERT_FLOAT_EQ(session.document(view).m_printScale, 5.0f);
     int previews = 0;
     setPrintPreviewHandler([&](const std::vector<Surface>&) { ++previews; });
     const auto start = std::chrono::steady_clock::now();
