@@ -2,12 +2,10 @@
 #include "app/VelkarionDoc.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <optional>
 
 #include "model/ConfigFile.h"
 #include "model/VelkarionView.h"
+#include "model/WholeFile.h"
 #include "platform/app.h"
 #include "platform/frame.h"
 #include "platform/msgbox.h"
@@ -16,24 +14,16 @@
 
 namespace velk {
 
-namespace {
-
-std::optional<std::string> readFile(const char* name) {
-    std::ifstream in(name, std::ios::binary);
-    if (!in) return std::nullopt;
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-}  // namespace
-
 CVelkarionDoc::CVelkarionDoc() = default;
 CVelkarionDoc::~CVelkarionDoc() = default;
 
 bool CVelkarionDoc::OnNewDocument() {
     if (!Document::onNewDocument()) return false;
-    const std::optional<std::string> text = readFile(kConfigFileName);
-    if (!text) return true;  // no settings file: the defaults, silently
-    if (!ReadConfiguration(*text)) messageBox(cp1250("El archivo de configuración no es valido"));
+    // A folder, a pipe or a device named like the settings file counts as no file;
+    // of a plain file only its start is read, which holds the one line.
+    std::string text;
+    if (!readFileStart(kConfigFileName, kConfigFileReadLimit, text)) return true;  // the defaults, silently
+    if (!ReadConfiguration(text)) messageBox(cp1250("El archivo de configuración no es valido"));
     return true;
 }
 

@@ -44,14 +44,7 @@ constexpr int kShowFrame = 1004, kShowZoneRefs = 1013, kShowTerminalRefs = 1009,
               kShowWireLabels = 1020, kAutoJunction = 1010, kGuideLines = 1012, kPrintInColor = 1008;
 constexpr int kSpeedSlider = 1081;
 constexpr int kSave = 1101, kRestore = 1102;
-constexpr int kSpeedMin = 1, kSpeedMax = 100, kSpeedPage = 10;
-
-// The two constants of each pair differ in their last digit on purpose: stored
-// sizes written with one and shown with the other round as users know them.
-constexpr double kWidthShowDivisor = 1.114285;
-constexpr double kHeightShowDivisor = 1.121212;
-constexpr double kWidthStoreFactor = 1.1142859;
-constexpr double kHeightStoreFactor = 1.1212122;
+constexpr int kSpeedPage = 10;
 
 // One format row: its radio, its text and the fixed sizes it shows (height, width).
 constexpr int formatY(int f) { return 29 + 14 * f; }
@@ -78,8 +71,8 @@ constexpr ControlRow kControls[] = {
     staticText("297 mm", heightCell(3)),
     staticText("420 mm", widthCell(3)),
     radio(1016, "Użytkownika", formatRadio(4)),
-    intEdit(kHeightMm, 1, 800, heightCell(4, -1)),
-    intEdit(kWidthMm, 1, 800, widthCell(4, -1)),
+    intEdit(kHeightMm, kPageMmMin, kPageMmMax, heightCell(4, -1)),
+    intEdit(kWidthMm, kPageMmMin, kPageMmMax, widthCell(4, -1)),
 
     groupBox("Opcje formatu", {7, 108, 200, 27}),
     checkBox(kShowFrame, "Ramka", {14, 120, 70, 10}),
@@ -92,18 +85,18 @@ constexpr ControlRow kControls[] = {
 
     groupBox("Szybkość symulacji", {7, 168, 200, 64}),
     staticText("Mín", {14, 193, 18, 8}),
-    trackbar(kSpeedSlider, kSpeedMin, kSpeedMax, {34, 184, 142, 26}),
+    trackbar(kSpeedSlider, kSimSpeedMin, kSimSpeedMax, {34, 184, 142, 26}),
     staticText("Máx", {180, 193, 20, 8}),
 
     groupBox("Opcje wydruku", {214, 4, 194, 95}),
     staticText("Przesunięcie X ( 0...100)", {221, printY(0) + 2, 110, 8}),
-    intEdit(kOffsetX, 0, 100, {340, printY(0), 40, 12}),
+    intEdit(kOffsetX, kPrintOffsetMin, kPrintOffsetMax, {340, printY(0), 40, 12}),
     staticText("Przesunięcie  Y (0...100)", {221, printY(1) + 2, 110, 8}),
-    intEdit(kOffsetY, 0, 100, {340, printY(1), 40, 12}),
+    intEdit(kOffsetY, kPrintOffsetMin, kPrintOffsetMax, {340, printY(1), 40, 12}),
     staticText("Skala (0.1...5)", {221, printY(2) + 2, 110, 8}),
-    floatEdit(kScale, 0.1, 5.0, {340, printY(2), 40, 12}),
+    floatEdit(kScale, kPrintScaleMin, kPrintScaleMax, {340, printY(2), 40, 12}),
     staticText("Grubość lini (1...5)", {221, printY(3) + 2, 110, 8}),
-    intEdit(kLineWidth, 1, 5, {340, printY(3), 40, 12}),
+    intEdit(kLineWidth, kPrintLineWidthMin, kPrintLineWidthMax, {340, printY(3), 40, 12}),
     checkBox(kPrintInColor, "Druk w kolorze", {221, printY(4) + 2, 110, 10}),
 
     groupBox("Opcje arkusza", {214, 102, 194, 112}),
@@ -196,19 +189,6 @@ void setExchangeSettings(const ConfigSettings& s) {
     g_cfgTitleBlockKind = s.titleBlockKind;
 }
 
-int pageWidthToMm(int units) {
-    const int mm = static_cast<int>(units / kWidthShowDivisor);
-    return mm == 0 ? 210 : mm;
-}
-
-int pageHeightToMm(int units) {
-    const int mm = static_cast<int>(units / kHeightShowDivisor);
-    return mm == 0 ? 297 : mm;
-}
-
-int mmToPageWidth(int mm) { return static_cast<int>(mm * kWidthStoreFactor); }
-int mmToPageHeight(int mm) { return static_cast<int>(mm * kHeightStoreFactor); }
-
 Point configuredScrollSize(int pageFormat, int pageWidth, int pageHeight, double zoom) {
     int width = 337, height = 237;  // format 1, and any format a file could hold that we do not know
     if (pageFormat == 0) width = 237, height = 337;
@@ -293,7 +273,7 @@ void CConfiguracionDlg::fillFromSettings() {
     m_heightMm = pageHeightToMm(g_cfgPageHeight);
     for (int t = 0; t < 3; ++t) m_titleBlock[t] = t == g_cfgTitleBlockKind ? 0 : -1;
     g_speedSliderPos = g_simSpeed;
-    setRange(kSpeedSlider, kSpeedMin, kSpeedMax);
+    setRange(kSpeedSlider, kSimSpeedMin, kSimSpeedMax);
     setPosition(kSpeedSlider, g_speedSliderPos);
     setPageSize(kSpeedSlider, kSpeedPage);
     setTickFrequency(kSpeedSlider, 10);
@@ -362,8 +342,8 @@ void CConfiguracionDlg::OnRestoreDefaults() {
 void CConfiguracionDlg::OnHScroll() {
     switch (scrollCode()) {
         case kScrollThumbPosition: g_speedSliderPos = scrollPosition(); break;
-        case kScrollPageDown: g_speedSliderPos = std::min(g_speedSliderPos + kSpeedPage, kSpeedMax); break;
-        case kScrollPageUp: g_speedSliderPos = std::max(g_speedSliderPos - kSpeedPage, kSpeedMin); break;
+        case kScrollPageDown: g_speedSliderPos = std::min(g_speedSliderPos + kSpeedPage, kSimSpeedMax); break;
+        case kScrollPageUp: g_speedSliderPos = std::max(g_speedSliderPos - kSpeedPage, kSimSpeedMin); break;
         default: break;  // line steps, tracking, Home and End move the thumb only
     }
 }

@@ -35,13 +35,6 @@ extern int g_speedSliderPos;
 ConfigSettings exchangeSettings();
 void setExchangeSettings(const ConfigSettings& s);
 
-// The user sheet size: drawing units shown in mm (0 shows the A4 side) and mm
-// stored in drawing units, each truncated toward zero.
-int pageWidthToMm(int units);
-int pageHeightToMm(int units);
-int mmToPageWidth(int mm);
-int mmToPageHeight(int mm);
-
 // The view's scroll area for a page format at a zoom (an unknown format is sized
 // like format 1): x the width, y the height.
 Point configuredScrollSize(int pageFormat, int pageWidth, int pageHeight, double zoom);

@@ -16,34 +16,37 @@ namespace {
 constexpr const char* kConfigHeader = "Velkarion";
 constexpr std::size_t kConfigHeaderLength = 9;
 
-// Where each setting stands in the line: its first column, its width, and the
-// member it belongs to (an int or the float scale).
+// Where each setting stands in the line: its first column, its width, the member
+// it belongs to (an int or the float scale) and the range the dialog keeps it in.
 struct ConfigField {
     std::size_t column;
     std::size_t width;
     int ConfigSettings::*intField;
     float ConfigSettings::*floatField;
+    double low, high;
 };
 
+constexpr double kFlagLow = 0, kFlagHigh = 1;
+
 const ConfigField kConfigFields[] = {
-    {10, 1, &ConfigSettings::pageFormat, nullptr},
-    {12, 1, &ConfigSettings::showFrame, nullptr},
-    {14, 1, &ConfigSettings::refsVertical, nullptr},
-    {16, 1, &ConfigSettings::showTerminalRefs, nullptr},
-    {18, 1, &ConfigSettings::showConnectionSymbols, nullptr},
-    {20, 1, &ConfigSettings::showWireLabels, nullptr},
-    {22, 1, &ConfigSettings::autoJunction, nullptr},
-    {24, 1, &ConfigSettings::guideLines, nullptr},
-    {26, 3, &ConfigSettings::printOffsetX, nullptr},
-    {30, 3, &ConfigSettings::printOffsetY, nullptr},
-    {34, 6, nullptr, &ConfigSettings::printScale},
-    {41, 1, &ConfigSettings::printLineWidth, nullptr},
-    {43, 1, &ConfigSettings::printInColor, nullptr},
-    {45, 3, &ConfigSettings::pageWidth, nullptr},
-    {49, 3, &ConfigSettings::pageHeight, nullptr},
-    {53, 1, &ConfigSettings::showZoneRefs, nullptr},
-    {55, 1, &ConfigSettings::titleBlockKind, nullptr},
-    {57, 4, &ConfigSettings::simSpeed, nullptr},
+    {10, 1, &ConfigSettings::pageFormat, nullptr, 0, kPageFormatLast},
+    {12, 1, &ConfigSettings::showFrame, nullptr, kFlagLow, kFlagHigh},
+    {14, 1, &ConfigSettings::refsVertical, nullptr, kFlagLow, kFlagHigh},
+    {16, 1, &ConfigSettings::showTerminalRefs, nullptr, kFlagLow, kFlagHigh},
+    {18, 1, &ConfigSettings::showConnectionSymbols, nullptr, kFlagLow, kFlagHigh},
+    {20, 1, &ConfigSettings::showWireLabels, nullptr, kFlagLow, kFlagHigh},
+    {22, 1, &ConfigSettings::autoJunction, nullptr, kFlagLow, kFlagHigh},
+    {24, 1, &ConfigSettings::guideLines, nullptr, kFlagLow, kFlagHigh},
+    {26, 3, &ConfigSettings::printOffsetX, nullptr, kPrintOffsetMin, kPrintOffsetMax},
+    {30, 3, &ConfigSettings::printOffsetY, nullptr, kPrintOffsetMin, kPrintOffsetMax},
+    {34, 6, nullptr, &ConfigSettings::printScale, kPrintScaleMin, kPrintScaleMax},
+    {41, 1, &ConfigSettings::printLineWidth, nullptr, kPrintLineWidthMin, kPrintLineWidthMax},
+    {43, 1, &ConfigSettings::printInColor, nullptr, kFlagLow, kFlagHigh},
+    {45, 3, &ConfigSettings::pageWidth, nullptr, 0, mmToPageWidth(kPageMmMax)},
+    {49, 3, &ConfigSettings::pageHeight, nullptr, 0, mmToPageHeight(kPageMmMax)},
+    {53, 1, &ConfigSettings::showZoneRefs, nullptr, kFlagLow, kFlagHigh},
+    {55, 1, &ConfigSettings::titleBlockKind, nullptr, 0, kTitleBlockKindLast},
+    {57, 4, &ConfigSettings::simSpeed, nullptr, kSimSpeedMin, kSimSpeedMax},
 };
 
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
@@ -101,8 +104,10 @@ bool parseConfigLine(const std::string& text, ConfigSettings& s) {
     for (const ConfigField& f : kConfigFields) {
         if (f.column >= text.size()) continue;
         const std::string field = text.substr(f.column, f.width);
-        if (f.intField) s.*f.intField = fieldInt(field);
-        if (f.floatField) s.*f.floatField = fieldFloat(field);
+        if (f.intField)
+            s.*f.intField = std::clamp(fieldInt(field), static_cast<int>(f.low), static_cast<int>(f.high));
+        if (f.floatField)
+            s.*f.floatField = static_cast<float>(std::clamp(static_cast<double>(fieldFloat(field)), f.low, f.high));
     }
     return true;
 }

@@ -2,8 +2,11 @@
 // sheet settings and the title block. Written by Save and Save As, read when a
 // window is made by Open. Texts are kept as the bytes they are; numbers are
 // plain decimals. The reader stops at the end of the text whatever the text
-// says, every number it takes is brought into its valid range, and a file that
-// is not whole through its end group is loaded as far as it goes and reported.
+// says. A value is kept as the file holds it, so that Save writes it back
+// unchanged; only the numbers that place or size the sheet and its items are
+// brought into range. A file that is not whole through its end group, or that
+// spells a number as the writer never does, is loaded as far as it goes and
+// reported.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -13,6 +16,7 @@
 #include <string_view>
 
 #include "model/Cdib.h"
+#include "model/TypeCodes.h"
 #include "model/VelkarionView.h"
 #include "model/WholeFile.h"
 #include "platform/filedlg.h"
@@ -31,6 +35,8 @@ constexpr std::string_view kEndGroup = "***$$$&&&";
 constexpr char kSheetFilter[] = "Archivos Velkarion (*.cad)|*.cad|Todos los archivos (*.*) |*.*||";
 constexpr char kUnsavedName[] = "*.cad";
 constexpr char kDamagedMessage[] = "El archivo está deteriorado: pueden faltar elementos";
+constexpr char kUnknownTypesMessage[] =
+    "El archivo contiene elementos de un tipo desconocido: se conservan, pero no se dibujan ni se simulan";
 
 // Terminal names and their flags in a record: eight, nine for the autotransformer.
 int savedTerminals(int type) { return type == kTypeAutotransformer ? 9 : 8; }
@@ -45,21 +51,26 @@ struct Range {
     long long low, high;
 };
 constexpr Range kAnyInt{std::numeric_limits<int>::min(), std::numeric_limits<int>::max()};
+// The colour column holds red, green and blue in its low bytes; a higher byte is
+// kept for Save and left out when drawing.
+constexpr Range kAnyColor{0, std::numeric_limits<Color>::max()};
 // Far beyond the largest sheet, yet small enough that pixels at zoom 20 and their
 // squares stay inside an int.
 constexpr Range kCoordinate{-10000, 10000};
-constexpr Range kFlag{0, 1};
 
 enum RecordNumber {
     kNumX, kNumY, kNumX2, kNumY2, kNumBoxX1, kNumBoxY1, kNumBoxX2, kNumBoxY2, kNumColor,
     kNumOrientation, kNumVariant, kNumLabelVisible, kNumLabel2Visible, kNumLink0, kNumLink1,
     kRecordNumberCount
 };
+// What each number may hold once read. Positions and boxes are limited because
+// they are scaled to pixels; every other value is kept as read (an orientation
+// code outside 0 to 7 draws its symbol untransformed and without texts).
 constexpr Range kRecordNumberRanges[kRecordNumberCount] = {
     kCoordinate, kCoordinate, kCoordinate, kCoordinate,  // position, second point
     kCoordinate, kCoordinate, kCoordinate, kCoordinate,  // box offsets
-    {0, 0xffffff},                                       // colour
-    {0, 7},                                              // orientation
+    kAnyColor,                                           // colour
+    kAnyInt,                                             // orientation
     kAnyInt, kAnyInt, kAnyInt, kAnyInt, kAnyInt,         // reserved, shown flags, links
 };
 
@@ -84,45 +95,50 @@ long long recordNumber(const CVelkarionView& v, int i, int field) {
     return 0;
 }
 
-void setRecordNumber(CVelkarionView& v, int i, int field, int value) {
+// The value is within the field's range already (the colour's is wider than an int).
+void setRecordNumber(CVelkarionView& v, int i, int field, long long value) {
+    const int n = static_cast<int>(value);
     switch (field) {
-        case kNumX: v.m_x[i] = value; break;
-        case kNumY: v.m_y[i] = value; break;
-        case kNumX2: v.m_x2[i] = value; break;
-        case kNumY2: v.m_y2[i] = value; break;
-        case kNumBoxX1: v.m_boxX1[i] = value; break;
-        case kNumBoxY1: v.m_boxY1[i] = value; break;
-        case kNumBoxX2: v.m_boxX2[i] = value; break;
-        case kNumBoxY2: v.m_boxY2[i] = value; break;
+        case kNumX: v.m_x[i] = n; break;
+        case kNumY: v.m_y[i] = n; break;
+        case kNumX2: v.m_x2[i] = n; break;
+        case kNumY2: v.m_y2[i] = n; break;
+        case kNumBoxX1: v.m_boxX1[i] = n; break;
+        case kNumBoxY1: v.m_boxY1[i] = n; break;
+        case kNumBoxX2: v.m_boxX2[i] = n; break;
+        case kNumBoxY2: v.m_boxY2[i] = n; break;
         case kNumColor: v.m_color[i] = static_cast<Color>(value); break;
-        case kNumOrientation: v.m_orientation[i] = value; break;
-        case kNumVariant: v.m_variant[i] = value; break;
-        case kNumLabelVisible: v.m_labelVisible[i] = value; break;
-        case kNumLabel2Visible: v.m_label2Visible[i] = value; break;
-        case kNumLink0: v.m_terminalLink[i][0] = value; break;
-        case kNumLink1: v.m_terminalLink[i][1] = value; break;
+        case kNumOrientation: v.m_orientation[i] = n; break;
+        case kNumVariant: v.m_variant[i] = n; break;
+        case kNumLabelVisible: v.m_labelVisible[i] = n; break;
+        case kNumLabel2Visible: v.m_label2Visible[i] = n; break;
+        case kNumLink0: v.m_terminalLink[i][0] = n; break;
+        case kNumLink1: v.m_terminalLink[i][1] = n; break;
     }
 }
 
 // --- the sheet group: nine numbers, then the page height and width ---------------------
 
+// The page format sizes the sheet and the zoom everything on it, so they are
+// brought into range; the flags and the title block's kind are kept as read.
 struct SheetNumber {
     int SheetDocument::*field;  // nullptr: the zoom, kept as a double
     Range range;
 };
 const SheetNumber kSheetNumbers[] = {
     {&SheetDocument::m_pageFormat, {0, 4}},
-    {&SheetDocument::m_showFrame, kFlag},
-    {&SheetDocument::m_showTerminalRefs, kFlag},
-    {&SheetDocument::m_titleBlockKind, {0, 2}},
+    {&SheetDocument::m_showFrame, kAnyInt},
+    {&SheetDocument::m_showTerminalRefs, kAnyInt},
+    {&SheetDocument::m_titleBlockKind, kAnyInt},
     {nullptr, {1, 20}},
-    {&SheetDocument::m_refsVertical, kFlag},
-    {&SheetDocument::m_showGrid, kFlag},
-    {&SheetDocument::m_showConnectionSymbols, kFlag},
-    {&SheetDocument::m_showWireLabels, kFlag},
+    {&SheetDocument::m_refsVertical, kAnyInt},
+    {&SheetDocument::m_showGrid, kAnyInt},
+    {&SheetDocument::m_showConnectionSymbols, kAnyInt},
+    {&SheetDocument::m_showWireLabels, kAnyInt},
 };
 constexpr Range kZoomRange{1, 20};
 constexpr Range kPageSide{1, 999};
+constexpr std::size_t kPageHeightWidth = 3;  // the page height is padded with blanks to three characters
 
 // --- the title block: ten texts at fixed widths, then fourteen one-digit flags ---------
 
@@ -133,7 +149,6 @@ struct TitleField {
 constexpr TitleField kTitleFields[kTitleTextCount] = {
     {11, 11}, {11, 11}, {11, 11}, {11, 11}, {25, 25}, {25, 25}, {11, 11}, {11, 11}, {11, 11}, {21, 20},
 };
-constexpr Range kTitleAlignRange{0, 2};
 
 // --- writing -------------------------------------------------------------------------------
 
@@ -156,9 +171,8 @@ int wholeZoom(double zoom) {
 
 // --- reading -------------------------------------------------------------------------------
 
-int clampTo(long long value, Range range) {
-    return static_cast<int>(std::min(std::max(value, range.low), range.high));
-}
+long long clampTo(long long value, Range range) { return std::min(std::max(value, range.low), range.high); }
+bool isWithin(long long value, Range range) { return value >= range.low && value <= range.high; }
 
 // A decimal as the file holds it: leading blanks skipped, an optional sign, then
 // digits up to the first other character; no digits give 0. Saturates instead of
@@ -230,22 +244,28 @@ struct Record {
     std::string label, label2;
     std::string names[kTerminalCount];
     int shown[kTerminalCount] = {};
-    int numbers[kRecordNumberCount] = {};
+    long long numbers[kRecordNumberCount] = {};
     std::string param;
 };
 
-// What the writer puts where a number stands: an optional minus and digits, after
-// blanks where the field is padded. Anything else is a sign of damage.
-bool isWrittenNumber(std::string_view field, bool padded = false) {
-    std::size_t i = 0;
-    if (padded)
-        while (i < field.size() && field[i] == ' ') ++i;
-    if (i < field.size() && field[i] == '-') ++i;
-    if (i == field.size()) return false;
-    for (; i < field.size(); ++i)
-        if (field[i] < '0' || field[i] > '9') return false;
-    return true;
+// What the writer puts where a number stands: "0", or digits that do not begin
+// with 0 after an optional minus; a padded field has blanks before them up to
+// its width. Anything else ("0000", "-0", "+5", " 5") is a sign of damage: a
+// byte changed inside a number can leave one that reads well.
+bool isWrittenNumber(std::string_view field, std::size_t paddedWidth = 0) {
+    const std::size_t start = field.find_first_not_of(' ');
+    if (start == std::string_view::npos) return false;
+    std::string_view digits = field.substr(start);
+    if (field.size() != std::max(paddedWidth, digits.size())) return false;
+    if (digits == "0") return true;
+    if (digits.front() == '-') digits.remove_prefix(1);
+    if (digits.empty() || digits.front() == '0') return false;
+    return digits.find_first_not_of("0123456789") == std::string_view::npos;
 }
+
+// The writer saves slots of type 1 and above, and companion slots; a record of
+// another type (0 is a free slot) would be dropped by the next Save.
+bool isWrittenType(long long type) { return type >= 1 || type == kTypeCompanionSlot; }
 
 // A text of a record ends at its own delimiter; one holding another delimiter
 // means a delimiter was lost or added and the fields after it have moved.
@@ -256,10 +276,11 @@ bool isWrittenText(std::string_view field) { return field.find_first_of("*#$") =
 bool readRecord(Cursor& c, Record& r, bool& sound) {
     std::string_view field;
     c.skip(1);
-    auto number = [&](const char* stop, long long& value) {
+    // A number the column cannot hold was not written by the writer either.
+    auto number = [&](const char* stop, long long& value, Range column = kAnyInt) {
         if (!c.take(stop, field)) return false;
-        sound = sound && isWrittenNumber(field);
         value = parseNumber(field);
+        sound = sound && isWrittenNumber(field) && isWithin(value, column);
         return true;
     };
     auto text = [&](const char* stop, std::string& value) {
@@ -271,7 +292,8 @@ bool readRecord(Cursor& c, Record& r, bool& sound) {
     long long value = 0;
     if (!number("*", value)) return false;  // the identifier: a loaded slot takes its index
     if (!number("#", value)) return false;
-    r.type = clampTo(value, kAnyInt);
+    sound = sound && isWrittenType(value);
+    r.type = static_cast<int>(clampTo(value, kAnyInt));
     if (!text("#", r.label)) return false;
     if (!text("#", r.label2)) return false;
     const int terminals = savedTerminals(r.type);
@@ -279,15 +301,21 @@ bool readRecord(Cursor& c, Record& r, bool& sound) {
         if (!text(k == terminals - 1 ? "*" : "#", r.names[k])) return false;
     for (int k = 0; k < terminals; ++k) {
         if (!number("*", value)) return false;
-        r.shown[k] = clampTo(value, kAnyInt);
+        r.shown[k] = static_cast<int>(clampTo(value, kAnyInt));
     }
     for (int n = 0; n < kRecordNumberCount; ++n) {
-        if (!number(n == kNumLink1 ? "#" : "*", value)) return false;
+        if (!number(n == kNumLink1 ? "#" : "*", value, n == kNumColor ? kAnyColor : kAnyInt)) return false;
         r.numbers[n] = clampTo(value, kRecordNumberRanges[n]);
     }
     // A "#" in the parameter text reads back as it was written; "*" and "$" end it.
     r.param = c.takeUpTo("*$");
     return true;
+}
+
+bool holdsUnknownTypes(const CVelkarionView& v) {
+    for (int i = 0; i < v.m_componentCount; ++i)
+        if (v.m_type[i] >= 1 && !isKnownTypeCode(v.m_type[i])) return true;
+    return false;
 }
 
 // After the title-block flags: the end group once or more, and at most a line break.
@@ -391,23 +419,25 @@ bool CVelkarionView::ReadSheetText(const std::string& text, const std::string& f
 
     std::string_view field;
     c.skip(1);
+    auto sheetNumber = [&](std::string_view written, Range range, std::size_t paddedWidth = 0) {
+        const long long value = parseNumber(written);
+        fieldsSound = fieldsSound && isWrittenNumber(written, paddedWidth) && isWithin(value, kAnyInt);
+        return static_cast<int>(clampTo(value, range));
+    };
     for (const SheetNumber& s : kSheetNumbers) {
         if (!c.take("*", field)) return true;
-        fieldsSound = fieldsSound && isWrittenNumber(field);
-        const long long value = parseNumber(field);
+        const int value = sheetNumber(field, s.range);
         if (s.field)
-            doc->*s.field = clampTo(value, s.range);
+            doc->*s.field = value;
         else
-            doc->m_zoom = clampTo(value, kZoomRange);
+            doc->m_zoom = value;
     }
     if (!c.take("*", field)) return true;
-    fieldsSound = fieldsSound && isWrittenNumber(field, true);
-    doc->m_pageHeight = clampTo(parseNumber(field), kPageSide);
+    doc->m_pageHeight = sheetNumber(field, kPageSide, kPageHeightWidth);
     fieldsSound = fieldsSound && c.peek() == '3';
     c.skip(1);  // the constant 3 written before the width
     if (!c.takeUntil(kSheetGroupEnd, field)) return true;
-    fieldsSound = fieldsSound && isWrittenNumber(field);
-    doc->m_pageWidth = clampTo(parseNumber(field), kPageSide);
+    doc->m_pageWidth = sheetNumber(field, kPageSide);
 
     // Title texts by position: each after its "*", at its field width.
     std::size_t at = c.pos();
@@ -427,11 +457,13 @@ bool CVelkarionView::ReadSheetText(const std::string& text, const std::string& f
         const std::string_view digit = std::string_view(text).substr(star + 1, 1);
         fieldsSound = fieldsSound && star == expected && isWrittenNumber(digit);
         expected = star + 2;
-        const long long flag = parseNumber(digit);
+        // One digit each, kept as read: the drawing shows a row only for 1 and
+        // draws an alignment it does not know like left.
+        const int flag = static_cast<int>(parseNumber(digit));
         if (f < kTitleRowCount)
-            doc->m_titleShow[f] = clampTo(flag, kFlag);
+            doc->m_titleShow[f] = flag;
         else
-            doc->m_titleAlign[f - kTitleRowCount] = clampTo(flag, kTitleAlignRange);
+            doc->m_titleAlign[f - kTitleRowCount] = flag;
         at = star + 1;
     }
     sound = fieldsSound && expected <= text.size() && endsWithEndGroups(std::string_view(text).substr(expected));
@@ -463,6 +495,10 @@ bool CVelkarionView::LoadDrawing(const std::string& path) {
         // the damaged file with the part that was read.
         messageBox(cp1250(kDamagedMessage));
         m_filePath.clear();
+    } else if (holdsUnknownTypes(*this)) {
+        // A newer file's items: Save writes them back as they were read, so the
+        // path stays, but the user learns why they do not show.
+        messageBox(kUnknownTypesMessage);
     }
     const std::string name = bareFileName(path);
     if (doc) {

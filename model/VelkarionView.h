@@ -417,7 +417,9 @@ public:
     void OpenDrawing();
     // The reader without the dialog: clears the sheet, reads the file, keeps its
     // path and applies the loaded zoom. False when the file could not be opened
-    // or is no sheet (the path is then left empty).
+    // or is no sheet (the path is then left empty). A damaged file is loaded as
+    // far as it goes and told, with the path left empty so that Save asks for a
+    // name; items whose type code the program does not know are kept and told.
     bool LoadDrawing(const std::string& path);
     void OnFileSave();
     void OnFileSaveAs();

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <filesystem>
@@ -51,16 +52,44 @@ int createTemporaryBeside(const fs::path& target, mode_t mode, fs::path& temp) {
     return -1;
 }
 
-// The whole of `bytes` from the file; false when the file ends early or fails.
-bool readAll(int fd, std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::read(fd, &bytes[done], bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        done += static_cast<std::size_t>(n);
+// At most `limit` bytes of a plain file. With `refuseLonger` a file holding more is
+// TooLarge, told by its size before anything is read, so a huge file costs neither
+// memory nor time; without it the rest is simply not read. The file is opened
+// without waiting and read only when it turns out to be a plain file: a folder, a
+// pipe or a device in its place never gives a whole text, and a pipe must not hold
+// the program up. `bytes` is empty unless the result is Ok.
+ReadResult readPlainFile(const std::string& path, std::size_t limit, bool refuseLonger, std::string& bytes) {
+    bytes.clear();
+    if (path.empty()) return ReadResult::OpenFailed;
+    const int fd = ::open(osPath(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return ReadResult::OpenFailed;
+    struct stat info {};
+    ReadResult result = ReadResult::OpenFailed;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        const auto length = static_cast<std::uint64_t>(std::max<off_t>(info.st_size, 0));
+        result = ReadResult::Ok;
+        if (refuseLonger && length > limit) result = ReadResult::TooLarge;
+        try {
+            if (result == ReadResult::Ok) bytes.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(limit, length)));
+            char chunk[65536];
+            while (result == ReadResult::Ok && bytes.size() < limit) {
+                const ssize_t n = ::read(fd, chunk, std::min(sizeof chunk, limit - bytes.size()));
+                if (n < 0 && errno == EINTR) continue;
+                if (n < 0) result = ReadResult::OpenFailed;
+                if (n <= 0) break;
+                bytes.append(chunk, static_cast<std::size_t>(n));
+            }
+            // A file that grew past its bound since it was weighed is refused all the same.
+            char extra;
+            if (result == ReadResult::Ok && refuseLonger && bytes.size() == limit && ::read(fd, &extra, 1) > 0)
+                result = ReadResult::TooLarge;
+        } catch (const std::bad_alloc&) {
+            result = ReadResult::NoMemory;
+        }
     }
-    return true;
+    ::close(fd);
+    if (result != ReadResult::Ok) std::string().swap(bytes);
+    return result;
 }
 
 bool writeAll(int fd, const std::string& bytes) {
@@ -88,34 +117,15 @@ void syncFolderOf(const fs::path& file) {
 }  // namespace
 
 bool readWholeFile(const std::string& path, std::string& bytes) {
-    return readWholeFileUpTo(path, std::numeric_limits<std::size_t>::max(), bytes) == ReadResult::Ok;
+    return readPlainFile(path, std::numeric_limits<std::size_t>::max(), false, bytes) == ReadResult::Ok;
+}
+
+bool readFileStart(const std::string& path, std::size_t limit, std::string& bytes) {
+    return readPlainFile(path, limit, false, bytes) == ReadResult::Ok;
 }
 
 ReadResult readWholeFileUpTo(const std::string& path, std::size_t most, std::string& bytes) {
-    bytes.clear();
-    if (path.empty()) return ReadResult::OpenFailed;
-    // Not blocking: a named pipe must not hold the program up before it is refused.
-    const int fd = ::open(osPath(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return ReadResult::OpenFailed;
-    struct stat info {};
-    ReadResult result = ReadResult::OpenFailed;
-    // Only plain files: a folder or a device would never give a whole text.
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-        const auto length = static_cast<std::uint64_t>(info.st_size);
-        if (length > most || length > bytes.max_size()) {
-            result = ReadResult::TooLarge;
-        } else {
-            try {
-                bytes.resize(static_cast<std::size_t>(length));
-                result = readAll(fd, bytes) ? ReadResult::Ok : ReadResult::OpenFailed;
-            } catch (const std::bad_alloc&) {
-                result = ReadResult::NoMemory;
-            }
-        }
-    }
-    ::close(fd);
-    if (result != ReadResult::Ok) std::string().swap(bytes);
-    return result;
+    return readPlainFile(path, most, true, bytes);
 }
 
 std::optional<FileIdentity> fileIdentityOf(const std::string& path) {

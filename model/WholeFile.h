@@ -13,8 +13,11 @@
 
 namespace velk {
 
-// False when the file cannot be opened or read; `bytes` is then empty.
+// False when the file is no plain file or cannot be opened or read; `bytes` is
+// then empty.
 bool readWholeFile(const std::string& path, std::string& bytes);
+// The same for the first `limit` bytes at most; the rest of the file is not read.
+bool readFileStart(const std::string& path, std::size_t limit, std::string& bytes);
 
 // The same for a file that may be no larger than `most` bytes: its size is looked
 // at before anything is read, so a huge file costs neither memory nor time.

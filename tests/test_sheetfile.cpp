@@ -11,6 +11,7 @@
 #include "file_test_support.h"
 #include "model/VelkarionView.h"
 #include "platform/text1250.h"
+#include "res/Resource.h"
 #include "testkit/testkit.h"
 
 namespace velk {
@@ -333,34 +334,43 @@ TEST(SheetFile, EveryPrefixOfTheFixtureLoadsWhatItHolds) {
     EXPECT_EQ(previousCount, 10);
 }
 
-TEST(SheetFile, NumbersOutOfRangeAreBroughtIntoRange) {
+// The numbers that place or size the sheet and its items are brought into range;
+// every other value is kept as the file holds it and written back unchanged (an
+// orientation of 9 used to come back as 7, drawn mirrored and with texts).
+TEST(SheetFile, NumbersThatSizeTheSheetAreBroughtIntoRangeOthersAreKept) {
     struct Row {
         const char* name;
         const char* from;
         const char* to;
-        std::function<int(const Sheet&)> value;
-        int expected;
+        std::function<long long(const Sheet&)> value;
+        long long expected;
+        bool kept;  // Save writes the text read
     };
     const char* group = "*4*1*0*1*12*1*0*1*1*210*395&&&";
     const char* slot0 = "*120*45*130*60*-6*-3*9*15*255*5*3";
     const char* flags = "*1*0*1*1*0*1*1*0*1*2*1*0*2*1***";
-    auto zoom = [](const Sheet& s) { return static_cast<int>(s.doc.m_zoom); };
+    auto zoom = [](const Sheet& s) { return static_cast<long long>(s.doc.m_zoom); };
+    auto format = [](const Sheet& s) { return s.doc.m_pageFormat; };
+    auto color = [](const Sheet& s) { return static_cast<long long>(s.view.m_color[0]); };
     const std::vector<Row> rows = {
-        {"zoom 0", group, "*4*1*0*1*0*1*0*1*1*210*395&&&", zoom, 1},
-        {"zoom 99", group, "*4*1*0*1*99*1*0*1*1*210*395&&&", zoom, 20},
-        {"zoom with a huge number", group, "*4*1*0*1*99999999999999999999*1*0*1*1*210*395&&&", zoom, 20},
-        {"page format 9", group, "*9*1*0*1*12*1*0*1*1*210*395&&&", [](const Sheet& s) { return s.doc.m_pageFormat; }, 4},
-        {"page format -2", group, "*-2*1*0*1*12*1*0*1*1*210*395&&&", [](const Sheet& s) { return s.doc.m_pageFormat; }, 0},
-        {"title block kind 5", group, "*4*1*0*5*12*1*0*1*1*210*395&&&", [](const Sheet& s) { return s.doc.m_titleBlockKind; }, 2},
-        {"grid flag 7", group, "*4*1*0*1*12*1*7*1*1*210*395&&&", [](const Sheet& s) { return s.doc.m_showGrid; }, 1},
-        {"page width 5000", group, "*4*1*0*1*12*1*0*1*1*210*35000&&&", [](const Sheet& s) { return s.doc.m_pageWidth; }, 999},
-        {"page height 0", group, "*4*1*0*1*12*1*0*1*1*  0*395&&&", [](const Sheet& s) { return s.doc.m_pageHeight; }, 1},
-        {"orientation 12", slot0, "*120*45*130*60*-6*-3*9*15*255*12*3", [](const Sheet& s) { return s.view.m_orientation[0]; }, 7},
-        {"position far off", slot0, "*99999999999*45*130*60*-6*-3*9*15*255*5*3", [](const Sheet& s) { return s.view.m_x[0]; }, 10000},
-        {"box far off", slot0, "*120*45*130*60*-6*-3*9*-77777*255*5*3", [](const Sheet& s) { return s.view.m_boxY2[0]; }, -10000},
-        {"negative colour", slot0, "*120*45*130*60*-6*-3*9*15*-5*5*3", [](const Sheet& s) { return static_cast<int>(s.view.m_color[0]); }, 0},
-        {"shown flag 9", flags, "*9*0*1*1*0*1*1*0*1*2*1*0*2*1***", [](const Sheet& s) { return s.doc.m_titleShow[0]; }, 1},
-        {"alignment 7", flags, "*1*0*1*1*0*1*1*7*1*2*1*0*2*1***", [](const Sheet& s) { return s.doc.m_titleAlign[0]; }, 2},
+        {"zoom 0", group, "*4*1*0*1*0*1*0*1*1*210*395&&&", zoom, 1, false},
+        {"zoom 99", group, "*4*1*0*1*99*1*0*1*1*210*395&&&", zoom, 20, false},
+        {"zoom with a huge number", group, "*4*1*0*1*99999999999999999999*1*0*1*1*210*395&&&", zoom, 20, false},
+        {"page format 9", group, "*9*1*0*1*12*1*0*1*1*210*395&&&", format, 4, false},
+        {"page format -2", group, "*-2*1*0*1*12*1*0*1*1*210*395&&&", format, 0, false},
+        {"page width 5000", group, "*4*1*0*1*12*1*0*1*1*210*35000&&&", [](const Sheet& s) { return s.doc.m_pageWidth; }, 999, false},
+        {"page height 0", group, "*4*1*0*1*12*1*0*1*1*  0*395&&&", [](const Sheet& s) { return s.doc.m_pageHeight; }, 1, false},
+        {"position far off", slot0, "*99999999999*45*130*60*-6*-3*9*15*255*5*3", [](const Sheet& s) { return s.view.m_x[0]; }, 10000, false},
+        {"box far off", slot0, "*120*45*130*60*-6*-3*9*-77777*255*5*3", [](const Sheet& s) { return s.view.m_boxY2[0]; }, -10000, false},
+        {"negative colour", slot0, "*120*45*130*60*-6*-3*9*15*-5*5*3", color, 0, false},
+        {"title block kind 5", group, "*4*1*0*5*12*1*0*1*1*210*395&&&", [](const Sheet& s) { return s.doc.m_titleBlockKind; }, 5, true},
+        {"grid flag 7", group, "*4*1*0*1*12*1*7*1*1*210*395&&&", [](const Sheet& s) { return s.doc.m_showGrid; }, 7, true},
+        {"orientation 9", slot0, "*120*45*130*60*-6*-3*9*15*255*9*3", [](const Sheet& s) { return s.view.m_orientation[0]; }, 9, true},
+        {"orientation -1", slot0, "*120*45*130*60*-6*-3*9*15*255*-1*3", [](const Sheet& s) { return s.view.m_orientation[0]; }, -1, true},
+        {"colour above white", slot0, "*120*45*130*60*-6*-3*9*15*16777471*5*3", color, 16777471, true},
+        {"largest colour", slot0, "*120*45*130*60*-6*-3*9*15*4294967295*5*3", color, 4294967295LL, true},
+        {"shown flag 9", flags, "*9*0*1*1*0*1*1*0*1*2*1*0*2*1***", [](const Sheet& s) { return s.doc.m_titleShow[0]; }, 9, true},
+        {"alignment 7", flags, "*1*0*1*1*0*1*1*7*1*2*1*0*2*1***", [](const Sheet& s) { return s.doc.m_titleAlign[0]; }, 7, true},
     };
     Answers answers;
     const std::string fixture = readBytes(fixturePath("every_column.cad"));
@@ -373,6 +383,8 @@ TEST(SheetFile, NumbersOutOfRangeAreBroughtIntoRange) {
         Sheet sheet;
         ASSERT_TRUE(sheet.view.ReadSheetText(text, ""));
         EXPECT_EQ(row.value(sheet), row.expected);
+        const std::string saved = sheet.view.ComposeSheetText(2);
+        EXPECT_EQ(saved.find(row.to) != std::string::npos, row.kept);
     }
 }
 
@@ -604,6 +616,43 @@ TEST(SheetFileSession, ASheetThatCouldNotBeReadIsSavedUnderANewName) {
     EXPECT_TRUE(session.fileDialogs().back().save);
     EXPECT_FALSE(std::filesystem::exists(session.workDir() + "/absent.cad"));
     EXPECT_TRUE(std::filesystem::exists(session.workDir() + "/new.cad"));
+}
+
+// A push button at orientation 9, a rectangle coloured above white and a title
+// row aligned 7 were changed on reading (to 7, white and 2): the button drew
+// mirrored and with texts, the rectangle vanished, and the next Save rewrote the
+// file. They are kept: the button draws untransformed and without texts, the
+// rectangle in its colour's low bytes, and Save writes the file back unchanged.
+TEST(SheetFileSession, ValuesKeptAsReadAreSavedBackUnchanged) {
+    std::string sheet = readBytes(fixturePath("../../examples/self_holding.cad"));
+    auto replace = [&sheet](const std::string& from, const std::string& to) {
+        const std::size_t at = sheet.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        sheet.replace(at, from.size(), to);
+    };
+    replace("#-S2##13#14######*1*1*0*0*0*0*0*0*90*120*0*0*-18*-3*6*15*0*0*",
+            "#-S2##13#14######*1*1*0*0*0*0*0*0*90*120*0*0*-18*-3*6*15*0*9*");
+    replace("$$$", "*25*2##########*0*0*0*0*0*0*0*0*200*20*220*40*0*0*0*0*16777471*0*0*1*0*0*0#$$$");
+    replace("*Velkar1              *", "*self_holding.cad     *");
+    replace("*1*1*1*1*1*1*1*1*1*1*1*1*1*1***", "*1*1*1*1*1*1*1*7*1*1*1*1*1*1***");
+    sheet += kEndGroup;  // Save writes the end group twice
+
+    testkit::Session session;
+    const std::string path = session.workDir() + "/self_holding.cad";
+    writeBytes(path, sheet);
+    CVelkarionView& view = session.openSheet(path);
+    EXPECT_TRUE(session.messages().empty());
+    ASSERT_EQ(view.m_componentCount, 26);
+    EXPECT_EQ(view.m_orientation[2], 9);
+    EXPECT_EQ(view.m_color[25], 16777471u);
+    EXPECT_EQ(session.document(view).m_titleAlign[0], 7);
+    const Point top = session.unitsToWindow(view, 210, 20);
+    EXPECT_EQ(session.surface(view).pixel(top.x, top.y), rgb(255, 0, 0));
+
+    const std::size_t asked = session.fileDialogs().size();
+    EXPECT_EQ(session.command(view, ID_FILE_SAVE), CommandResult::Handled);
+    EXPECT_EQ(session.fileDialogs().size(), asked);
+    EXPECT_EQ(readBytes(path), sheet);
 }
 
 // The first Save As writes the untitled name into the title block, because the

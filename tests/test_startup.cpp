@@ -3,11 +3,20 @@
 // the recent files, the save prompt on close, the window commands and the splash.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
 #include <ctime>
 #include <filesystem>
+#include <fstream>
+#include <functional>
 #include <iomanip>
 #include <locale>
 #include <sstream>
+#include <thread>
 
 #include "app/MainFrm.h"
 #include "app/Velkarion.h"
@@ -103,11 +112,20 @@ TEST(Startup, EachNewDocumentReadsTheSettingsFileByFixedColumns) {
          {4, 0, 1, 0, 1, 1, 0, 1, 7, 0, 1.0f, 2, 1, 234, 333, 1, 2, 50}, false},
         {"ends with a line break after field 2", true, "Velkarion*2*0\n",
          {2, 0, 0, 1, 0, 0, 1, 0, 0, 0, 1.0f, 2, 1, 234, 333, 1, 2, 50}, false},
-        {"blank field 1 and no range check", true, "Velkarion* *1*0*1*0*0*1*0*  0*  0*1.0000*2*1*  0*  0*1*7*  50$$$",
-         {0, 1, 0, 1, 0, 0, 1, 0, 0, 0, 1.0f, 2, 1, 0, 0, 1, 7, 50}, false},
-        {"garbled numbers give 0, an overflowing scale too", true,
+        {"blank field 1 gives A4 portrait", true, "Velkarion* *1*0*1*0*0*1*0*  0*  0*1.0000*2*1*  0*  0*1*2*  50$$$",
+         {0, 1, 0, 1, 0, 0, 1, 0, 0, 0, 1.0f, 2, 1, 0, 0, 1, 2, 50}, false},
+        // Each field is then brought into the range the configuration dialog keeps it
+        // in, where the described reader takes any value: a speed of -500 made
+        // six-second ticks, a format of 9 drew a sheet of no known size.
+        {"garbled numbers give 0, an overflowing scale too, then the dialog's lowest", true,
          "Velkarion*x*1*0*1*0*0*1*0*-12*abc*9e9999*2*1* +5*  0*1*2*ab50$$$",
-         {0, 1, 0, 1, 0, 0, 1, 0, -12, 0, 0.0f, 2, 1, 5, 0, 1, 2, 0}, false},
+         {0, 1, 0, 1, 0, 0, 1, 0, 0, 0, 0.1f, 2, 1, 5, 0, 1, 2, 1}, false},
+        {"values beyond the dialog's ranges are brought into them", true,
+         "Velkarion*9*7*3*1*0*0*1*0*250*-50*9.5000*0*1*999*999*1*7*-500$$$",
+         {4, 1, 1, 1, 0, 0, 1, 0, 100, 0, 5.0f, 1, 1, 891, 896, 1, 2, 1}, false},
+        {"a line followed by a megabyte: only the start is read", true,
+         "Velkarion*0*1*0*1*0*0*1*0*  5*  0*1.0000*2*1*  0*  0*1*2*  70$$$" + std::string(1 << 20, 'x'),
+         {0, 1, 0, 1, 0, 0, 1, 0, 5, 0, 1.0f, 2, 1, 0, 0, 1, 2, 70}, false},
         {"scale without a leading digit", true, "Velkarion*1*1*0*1*0*0*1*0*  0*  0*   .75*2*1*  0*  0*1*2*  50$$$",
          {1, 1, 0, 1, 0, 0, 1, 0, 0, 0, 0.75f, 2, 1, 0, 0, 1, 2, 50}, false},
     };
@@ -145,6 +163,83 @@ TEST(Startup, TheSettingsFileIsLookedUpWhereTheLastFileDialogLeftTheDirectory) {
 
     CVelkarionView& second = session.newSheet();
     EXPECT_EQ(session.document(second).m_pageFormat, 1) << "no settings file in the new folder";
+}
+
+// Opens a pipe for writing, again and again, until `done`: a reader that waits
+// for a writer gets one and then the end of its text, so a test that hangs on a
+// pipe ends and fails instead of blocking the run.
+class PipeWatchdog {
+public:
+    PipeWatchdog(std::string path, std::chrono::seconds patience)
+        : m_thread([this, path = std::move(path), patience] {
+              const auto start = std::chrono::steady_clock::now();
+              while (!m_done) {
+                  if (std::chrono::steady_clock::now() - start > patience) {
+                      const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
+                      if (fd >= 0) ::close(fd);
+                  }
+                  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+              }
+          }) {}
+    ~PipeWatchdog() {
+        m_done = true;
+        m_thread.join();
+    }
+
+private:
+    std::atomic<bool> m_done{false};
+    std::thread m_thread;
+};
+
+// A folder named "config.cfg" ended the program with an uncaught read error, a
+// pipe held File New up for ever and a link to an endless device was read until
+// memory ran out: anything but a plain file counts as no settings file.
+TEST(Startup, ASettingsFileThatIsNoPlainFileGivesTheDefaults) {
+    namespace fs = std::filesystem;
+    struct Row {
+        const char* name;
+        std::function<void(const fs::path&)> make;
+    };
+    const Row rows[] = {
+        {"folder",
+         [](const fs::path& p) {
+             fs::create_directory(p);
+             std::ofstream(p / "inside") << "Velkarion*0*0*1*0*1*1*0*1*100* 50*2.5000*5*0*300*200*0*1*0100$$$";
+         }},
+        {"pipe", [](const fs::path& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); }},
+        {"link to /dev/zero", [](const fs::path& p) { fs::create_symlink("/dev/zero", p); }},
+        {"link to /dev/urandom", [](const fs::path& p) { fs::create_symlink("/dev/urandom", p); }},
+        {"link to a folder", [](const fs::path& p) { fs::create_directory_symlink(p.parent_path(), p); }},
+    };
+    Session session;
+    const fs::path config = fs::path(session.workDir()) / kConfigFileName;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        fs::remove_all(config);
+        row.make(config);
+        g_simSpeed = 50;
+        session.clearMessages();
+        const auto start = std::chrono::steady_clock::now();
+        {
+            PipeWatchdog watchdog(config.string(), std::chrono::seconds(5));
+            CVelkarionView& view = session.newSheet();
+            expectValues(valuesOf(session.document(view)), kDocumentDefaults);
+        }
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+        EXPECT_TRUE(session.messages().empty());
+    }
+    fs::remove_all(config);
+}
+
+// A speed of -500 in a hand-edited settings file made the clock tick every six
+// seconds; the slider's slowest speed is as slow as it gets.
+TEST(Startup, TheSettingsFileCannotSlowTheClockBeyondTheSlowestSpeed) {
+    Session session;
+    session.writeFile(kConfigFileName, "Velkarion*1*1*0*1*0*0*1*0*  0*  0*1.0000*2*1*  0*  0*1*2*-500$$$");
+    CVelkarionView& view = session.newSheet();
+    session.tick(view);
+    EXPECT_EQ(view.timerPeriod(kSimulationTimerId), 990);
+    g_simSpeed = 50;
 }
 
 TEST(Startup, ANewViewStartsAsAnEmptySheetInEditMode) {
