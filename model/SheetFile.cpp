@@ -480,8 +480,10 @@ bool CVelkarionView::LoadDrawing(const std::string& path) {
     m_filePath = path;
 
     std::string text;
-    if (!readWholeFile(path, text)) {
-        messageBox("No se puede abrir el archivo");
+    const ReadResult read = readWholeFileUpTo(path, kMaxSheetFileBytes, text);
+    if (read != ReadResult::Ok) {
+        // No sheet is that large: it is not read at all, so it costs no memory.
+        messageBox(read == ReadResult::TooLarge ? "El archivo no es valido" : "No se puede abrir el archivo");
         m_filePath.clear();  // a later Save must ask, not overwrite what could not be read
         return false;
     }

@@ -4,6 +4,7 @@
 // has one draw-and-evaluate routine per component type. There are no component
 // objects: painting, simulation, editing, dialogs and the sheet file all work on
 // these columns by slot index.
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
@@ -25,6 +26,10 @@ struct PrintInfo;  // platform/print.h
 struct SlotLookups;  // render/SlotLookups.h
 
 constexpr int kMaxPlacedItems = 999;  // placement and loading stop here
+// Largest sheet file read. The texts of a record are a few dozen characters at most
+// (a picture's name is the longest), so 999 records and the title block come to well
+// under a megabyte; anything past this bound is no sheet and is not read at all.
+constexpr std::size_t kMaxSheetFileBytes = std::size_t{16} << 20;
 constexpr int kNoMarker = -10;
 constexpr int kNoPoint = -1000;
 // The state of a device that is either off or on: a fuse intact or blown, a ladder

@@ -3,12 +3,15 @@
 // the four messages.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "app/VelkarionDoc.h"
 #include "file_test_support.h"
+#include "memory_figures.h"
 #include "model/VelkarionView.h"
 #include "platform/text1250.h"
 #include "res/Resource.h"
@@ -616,6 +619,40 @@ TEST(SheetFileSession, ASheetThatCouldNotBeReadIsSavedUnderANewName) {
     EXPECT_TRUE(session.fileDialogs().back().save);
     EXPECT_FALSE(std::filesystem::exists(session.workDir() + "/absent.cad"));
     EXPECT_TRUE(std::filesystem::exists(session.workDir() + "/new.cad"));
+}
+
+// A sheet the program wrote is well under a megabyte; a file grown far past any
+// sheet (here the example followed by a gigabyte of nothing, held sparse on disk)
+// is refused by its size, before a byte of it costs memory.
+TEST(SheetFileSession, AFileLargerThanAnySheetIsNotRead) {
+    struct Row {
+        const char* name;
+        std::uint64_t size;
+        std::vector<std::string> messages;
+        int count;
+    };
+    const std::vector<std::string> refused = {"El archivo no es valido"};
+    const Row rows[] = {
+        {"a gigabyte", std::uint64_t{1} << 30, refused, 0},
+        {"one byte over", kMaxSheetFileBytes + 1, refused, 0},
+        // Read, and its trailing nothing told as damage like any other.
+        {"the largest read", kMaxSheetFileBytes, {cp1250("El archivo está deteriorado: pueden faltar elementos")}, 25},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        testkit::Session session;
+        const std::string path = session.workDir() + "/grown.cad";
+        writeBytes(path, readBytes(fixturePath("../../examples/self_holding.cad")));
+        std::filesystem::resize_file(path, row.size);
+        memtest::resetPeakResident();
+        const std::int64_t start = memtest::peakResident();
+        CVelkarionView& view = session.openSheet(path);
+        const std::int64_t grown = memtest::peakResident() - start;
+        EXPECT_EQ(messageTexts(session), row.messages);
+        EXPECT_EQ(view.m_componentCount, row.count);
+        EXPECT_EQ(view.m_filePath, "") << "Save asks for a name";
+        EXPECT_LT(grown, 4 * static_cast<std::int64_t>(kMaxSheetFileBytes)) << grown / memtest::kMiB << " MB more";
+    }
 }
 
 // A push button at orientation 9, a rectangle coloured above white and a title
