@@ -3,11 +3,10 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 
 #include "app/VelkarionDoc.h"
 #include "model/VelkarionView.h"
+#include "model/WholeFile.h"
 #include "platform/msgbox.h"
 #include "platform/text1250.h"
 #include "render/Clock.h"
@@ -118,30 +117,10 @@ constexpr ControlRow kControls[] = {
 
 constexpr DialogTemplate kConfiguracion = dialogTemplate(IDD_CONFIGURACION, "Configuración", 415, 239, kControls);
 
-// Writes the line through a temporary file that then replaces the settings file,
-// so that no tail of a longer old line stays behind; false when that fails.
+// Written whole, so that no tail of a longer old line stays behind and a failed
+// write leaves the old settings; a link named config.cfg stays a link.
 bool writeSettingsFile(const std::string& line) {
-    const std::filesystem::path target = kConfigFileName;
-    const std::filesystem::path temporary = std::string(kConfigFileName) + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(line.data(), static_cast<std::streamsize>(line.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code ec;
-    std::filesystem::rename(temporary, target, ec);
-    if (ec) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return false;
-    }
-    return true;
+    return writeWholeFile(kConfigFileName, line) == WriteResult::Ok;
 }
 
 }  // namespace

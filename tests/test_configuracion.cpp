@@ -294,3 +294,23 @@ TEST(ConfigDialog, AFolderInTheWayShowsTheMessageAndTheDialogStaysOpen) {
     EXPECT_TRUE(std::filesystem::is_directory(std::filesystem::path(session.workDir()) / kConfigFileName));
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(session.workDir()) / "config.cfg.tmp"));
 }
+
+// A settings file kept elsewhere and linked in as config.cfg stays linked: Zapisz
+// writes the file the link names, as Save does for a sheet.
+TEST(ConfigDialog, ZapiszWritesThroughALinkedSettingsFile) {
+    SpeedReset speedReset;
+    Session session;
+    CVelkarionView& view = session.newSheet();
+    const std::filesystem::path folder = session.workDir();
+    const std::filesystem::path kept = folder / "kept.cfg";
+    { std::ofstream(kept) << "old"; }
+    std::filesystem::create_symlink("kept.cfg", folder / kConfigFileName);
+    session.answerDialog(IDD_CONFIGURACION, [](DialogDriver& d) { d.click(1101); });
+    session.command(view, ID_FILE_CONFIGURATION);
+    EXPECT_TRUE(session.messages().empty());
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / kConfigFileName));
+    EXPECT_EQ(readSettingsFile(session).size(), 64u);
+    std::ifstream in(kept, std::ios::binary);
+    const std::string written((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(written, readSettingsFile(session));
+}
