@@ -110,6 +110,9 @@ TEST(FaultReport, StopsTheRunWithOneBox) {
         EXPECT_EQ(s.boxes[0].icon, BoxIcon::Stop);
         EXPECT_EQ(s.boxes[0].buttons, BoxButtons::Ok);
         EXPECT_EQ(v.m_simulating, 0);
+        // Deliberately cleared, not kept: a paused flag that outlived the run would
+        // make the next Simulate only "resume" a run the fault has already ended,
+        // so the user's first Simulate after the box would do nothing.
         EXPECT_EQ(v.m_paused, 0);
         EXPECT_EQ(v.m_stepMode, 0);
         EXPECT_EQ(v.m_stepPending, 0);
