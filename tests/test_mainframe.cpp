@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/MainFrm.h"
+#include "memory_figures.h"
 #include "model/VelkarionView.h"
 #include "platform/app.h"
 #include "platform/document.h"
@@ -22,38 +23,11 @@
 #include "res/Strings.h"
 #include "testkit/testkit.h"
 
-#if defined(__SANITIZE_ADDRESS__)
-#define VELK_HEAP_FROM_SANITIZER 1
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-#define VELK_HEAP_FROM_SANITIZER 1
-#endif
-#endif
-#ifdef VELK_HEAP_FROM_SANITIZER
-#if __has_include(<sanitizer/allocator_interface.h>)
-#include <sanitizer/allocator_interface.h>
-#else
-// The runtime has it; some compilers ship no header that declares it.
-extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
-#endif
-#else
-#include <malloc.h>
-#endif
-
 using namespace velk;
 using velk::testkit::Session;
 using velk::testkit::SessionOptions;
 
 namespace {
-
-// Bytes of heap in use now, by the sanitizer's allocator when it runs.
-long long heapInUse() {
-#ifdef VELK_HEAP_FROM_SANITIZER
-    return static_cast<long long>(__sanitizer_get_current_allocated_bytes());
-#else
-    return static_cast<long long>(mallinfo2().uordblks);
-#endif
-}
 
 // The command buttons of a bar, separators left out.
 std::vector<int> commandButtons(const ToolbarSpec& barLayout) {
@@ -675,8 +649,8 @@ TEST(MainFrame, OpeningAndClosingTheOnlyWindowKeepsTheHeapFlat) {
         }
     };
     openAndClose(10);  // the toolkit's own caches fill on the first rounds
-    const long long before = heapInUse();
+    const std::int64_t before = memtest::heapInUse();
     openAndClose(500);
     // What the session records of each file dialog counts too: a few hundred bytes.
-    EXPECT_LT(heapInUse() - before, 256 * 1024) << "bytes kept after 500 windows";
+    EXPECT_LT(memtest::heapInUse() - before, 256 * 1024) << "bytes kept after 500 windows";
 }
