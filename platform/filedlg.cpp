@@ -79,6 +79,11 @@ bool hasFileExtension(const std::string& path) {
     return ext.find(' ') == std::string::npos && ext.find_first_not_of("0123456789") != std::string::npos;
 }
 
+// The file a chosen name (Windows-1250 bytes) stands for on this system.
+std::filesystem::path onDisk(const std::string& bytes) {
+    return std::filesystem::u8path(TextCodec1250::toUtf8(bytes));
+}
+
 // "circuit" gives "circuit.cad"; a name ending in its dot only gets the extension.
 std::string withDefaultExtension(const std::string& path, const std::string& ext) {
     if (ext.empty() || hasFileExtension(path)) return path;
@@ -153,10 +158,10 @@ std::optional<std::string> runFileDialog(const FileDialogRequest& request) {
         const std::string typed = *path;
         std::error_code ec;
         // An open dialog takes a file without an extension as it is when there is one.
-        if (request.save || !std::filesystem::exists(typed, ec))
+        if (request.save || !std::filesystem::exists(onDisk(typed), ec))
             *path = withDefaultExtension(typed, request.defaultExt);
         if (*path != typed) replaceAsked = false;
-        if (!request.save || !request.confirmOverwrite || replaceAsked || !std::filesystem::exists(*path, ec)) break;
+        if (!request.save || !request.confirmOverwrite || replaceAsked || !std::filesystem::exists(onDisk(*path), ec)) break;
         const QString name = QString::fromStdString(
             TextCodec1250::toUtf8(std::filesystem::path(*path).filename().string()));
         const QString question =
@@ -172,7 +177,7 @@ std::optional<std::string> runFileDialog(const FileDialogRequest& request) {
     std::error_code ec;
     const std::filesystem::path whole = std::filesystem::absolute(std::filesystem::path(*path), ec);
     if (ec) return path;
-    const std::filesystem::path folder = whole.parent_path();
+    const std::filesystem::path folder = onDisk(whole.parent_path().string());
     if (!folder.empty() && std::filesystem::is_directory(folder, ec)) std::filesystem::current_path(folder, ec);
     return whole.lexically_normal().string();
 }

@@ -12,6 +12,7 @@
 #include "model/VelkarionView.h"
 #include "platform/filedlg.h"
 #include "platform/msgbox.h"
+#include "platform/text1250.h"
 #include "res/Resource.h"
 #include "testkit/testkit.h"
 
@@ -94,6 +95,8 @@ TEST(FileNames, ReplacingIsAskedAboutTheFileThatWouldBeWritten) {
         {"only the typed name there", {"circuit"}, {"circuit"}, {}, 0, {"circuit.cad"}, "circuit.cad"},
         // The dialog itself asks about a file picked with its whole name.
         {"whole name picked", {"circuit.cad"}, {"circuit.cad"}, {}, 0, {"circuit.cad"}, "circuit.cad"},
+        // Looked for under the name the system gives the file, not its code-page bytes.
+        {"completed name of the code page there, No", {"obwód.cad"}, {"obwód", ""}, {BoxAnswer::No}, 1, {}, "Velkar1"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -102,7 +105,7 @@ TEST(FileNames, ReplacingIsAskedAboutTheFileThatWouldBeWritten) {
         for (const char* name : row.present) writeBytes(folder + name, "old");
         CVelkarionView& view = session.newSheet();
         std::vector<std::string> answers;
-        for (const std::string& t : row.typed) answers.push_back(t.empty() ? t : folder + t);
+        for (const std::string& t : row.typed) answers.push_back(t.empty() ? t : cp1250((folder + t).c_str()));
         session.answerFileDialogs(answers);
         session.answerBoxes(row.answers);
         session.command(view, ID_FILE_SAVE_AS);
@@ -110,7 +113,7 @@ TEST(FileNames, ReplacingIsAskedAboutTheFileThatWouldBeWritten) {
         ASSERT_EQ(static_cast<int>(session.messages().size()), row.questions);
         for (const BoxRecord& box : session.messages()) {
             // The toolkit's own question, in the language of the other standard dialogs.
-            EXPECT_EQ(box.text, "circuit.cad już istnieje.\nCzy chcesz go zastąpić?");
+            EXPECT_EQ(box.text, std::string(row.present[0]) + " już istnieje.\nCzy chcesz go zastąpić?");
             EXPECT_EQ(box.caption, "Zachowaj jako");
             EXPECT_EQ(box.buttons, BoxButtons::YesNo);
             EXPECT_EQ(box.icon, BoxIcon::Warning);
@@ -118,7 +121,7 @@ TEST(FileNames, ReplacingIsAskedAboutTheFileThatWouldBeWritten) {
         // After No the dialog comes back at the completed name.
         ASSERT_EQ(session.fileDialogs().size(), row.typed.size());
         if (row.typed.size() > 1) {
-            EXPECT_EQ(session.fileDialogs()[1].initialName, folder + "circuit.cad");
+            EXPECT_EQ(session.fileDialogs()[1].initialName, cp1250((folder + row.present[0]).c_str()));
         }
         for (const char* name : row.present) {
             const bool written = std::find(row.replaced.begin(), row.replaced.end(), std::string(name)) !=
