@@ -1,5 +1,6 @@
 // Printing and print preview on the toolkit's printer support.
 #include "platform/print.h"
+#include "platform/text1250.h"
 
 #include <QAction>
 #include <QApplication>
@@ -57,7 +58,7 @@ std::string& offeredFile() {
 // home folder; the document's own name goes there afterwards.
 class OfferFileOnShow : public QObject {
 public:
-    explicit OfferFileOnShow(const std::string& fileName) : m_fileName(QString::fromStdString(fileName)) {}
+    explicit OfferFileOnShow(const std::string& utf8) : m_fileName(QString::fromStdString(utf8)) {}
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Show)
             if (auto* field = watched->findChild<QLineEdit*>(QStringLiteral("filename"))) field->setText(m_fileName);
@@ -211,13 +212,13 @@ bool preparePrintingDefault(PrintInfo& info) {
     QPrinter& printer = programPrinter();
     printer.setPageOrientation(info.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     if (info.kind != PrintKind::Print) return true;
-    offeredFile() = info.fileName;
+    offeredFile() = TextCodec1250::toUtf8(info.fileName);
     // The job's name in the printer's queue.
     if (!info.fileName.empty())
-        printer.setDocName(QFileInfo(QString::fromStdString(info.fileName)).completeBaseName());
+        printer.setDocName(QFileInfo(QString::fromStdString(offeredFile())).completeBaseName());
     if (printDialogHandler()) return printDialogHandler()();
     QPrintDialog dialog(&printer, QApplication::activeWindow());
-    OfferFileOnShow offer(info.fileName);
+    OfferFileOnShow offer(offeredFile());
     if (!info.fileName.empty()) dialog.installEventFilter(&offer);
     return dialog.exec() == QDialog::Accepted;
 }

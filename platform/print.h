@@ -30,8 +30,9 @@ struct PrintInfo {
     // The page the view would like, set before the print dialog; the user may change it.
     bool landscape = false;
     int pageCount = 1;
-    // The PDF file the print dialog offers when the user prints to a file, set
-    // before the dialog; empty leaves the toolkit's own suggestion.
+    // The PDF file the print dialog offers when the user prints to a file (Windows-1250
+    // bytes, like the sheet's own path), set before the dialog; empty leaves the
+    // toolkit's own suggestion.
     std::string fileName;
     // During a page paint: the page (from 1) and the printable area in dots, from (0, 0).
     int currentPage = 1;
@@ -52,7 +53,8 @@ public:
 // The standard preparation: the print dialog for Print (false when cancelled),
 // nothing for direct printing and the preview.
 bool preparePrintingDefault(PrintInfo& info);
-// The file the last print dialog offered for printing to PDF (PrintInfo::fileName).
+// The file the last print dialog offered for printing to PDF (PrintInfo::fileName),
+// in UTF-8 as the dialog shows it.
 std::string offeredPrintFile();
 
 // Runs one job of the kind. False when it was cancelled or the printer could not

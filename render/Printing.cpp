@@ -6,8 +6,10 @@
 #include <system_error>
 
 #include "model/VelkarionView.h"
+#include "model/WholeFile.h"
 #include "platform/command.h"
 #include "platform/print.h"
+#include "platform/text1250.h"
 #include "render/Paint.h"
 #include "res/Resource.h"
 
@@ -64,18 +66,21 @@ bool landscapeSheet(const SheetDocument& doc) {
 // for a sheet never saved (or whose file could not be read whole), the window's
 // title in the current folder.
 std::string pdfFileFor(const CVelkarionView& view, const SheetDocument* doc) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
     const std::string& saved = view.m_filePath;
-    if (!saved.empty() && saved.find('*') == std::string::npos) {
-        const fs::path whole = fs::absolute(saved, ec);
-        if (!ec) return fs::path(whole).replace_extension(".pdf").string();
+    const bool hasFile = !saved.empty() && saved.find('*') == std::string::npos;
+    std::string name = bareFileName(hasFile ? saved : (doc ? doc->sheetTitle() : std::string()));
+    const std::size_t dot = name.rfind('.');
+    if (dot != std::string::npos && dot > 0) name.resize(dot);
+    if (name.empty()) return std::string();
+    std::string folder = hasFile ? folderOf(saved) : std::string();
+    if (folder.empty() || folder.front() != '/') {
+        // Names are Windows-1250 bytes; the system gives its folder in UTF-8.
+        std::error_code ec;
+        std::string here;
+        if (!TextCodec1250::fromUtf8(std::filesystem::current_path(ec).string(), here) || ec) return std::string();
+        folder = here + "/" + folder;
     }
-    const std::string title = doc ? doc->sheetTitle() : std::string();
-    if (title.empty()) return std::string();
-    const fs::path here = fs::current_path(ec);
-    if (ec) return std::string();
-    return (here / fs::path(title).filename()).replace_extension(".pdf").string();
+    return folder + name + ".pdf";
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "model/TypeCodes.h"
 #include "model/VelkarionView.h"
 #include "platform/print.h"
+#include "platform/text1250.h"
 #include "render/Colors.h"
 #include "render/Paint.h"
 #include "res/Resource.h"
@@ -375,7 +376,7 @@ TEST(PrintingScenario, PrintToFileOffersTheSheetsOwnName) {
         return [file](testkit::Session& s) -> CVelkarionView& {
             CVelkarionView& v = s.newSheet();
             std::filesystem::create_directories(std::filesystem::path(s.workDir()) / "plans");
-            s.answerFileDialogs({s.workDir() + "/" + file});
+            s.answerFileDialogs({cp1250((s.workDir() + "/" + file).c_str())});
             s.command(v, ID_FILE_SAVE_AS);
             return v;
         };
@@ -390,6 +391,7 @@ TEST(PrintingScenario, PrintToFileOffersTheSheetsOwnName) {
          },
          "plans/pump.pdf"},
         {"never saved", [](testkit::Session& s) -> CVelkarionView& { return s.newSheet(); }, "Velkar1.pdf"},
+        {"saved under a name outside ASCII", savedAs("plans/obwód.cad"), "plans/obwód.pdf"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
