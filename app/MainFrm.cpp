@@ -86,6 +86,8 @@ int CMainFrame::OnCreate() {
         return -1;
     }
     setAccelerators(mainFrameAccelerators());
+    // A sheet window shows the sheet of the New button.
+    setSheetWindowIcon(commandButtonImage(ID_FILE_NEW, 16, 15));
     loadBarState(kBarStateSection);
     for (int bar = kBarFirstPalette; bar <= kBarLastPalette; ++bar) showToolbar(bar, false);
     m_currentPalette = 0;

@@ -159,9 +159,10 @@ namespace {
 
 // Every sheet window shows the same icon, made once: a window of its own would
 // bring a new picture, and its scaled copy a new entry in the toolkit's cache.
-// Never destroyed, as it must not outlive the application object.
-const QIcon& sheetWindowIcon() {
-    static const QIcon* icon = new QIcon(QApplication::style()->standardIcon(QStyle::SP_TitleBarMenuButton));
+// Never destroyed, as it must not outlive the application object. Until the
+// program sets its own, the style's title-bar icon.
+QIcon& sheetWindowIcon() {
+    static QIcon* icon = new QIcon(QApplication::style()->standardIcon(QStyle::SP_TitleBarMenuButton));
     return *icon;
 }
 
@@ -575,6 +576,10 @@ bool MdiFrame::create(const std::string& title) {
         return false;
     }
     return true;
+}
+
+void MdiFrame::setSheetWindowIcon(const Surface& image) {
+    if (!image.isNull()) sheetWindowIcon() = iconOf(image);
 }
 
 void MdiFrame::setMenus(const MenuBar& withoutSheet, const MenuBar& withSheet) {

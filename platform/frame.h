@@ -109,6 +109,8 @@ public:
     // The window-creation hook; false ends the creation.
     virtual bool preCreateWindow() { return true; }
 
+    // The icon every sheet window shows from now on, made once and shared by all.
+    void setSheetWindowIcon(const Surface& image);
     // The menus without a sheet open and with one.
     void setMenus(const MenuBar& withoutSheet, const MenuBar& withSheet);
     // The menu bar on show now: the one with a sheet while a sheet window is open.
