@@ -64,6 +64,10 @@ struct Layout {
     std::uint32_t masks[3] = {0, 0, 0};
 };
 
+// Bytes from one stored row to the next, and the bytes a row's pixels fill.
+std::int64_t rowStride(const Layout& l) { return ((l.bitCount * l.width + 31) / 32) * 4; }
+std::int64_t rowBytes(const Layout& l) { return (l.bitCount * l.width + 7) / 8; }
+
 BmpStatus readLayout(const unsigned char* d, std::size_t size, Layout& l) {
     if (size < 2 || d[0] != 'B' || d[1] != 'M') return BmpStatus::NotBm;
     if (size < kFileHeaderSize + 4) return BmpStatus::Damaged;
@@ -125,6 +129,12 @@ BmpStatus readLayout(const unsigned char* d, std::size_t size, Layout& l) {
     }
     l.bitsOffset = u32At(d + 10);
     if (l.bitsOffset < kFileHeaderSize + headerSize || l.bitsOffset >= size) return BmpStatus::Damaged;
+    // Rows stored as they are must all be in the file, the last one perhaps without
+    // its padding. Told from the headers, before anything is made for the pixels: a
+    // file of a few bytes may claim the largest picture there is.
+    if (l.compression != kRle4 && l.compression != kRle8 &&
+        static_cast<std::int64_t>(size - l.bitsOffset) < rowStride(l) * (l.height - 1) + rowBytes(l))
+        return BmpStatus::Damaged;
     if (l.bitCount <= 8) {
         // A table of unstated length holds what fits before the pixels (the old
         // core header never states it); a stated length must lie inside the file.
@@ -146,12 +156,9 @@ std::uint32_t paletteColor(const Layout& l, unsigned index) {
     return index < l.palette.size() ? l.palette[index] : kOpaqueBlack;
 }
 
-BmpStatus decodeRows(const unsigned char* d, std::size_t size, const Layout& l, Surface& image) {
-    const std::int64_t stride = ((l.bitCount * l.width + 31) / 32) * 4;
-    const std::int64_t rowBytes = (l.bitCount * l.width + 7) / 8;
-    // The last row may lack its padding; every byte a pixel needs must be there.
-    if (static_cast<std::int64_t>(size - l.bitsOffset) < stride * (l.height - 1) + rowBytes)
-        return BmpStatus::Damaged;
+// The rows are all in the file: readLayout has seen to it.
+void decodeRows(const unsigned char* d, const Layout& l, Surface& image) {
+    const std::int64_t stride = rowStride(l);
     const Channel red(l.masks[0]), green(l.masks[1]), blue(l.masks[2]);
     const int w = static_cast<int>(l.width);
     const int h = static_cast<int>(l.height);
@@ -179,7 +186,6 @@ BmpStatus decodeRows(const unsigned char* d, std::size_t size, const Layout& l, 
             image.setRawAt(x, y, px);
         }
     }
-    return BmpStatus::Ok;
 }
 
 // Run-length data: pixels outside the bitmap are dropped, data that ends early
@@ -233,12 +239,10 @@ BmpStatus decodeBmp(const unsigned char* data, std::size_t size, Surface& image,
     Surface decoded;
     decoded.resize(static_cast<int>(l.width), static_cast<int>(l.height),
                    Surface::fromRaw(l.palette.empty() ? kOpaqueBlack : l.palette[0]));
-    if (l.compression == kRle4 || l.compression == kRle8) {
+    if (l.compression == kRle4 || l.compression == kRle8)
         decodeRunLength(data, size, l, decoded);
-    } else {
-        const BmpStatus rows = decodeRows(data, size, l, decoded);
-        if (rows != BmpStatus::Ok) return rows;
-    }
+    else
+        decodeRows(data, l, decoded);
     image = std::move(decoded);
     bitCount = static_cast<int>(l.bitCount);
     return BmpStatus::Ok;

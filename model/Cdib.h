@@ -39,7 +39,8 @@ constexpr std::uint64_t kMaxBmpFileBytes = 14 + 124 + 16 + 256 * 4 + 4 * static_
 BmpStatus decodeBmp(const unsigned char* data, std::size_t size, Surface& image, int& bitCount);
 
 // The pixels (width x height) a .bmp file's headers claim, learnt without decoding
-// anything; 0 when the decoder would refuse the headers.
+// anything; 0 when the decoder would refuse the file from its headers and size
+// alone (among them a file without the rows its headers claim).
 std::int64_t bmpPixelCount(const unsigned char* data, std::size_t size);
 
 // A 24-bit bottom-up .bmp file of the image.

@@ -59,6 +59,14 @@ constexpr int pageHeightToMm(int units) {
 constexpr int mmToPageWidth(int mm) { return static_cast<int>(mm * kWidthStoreFactor); }
 constexpr int mmToPageHeight(int mm) { return static_cast<int>(mm * kHeightStoreFactor); }
 
+// The user sheet's sides as both files keep them, in drawing units: 0 (the
+// settings' own default, shown as the A4 side) up to the largest size the dialog
+// stores. The settings and the sheet readers take the same range, so a size one
+// file holds reads back unchanged from the other.
+constexpr int kPageSideMin = 0;
+constexpr int kPageWidthMax = mmToPageWidth(kPageMmMax);
+constexpr int kPageHeightMax = mmToPageHeight(kPageMmMax);
+
 // How much of a settings file is read: its line is 64 characters, and whatever
 // lies beyond this many bytes counts as absent.
 constexpr std::size_t kConfigFileReadLimit = 4096;

@@ -4,6 +4,7 @@
 // bitmap.
 #include "model/Pictures.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <unordered_set>
@@ -40,14 +41,21 @@ const SlotPicture* pictureOfFile(const SheetDocument& doc, const FileIdentity& f
     return nullptr;
 }
 
-// The decoded pixels the document holds, each shared bitmap once.
-std::int64_t decodedPixels(const SheetDocument& doc) {
+// What the document's pictures keep, each shared bitmap once.
+struct PictureCost {
+    std::int64_t pixels = 0;     // decoded
+    std::int64_t fileBytes = 0;  // the files as read
+    bool fitsBudget() const { return pixels <= kSheetPicturePixels && fileBytes <= kSheetPictureFileBytes; }
+};
+PictureCost picturesKept(const SheetDocument& doc) {
     std::unordered_set<const CDIB*> counted;
-    std::int64_t pixels = 0;
-    for (const SlotPicture& p : doc.m_pictures)
-        if (p.bitmap && counted.insert(p.bitmap.get()).second)
-            pixels += std::int64_t{p.bitmap->width()} * p.bitmap->height();
-    return pixels;
+    PictureCost kept;
+    for (const SlotPicture& p : doc.m_pictures) {
+        if (!p.bitmap || !counted.insert(p.bitmap.get()).second) continue;
+        kept.pixels += std::int64_t{p.bitmap->width()} * p.bitmap->height();
+        kept.fileBytes += static_cast<std::int64_t>(p.bitmap->block().size());
+    }
+    return kept;
 }
 
 enum class PictureRead { Loaded, OpenFailed, Unreadable, OverBudget };
@@ -71,8 +79,10 @@ PictureRead readPicture(const SheetDocument& doc, const std::string& path, const
         case ReadResult::TooLarge: return PictureRead::Unreadable;
         case ReadResult::NoMemory: messageBox("Insuficiente memoria para el DIB"); return PictureRead::Unreadable;
     }
-    const std::int64_t pixels = bmpPixelCount(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
-    if (decodedPixels(doc) + pixels > kSheetPicturePixels) {
+    PictureCost cost = picturesKept(doc);
+    cost.pixels += bmpPixelCount(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+    cost.fileBytes += static_cast<std::int64_t>(bytes.size());
+    if (!cost.fitsBudget()) {
         picture = {name, file, nullptr};
         return PictureRead::OverBudget;
     }
@@ -81,6 +91,20 @@ PictureRead readPicture(const SheetDocument& doc, const std::string& path, const
     bitmap->m_fileName = name;
     picture = {name, file, std::move(bitmap)};
     return PictureRead::Loaded;
+}
+
+// An imported picture arrives at the sheet's corner at its natural pixel size. One
+// too large for the positions an item may hold is scaled down, keeping its shape,
+// until its far corner lies within them: a sheet saved and opened again shows the
+// same box.
+Point importedCorner(int width, int height, double zoom) {
+    if (!(zoom >= 1.0)) zoom = 1.0;
+    const double w = width / zoom, h = height / zoom;
+    const double scale = std::min(1.0, kMaxCoordinate / std::max(w, h));
+    if (scale == 1.0) return {static_cast<int>(w), static_cast<int>(h)};
+    // A side that had a unit keeps at least one.
+    auto side = [scale](double units) { return units >= 1.0 ? std::max(1, static_cast<int>(units * scale)) : 0; };
+    return {side(w), side(h)};
 }
 
 // The writer stores bare names only: a picture's file lies beside its sheet.
@@ -168,14 +192,13 @@ void CVelkarionView::OnFileImportPicture() {
         case PictureRead::Unreadable: messageBox("No se puede leer el archivo"); return;
     }
     ++g_pictureCount;
-    // The picture arrives at the sheet's corner at its natural pixel size.
-    const double zoom = doc->m_zoom >= 1.0 ? doc->m_zoom : 1.0;
+    const Point corner = importedCorner(picture.bitmap->width(), picture.bitmap->height(), doc->m_zoom);
     const int slot = m_componentCount;
     clearSlot(slot);
     m_componentId[slot] = slot;
     m_type[slot] = kTypePicture;
-    m_x2[slot] = static_cast<int>(picture.bitmap->width() / zoom);
-    m_y2[slot] = static_cast<int>(picture.bitmap->height() / zoom);
+    m_x2[slot] = corner.x;
+    m_y2[slot] = corner.y;
     m_paramText[slot] = name;
     doc->m_pictures[slot] = std::move(picture);
     m_componentCount = slot + 1;

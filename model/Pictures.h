@@ -11,10 +11,13 @@
 
 namespace velk {
 
-// Decoded pixels the pictures of one sheet may take together: four pictures of the
-// largest size accepted, 64 Mpixels or 256 MB. A sheet's logos and photos take a
-// small part of it; pictures past it are not decoded and show an empty frame.
+// What the pictures of one sheet may keep together: the decoded pixels of four
+// pictures of the largest size accepted (64 Mpixels, 256 MB), and the files of
+// four such pictures as they were read (about 256 MB), since each bitmap keeps its
+// file too. A sheet's logos and photos take a small part of either; pictures past
+// them are not kept and show an empty frame.
 constexpr std::int64_t kSheetPicturePixels = 4 * kMaxBmpPixels;
+constexpr std::int64_t kSheetPictureFileBytes = 4 * static_cast<std::int64_t>(kMaxBmpFileBytes);
 
 // The file box for a bitmap, opened or saved: "*.bmp" as the initial name, which
 // lists only bitmaps, and "bmp" added to a name typed without an extension.

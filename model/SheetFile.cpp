@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "model/Cdib.h"
+#include "model/ConfigFile.h"
 #include "model/TypeCodes.h"
 #include "model/VelkarionView.h"
 #include "model/WholeFile.h"
@@ -35,6 +36,8 @@ constexpr std::string_view kEndGroup = "***$$$&&&";
 constexpr char kSheetFilter[] = "Archivos Velkarion (*.cad)|*.cad|Todos los archivos (*.*) |*.*||";
 constexpr char kUnsavedName[] = "*.cad";
 constexpr char kDamagedMessage[] = "El archivo está deteriorado: pueden faltar elementos";
+constexpr char kOverfullMessage[] =
+    "El archivo contiene más elementos de los que caben en una hoja: solo se han cargado los primeros 999";
 constexpr char kUnknownTypesMessage[] =
     "El archivo contiene elementos de un tipo desconocido: se conservan, pero no se dibujan ni se simulan";
 
@@ -54,9 +57,7 @@ constexpr Range kAnyInt{std::numeric_limits<int>::min(), std::numeric_limits<int
 // The colour column holds red, green and blue in its low bytes; a higher byte is
 // kept for Save and left out when drawing.
 constexpr Range kAnyColor{0, std::numeric_limits<Color>::max()};
-// Far beyond the largest sheet, yet small enough that pixels at zoom 20 and their
-// squares stay inside an int.
-constexpr Range kCoordinate{-10000, 10000};
+constexpr Range kCoordinate{-kMaxCoordinate, kMaxCoordinate};
 
 enum RecordNumber {
     kNumX, kNumY, kNumX2, kNumY2, kNumBoxX1, kNumBoxY1, kNumBoxX2, kNumBoxY2, kNumColor,
@@ -137,7 +138,10 @@ const SheetNumber kSheetNumbers[] = {
     {&SheetDocument::m_showWireLabels, kAnyInt},
 };
 constexpr Range kZoomRange{1, 20};
-constexpr Range kPageSide{1, 999};
+// The user page's sides as config.cfg keeps them too, 0 included: what one file
+// takes, the other takes unchanged.
+constexpr Range kPageWidthRange{kPageSideMin, kPageWidthMax};
+constexpr Range kPageHeightRange{kPageSideMin, kPageHeightMax};
 constexpr std::size_t kPageHeightWidth = 3;  // the page height is padded with blanks to three characters
 
 // --- the title block: ten texts at fixed widths, then fourteen one-digit flags ---------
@@ -152,14 +156,31 @@ constexpr TitleField kTitleFields[kTitleTextCount] = {
 
 // --- writing -------------------------------------------------------------------------------
 
+// The characters that separate the fields of a record and the parts of the file.
+// A text of a record ends at its own delimiter; one holding another means a
+// delimiter was lost or added and the fields after it have moved. The writer never
+// writes them inside a text, as text entry never takes them.
+bool isDelimiter(char c) { return c == '*' || c == '#' || c == '$'; }
+bool isWrittenText(std::string_view field) { return std::none_of(field.begin(), field.end(), isDelimiter); }
+
+
 void putNumber(std::string& out, char lead, long long value) {
     out += lead;
     out += std::to_string(value);
 }
 
-void putText(std::string& out, char lead, const std::string& text) {
+// A text of a record, without the characters that would end it early or open a
+// field of their own: `keep` is the delimiter the field may hold. A damaged file
+// can load a text holding one; written back it would move every field after it,
+// so the file is written as text entry would have taken the text.
+void putText(std::string& out, char lead, const std::string& text, char keep = '\0') {
     out += lead;
-    out += text;
+    if (std::none_of(text.begin(), text.end(), isDelimiter)) {
+        out += text;
+        return;
+    }
+    for (const char c : text)
+        if (!isDelimiter(c) || c == keep) out += c;
 }
 
 // The zoom as the whole number the file keeps, whatever the document holds.
@@ -174,19 +195,29 @@ int wholeZoom(double zoom) {
 long long clampTo(long long value, Range range) { return std::min(std::max(value, range.low), range.high); }
 bool isWithin(long long value, Range range) { return value >= range.low && value <= range.high; }
 
-// A decimal as the file holds it: leading blanks skipped, an optional sign, then
-// digits up to the first other character; no digits give 0. Saturates instead of
-// overflowing.
-long long parseNumber(std::string_view text) {
+// A decimal as the file holds it, into `value`: leading blanks skipped, an optional
+// sign, then digits up to the first other character; no digits give 0. Saturates
+// instead of overflowing. True when the field is spelt as the writer spells it:
+// "0", or digits that do not begin with 0 after an optional minus, with blanks
+// before them only up to a padded field's width. Anything else ("0000", "-0",
+// "+5", " 5") is a sign of damage: a byte changed inside a number can leave one
+// that reads well. One pass over the field: a sheet holds some forty thousand.
+bool readNumber(std::string_view field, long long& value, std::size_t paddedWidth = 0) {
     constexpr long long kLimit = 1000000000000LL;
-    std::size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-    long long value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
-        value = std::min(kLimit, value * 10 + (text[i] - '0'));
-    return negative ? -value : value;
+    const char* p = field.data();
+    const char* const end = p + field.size();
+    while (p != end && *p == ' ') ++p;
+    const std::size_t numberLength = static_cast<std::size_t>(end - p);
+    const bool sign = p != end && (*p == '-' || *p == '+');
+    const bool negative = sign && *p == '-';
+    if (sign) ++p;
+    const char* const digits = p;
+    long long v = 0;
+    for (; p != end && *p >= '0' && *p <= '9'; ++p) v = std::min(kLimit, v * 10 + (*p - '0'));
+    value = negative ? -v : v;
+    if (p != end || p == digits) return false;
+    if (*digits == '0' && (p - digits > 1 || sign)) return false;
+    return (!sign || negative) && field.size() == std::max(paddedWidth, numberLength);
 }
 
 // Walks the file's text; nothing here reads outside it.
@@ -195,25 +226,18 @@ public:
     Cursor(const std::string& text, std::size_t pos) : m_text(text), m_pos(pos) {}
     char peek() const { return m_pos < m_text.size() ? m_text[m_pos] : '\0'; }
     std::size_t pos() const { return m_pos; }
-    // The text up to the first of `stops`, moving past that delimiter. False when
-    // no delimiter follows.
-    bool take(const char* stops, std::string_view& field) {
-        const std::size_t end = m_text.find_first_of(stops, m_pos);
+    // The text up to `stop`, moving past it. False when no `stop` follows.
+    bool take(char stop, std::string_view& field) {
+        const std::size_t end = m_text.find(stop, m_pos);
         if (end == std::string::npos) return false;
         field = std::string_view(m_text).substr(m_pos, end - m_pos);
         m_pos = end + 1;
         return true;
     }
-    bool takeNumber(const char* stops, long long& value) {
-        std::string_view field;
-        if (!take(stops, field)) return false;
-        value = parseNumber(field);
-        return true;
-    }
-    // The text up to the first of `stops` or the end, stopping on the delimiter.
-    std::string_view takeUpTo(const char* stops) {
-        std::size_t end = m_text.find_first_of(stops, m_pos);
-        if (end == std::string::npos) end = m_text.size();
+    // The text up to the first `stop` or `other`, or the end, stopping on the delimiter.
+    std::string_view takeUpTo(char stop, char other) {
+        std::size_t end = m_pos;
+        while (end < m_text.size() && m_text[end] != stop && m_text[end] != other) ++end;
         const std::string_view field = std::string_view(m_text).substr(m_pos, end - m_pos);
         m_pos = end;
         return field;
@@ -248,28 +272,10 @@ struct Record {
     std::string param;
 };
 
-// What the writer puts where a number stands: "0", or digits that do not begin
-// with 0 after an optional minus; a padded field has blanks before them up to
-// its width. Anything else ("0000", "-0", "+5", " 5") is a sign of damage: a
-// byte changed inside a number can leave one that reads well.
-bool isWrittenNumber(std::string_view field, std::size_t paddedWidth = 0) {
-    const std::size_t start = field.find_first_not_of(' ');
-    if (start == std::string_view::npos) return false;
-    std::string_view digits = field.substr(start);
-    if (field.size() != std::max(paddedWidth, digits.size())) return false;
-    if (digits == "0") return true;
-    if (digits.front() == '-') digits.remove_prefix(1);
-    if (digits.empty() || digits.front() == '0') return false;
-    return digits.find_first_not_of("0123456789") == std::string_view::npos;
-}
-
 // The writer saves slots of type 1 and above, and companion slots; a record of
 // another type (0 is a free slot) would be dropped by the next Save.
 bool isWrittenType(long long type) { return type >= 1 || type == kTypeCompanionSlot; }
 
-// A text of a record ends at its own delimiter; one holding another delimiter
-// means a delimiter was lost or added and the fields after it have moved.
-bool isWrittenText(std::string_view field) { return field.find_first_of("*#$") == std::string_view::npos; }
 
 // One record, the cursor on its leading "*". False when the text ends inside it;
 // `sound` turns false when a field is not what the writer puts there.
@@ -277,38 +283,38 @@ bool readRecord(Cursor& c, Record& r, bool& sound) {
     std::string_view field;
     c.skip(1);
     // A number the column cannot hold was not written by the writer either.
-    auto number = [&](const char* stop, long long& value, Range column = kAnyInt) {
+    auto number = [&](char stop, long long& value, Range column = kAnyInt) {
         if (!c.take(stop, field)) return false;
-        value = parseNumber(field);
-        sound = sound && isWrittenNumber(field) && isWithin(value, column);
+        const bool written = readNumber(field, value);
+        sound = sound && written && isWithin(value, column);
         return true;
     };
-    auto text = [&](const char* stop, std::string& value) {
+    auto text = [&](char stop, std::string& value) {
         if (!c.take(stop, field)) return false;
         sound = sound && isWrittenText(field);
         value = field;
         return true;
     };
     long long value = 0;
-    if (!number("*", value)) return false;  // the identifier: a loaded slot takes its index
-    if (!number("#", value)) return false;
+    if (!number('*', value)) return false;  // the identifier: a loaded slot takes its index
+    if (!number('#', value)) return false;
     sound = sound && isWrittenType(value);
     r.type = static_cast<int>(clampTo(value, kAnyInt));
-    if (!text("#", r.label)) return false;
-    if (!text("#", r.label2)) return false;
+    if (!text('#', r.label)) return false;
+    if (!text('#', r.label2)) return false;
     const int terminals = savedTerminals(r.type);
     for (int k = 0; k < terminals; ++k)
-        if (!text(k == terminals - 1 ? "*" : "#", r.names[k])) return false;
+        if (!text(k == terminals - 1 ? '*' : '#', r.names[k])) return false;
     for (int k = 0; k < terminals; ++k) {
-        if (!number("*", value)) return false;
+        if (!number('*', value)) return false;
         r.shown[k] = static_cast<int>(clampTo(value, kAnyInt));
     }
     for (int n = 0; n < kRecordNumberCount; ++n) {
-        if (!number(n == kNumLink1 ? "#" : "*", value, n == kNumColor ? kAnyColor : kAnyInt)) return false;
+        if (!number(n == kNumLink1 ? '#' : '*', value, n == kNumColor ? kAnyColor : kAnyInt)) return false;
         r.numbers[n] = clampTo(value, kRecordNumberRanges[n]);
     }
     // A "#" in the parameter text reads back as it was written; "*" and "$" end it.
-    r.param = c.takeUpTo("*$");
+    r.param = c.takeUpTo('*', '$');
     return true;
 }
 
@@ -351,7 +357,8 @@ std::string CVelkarionView::ComposeSheetText(int endGroups) const {
         for (int k = 0; k < terminals; ++k) putText(out, '#', m_terminalName[i][k]);
         for (int k = 0; k < terminals; ++k) putNumber(out, '*', m_terminalNameVisible[i][k]);
         for (int n = 0; n < kRecordNumberCount; ++n) putNumber(out, '*', recordNumber(*this, i, n));
-        putText(out, '#', m_paramText[i]);
+        // A "#" in the parameter text reads back as written: only "*" and "$" end it.
+        putText(out, '#', m_paramText[i], '#');
     }
     out += kRecordsEnd;
 
@@ -383,11 +390,12 @@ std::string CVelkarionView::ComposeSheetText(int endGroups) const {
 // A file is complete when every part stands where the writer puts it, through
 // the end group. Reading goes on past damage as far as the text allows, so that
 // a damaged file gives what it still holds.
-bool CVelkarionView::ReadSheetText(const std::string& text, const std::string& folder, bool* complete) {
+bool CVelkarionView::ReadSheetText(const std::string& text, const std::string& folder, SheetTextCheck* check) {
     SheetDocument* doc = GetDocument();
-    bool unasked = false;
-    bool& sound = complete ? *complete : unasked;
-    sound = false;
+    SheetTextCheck unasked;
+    SheetTextCheck& found = check ? *check : unasked;
+    found = SheetTextCheck();
+    bool& sound = found.complete;
     if (text.compare(0, kHeaderWord.size(), kHeaderWord) != 0) return false;
     Cursor c(text, kHeaderWord.size());
     bool fieldsSound = true;
@@ -395,7 +403,10 @@ bool CVelkarionView::ReadSheetText(const std::string& text, const std::string& f
     for (int j = 0; c.peek() == '*'; ++j) {
         Record r;
         if (!readRecord(c, r, fieldsSound)) return true;  // the text ends inside a record
-        if (j >= kMaxPlacedItems) continue;  // later records are read past, not kept
+        if (j >= kMaxPlacedItems) {  // later records are read past, not kept
+            found.overfull = true;
+            continue;
+        }
         clearSlot(j);
         m_componentId[j] = j;
         m_type[j] = r.type;
@@ -420,24 +431,25 @@ bool CVelkarionView::ReadSheetText(const std::string& text, const std::string& f
     std::string_view field;
     c.skip(1);
     auto sheetNumber = [&](std::string_view written, Range range, std::size_t paddedWidth = 0) {
-        const long long value = parseNumber(written);
-        fieldsSound = fieldsSound && isWrittenNumber(written, paddedWidth) && isWithin(value, kAnyInt);
+        long long value = 0;
+        const bool spelt = readNumber(written, value, paddedWidth);
+        fieldsSound = fieldsSound && spelt && isWithin(value, kAnyInt);
         return static_cast<int>(clampTo(value, range));
     };
     for (const SheetNumber& s : kSheetNumbers) {
-        if (!c.take("*", field)) return true;
+        if (!c.take('*', field)) return true;
         const int value = sheetNumber(field, s.range);
         if (s.field)
             doc->*s.field = value;
         else
             doc->m_zoom = value;
     }
-    if (!c.take("*", field)) return true;
-    doc->m_pageHeight = sheetNumber(field, kPageSide, kPageHeightWidth);
+    if (!c.take('*', field)) return true;
+    doc->m_pageHeight = sheetNumber(field, kPageHeightRange, kPageHeightWidth);
     fieldsSound = fieldsSound && c.peek() == '3';
     c.skip(1);  // the constant 3 written before the width
     if (!c.takeUntil(kSheetGroupEnd, field)) return true;
-    doc->m_pageWidth = sheetNumber(field, kPageSide);
+    doc->m_pageWidth = sheetNumber(field, kPageWidthRange);
 
     // Title texts by position: each after its "*", at its field width.
     std::size_t at = c.pos();
@@ -455,11 +467,13 @@ bool CVelkarionView::ReadSheetText(const std::string& text, const std::string& f
         const std::size_t star = text.find('*', std::min(at, text.size()));
         if (star == std::string::npos) return true;
         const std::string_view digit = std::string_view(text).substr(star + 1, 1);
-        fieldsSound = fieldsSound && star == expected && isWrittenNumber(digit);
+        long long value = 0;
+        const bool spelt = readNumber(digit, value);
+        fieldsSound = fieldsSound && star == expected && spelt;
         expected = star + 2;
         // One digit each, kept as read: the drawing shows a row only for 1 and
         // draws an alignment it does not know like left.
-        const int flag = static_cast<int>(parseNumber(digit));
+        const int flag = static_cast<int>(value);
         if (f < kTitleRowCount)
             doc->m_titleShow[f] = flag;
         else
@@ -487,20 +501,28 @@ bool CVelkarionView::LoadDrawing(const std::string& path) {
         m_filePath.clear();  // a later Save must ask, not overwrite what could not be read
         return false;
     }
-    bool complete = false;
-    const bool valid = ReadSheetText(text, folderOf(path), &complete);
+    SheetTextCheck check;
+    const bool valid = ReadSheetText(text, folderOf(path), &check);
     if (!valid) {
         messageBox("El archivo no es valido");
         m_filePath.clear();
-    } else if (!complete) {
+    } else if (!check.complete) {
         // What could be read stays; Save then asks for a name instead of replacing
         // the damaged file with the part that was read.
         messageBox(cp1250(kDamagedMessage));
         m_filePath.clear();
-    } else if (holdsUnknownTypes(*this)) {
-        // A newer file's items: Save writes them back as they were read, so the
-        // path stays, but the user learns why they do not show.
-        messageBox(kUnknownTypesMessage);
+    } else {
+        if (check.overfull) {
+            // Likewise for the items past the last slot: Save must not write the
+            // file back without them.
+            messageBox(cp1250(kOverfullMessage));
+            m_filePath.clear();
+        }
+        if (holdsUnknownTypes(*this)) {
+            // A newer file's items: Save writes them back as they were read, so the
+            // path stays, but the user learns why they do not show.
+            messageBox(kUnknownTypesMessage);
+        }
     }
     const std::string name = bareFileName(path);
     if (doc) {

@@ -26,6 +26,11 @@ struct PrintInfo;  // platform/print.h
 struct SlotLookups;  // render/SlotLookups.h
 
 constexpr int kMaxPlacedItems = 999;  // placement and loading stop here
+// Positions and box offsets an item may hold, in drawing units: far beyond the
+// largest sheet, yet small enough that pixels at zoom 20 stay well inside an int.
+// The reader brings what a file holds into it, so nothing the program places or
+// imports may lie outside it.
+constexpr int kMaxCoordinate = 10000;
 // Largest sheet file read. The texts of a record are a few dozen characters at most
 // (a picture's name is the longest), so 999 records and the title block come to well
 // under a megabyte; anything past this bound is no sheet and is not read at all.
@@ -424,16 +429,22 @@ public:
     // path and applies the loaded zoom. False when the file could not be opened
     // or is no sheet (the path is then left empty). A damaged file is loaded as
     // far as it goes and told, with the path left empty so that Save asks for a
-    // name; items whose type code the program does not know are kept and told.
+    // name; so is a file with more items than a sheet holds, of which the first
+    // 999 are loaded. Items whose type code the program does not know are kept
+    // and told.
     bool LoadDrawing(const std::string& path);
     void OnFileSave();
     void OnFileSaveAs();
     // The whole text of the sheet file, the end group written `endGroups` times.
     std::string ComposeSheetText(int endGroups) const;
+    // What the reader found beside the items it took.
+    struct SheetTextCheck {
+        bool complete = false;  // every part was whole through the end group
+        bool overfull = false;  // the file holds more records than a sheet keeps
+    };
     // Reads a sheet file's text into the table (from slot 0) and the document;
     // pictures are read from `folder`. False when the header word is wrong.
-    // `complete` tells whether every part was whole through the end group.
-    bool ReadSheetText(const std::string& text, const std::string& folder, bool* complete = nullptr);
+    bool ReadSheetText(const std::string& text, const std::string& folder, SheetTextCheck* check = nullptr);
     void OnFileImportPicture();
     void OnFileExportPicture();
     // The bitmap of picture slot `slot` stretched into the device box, or an

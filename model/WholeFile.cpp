@@ -40,12 +40,13 @@ fs::path fileBehindLinks(const fs::path& target) {
 }
 
 // A new, empty file beside `target` that no other writer has; -1 when the folder
-// takes no new file.
+// takes no new file. Its name is short whatever the target's is, so that any name
+// the file system takes can be saved to.
 int createTemporaryBeside(const fs::path& target, mode_t mode, fs::path& temp) {
     static std::atomic<unsigned> counter{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temp = target;
-        temp += ".tmp" + std::to_string(::getpid()) + "_" + std::to_string(counter.fetch_add(1));
+        temp = target.parent_path() /
+               (".velk" + std::to_string(::getpid()) + "_" + std::to_string(counter.fetch_add(1)) + ".tmp");
         const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST) return fd;
     }

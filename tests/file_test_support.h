@@ -37,6 +37,25 @@ inline std::string fixturePath(const char* name) { return std::string(VELK_FIXTU
 // A fixture sheet's bytes, as the reader is given them.
 inline std::string fixtureText(const std::string& name) { return readBytes(fixturePath(name.c_str())); }
 
+// The sheet group and title block of a default document with empty title texts.
+inline const std::string kDefaultTail =
+    "*1*1*1*2*2*0*1*0*0*333*3234&&&"
+    "*           *           *           *           "
+    "*                         *                         "
+    "*           *           *           *                     "
+    "*1*1*1*1*1*1*1*1*1*1*1*1*1*1";
+
+// A whole sheet file of `count` text items, item i at x = i reading "L<i>", at zoom 5.
+inline std::string sheetOfTexts(int count) {
+    std::string text = "Velkarion";
+    for (int i = 0; i < count; ++i)
+        text += "*" + std::to_string(i) + "*8##########*0*0*0*0*0*0*0*0*" + std::to_string(i) +
+                "*0*0*0*0*0*0*0*0*0*0*0*0*0*0#L" + std::to_string(i);
+    std::string tail = kDefaultTail;
+    tail.replace(0, 10, "*1*1*1*2*5");
+    return text + "$$$" + tail + "***$$$&&&***$$$&&&";
+}
+
 class ScratchFolder {
 public:
     ScratchFolder() {
@@ -111,6 +130,14 @@ public:
     std::string sheetTitle() const override { return m_shownTitle; }
     std::string m_shownTitle = "Velkar1";
 };
+
+// The items Save would write: the live slots below the count, companions included.
+inline int savedItems(const CVelkarionView& v) {
+    int items = 0;
+    for (int i = 0; i < v.m_componentCount; ++i)
+        items += (v.m_type[i] >= 1 || v.m_type[i] == kTypeCompanionSlot) && v.m_deleted[i] == 0;
+    return items;
+}
 
 // A sheet as a fresh window has it after its initial update, without the window.
 struct Sheet {

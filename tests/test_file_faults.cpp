@@ -47,12 +47,7 @@ std::string examplePath() { return fixturePath("../../examples/self_holding.cad"
 
 // The items a loaded sheet holds, as Save keeps them: live slots and the
 // companion slots of inverter controls. An emptied slot is none.
-int itemsOf(const CVelkarionView& v) {
-    int items = 0;
-    for (int i = 0; i < v.m_componentCount; ++i)
-        items += (v.m_type[i] >= 1 || v.m_type[i] == kTypeCompanionSlot) && v.m_deleted[i] == 0;
-    return items;
-}
+int itemsOf(const CVelkarionView& v) { return filetest::savedItems(v); }
 
 struct ReadResult {
     bool valid = false;
@@ -73,7 +68,9 @@ ReadResult readText(const std::string& text, const std::string& folder = "/nonex
     sheet.view.m_componentCount = 0;
     ReadResult r;
     const CVelkarionView& v = sheet.view;
-    r.valid = sheet.view.ReadSheetText(text, folder, &r.complete);
+    CVelkarionView::SheetTextCheck check;
+    r.valid = sheet.view.ReadSheetText(text, folder, &check);
+    r.complete = check.complete;
     r.count = v.m_componentCount;
     r.items = itemsOf(v);
     auto clean = [](const std::string& t) { return t.find_first_of("*#$") == std::string::npos; };
@@ -259,11 +256,13 @@ TEST(SheetFileDamage, CutAndDamagedCopiesNeverLoseItemsSilently) {
             damagedCopies += !r.complete;
             if (!r.cleanTexts) {
                 ASSERT_FALSE(r.complete) << what;
-                return;
             }
+            // Whatever was loaded, what Save writes reads back whole, with the same
+            // items, and writes the same bytes again.
             const bool told = !r.complete || answers.messages.size() - before > wholeMessages;
             const ReadResult again = readText(r.saved, pictures);
             ASSERT_TRUE(again.complete) << what;
+            ASSERT_EQ(again.items, r.items) << what;
             ASSERT_EQ(again.saved, r.saved) << what;
             if (again.items < items) {
                 ASSERT_TRUE(told) << what << ": " << again.items << " of " << items << " items saved";

@@ -1,7 +1,8 @@
 // Pictures named by a sheet, as Open reads them: a file is not read past the size
-// of the largest bitmap the program accepts, one file under many names is decoded
-// once, a sheet's pictures stay within their memory with one message, names with
-// folder parts are not followed, and every item is kept for Save.
+// of the largest bitmap the program accepts, nor decoded when it lacks the rows it
+// claims, one file under many names is decoded once, a sheet's pictures and the
+// files they keep stay within their memory with one message, names with folder
+// parts are not followed, and every item is kept for Save.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -12,6 +13,7 @@
 #include "bmp_files.h"
 #include "file_test_support.h"
 #include "memory_figures.h"
+#include "picture_sheet.h"
 #include "model/Cdib.h"
 #include "model/Pictures.h"
 #include "model/VelkarionView.h"
@@ -31,30 +33,16 @@ using memtest::heapInUse;
 using memtest::kMiB;
 using memtest::peakResident;
 using memtest::resetPeakResident;
+using picturetest::expectSaveKeepsEveryItem;
+using picturetest::importPicture;
+using picturetest::messagesOf;
+using picturetest::pictureSheet;
 using testkit::Session;
 
 constexpr int kSide = 4096;  // 4096 x 4096: the most pixels a picture may have
 constexpr std::int64_t kDecodedBytes = std::int64_t{4} * kSide * kSide;
 constexpr Color kWhite = rgb(255, 255, 255), kBlack = rgb(0, 0, 0);
 const char kBudgetMessage[] = "Insuficiente memoria para el DIB: las demás imágenes se muestran como un marco vacío";
-
-// A sheet of picture items, one per name, each 10 x 10 units, side by side, with
-// no grid, so that an empty frame is white inside.
-std::string pictureSheet(const std::vector<std::string>& names) {
-    const std::string fixture = readBytes(fixturePath("picture_item.cad"));
-    std::string text = "Velkarion";
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        const std::string x = std::to_string(40 + 15 * static_cast<int>(i));
-        const std::string x2 = std::to_string(50 + 15 * static_cast<int>(i));
-        text += "*" + std::to_string(i) + "*9##########*0*0*0*0*0*0*0*0*" + x + "*40*" + x2 +
-                "*50*0*0*0*0*0*0*0*0*0*0*0#" + names[i];
-    }
-    std::string tail = fixture.substr(fixture.find("$$$"));
-    const std::string withGrid = "$$$*1*1*1*2*2*0*1*";
-    EXPECT_EQ(tail.compare(0, withGrid.size(), withGrid), 0);
-    tail.replace(0, withGrid.size(), "$$$*1*1*1*2*2*0*0*");
-    return text + tail;
-}
 
 // On screen: a point inside the item, in its picture's top-left quarter, and a
 // point on its left edge.
@@ -65,33 +53,6 @@ Color insideOf(Session& s, CVelkarionView& v, int slot) {
 Color edgeOf(Session& s, CVelkarionView& v, int slot) {
     const Point p = s.unitsToWindow(v, v.m_x[slot], v.m_y[slot] + 5);
     return s.surface(v).pixel(p.x, p.y);
-}
-
-// The picture dialog as the user answers it: "Wybierz obraz", then OK.
-constexpr int kPictureDialog = 223;
-void chooseAndConfirm(testkit::DialogDriver& d) {
-    d.click(1100);
-    d.click(IDOK);
-}
-
-std::vector<std::string> messagesOf(const Session& s) {
-    std::vector<std::string> texts;
-    for (const BoxRecord& box : s.messages()) texts.push_back(box.text);
-    return texts;
-}
-
-// Save As under another name, then Open of that file: every item comes back with
-// its name, whatever became of its picture.
-void expectSaveKeepsEveryItem(Session& s, CVelkarionView& v, const std::vector<std::string>& names) {
-    const std::string copy = s.workDir() + "/saved.cad";
-    s.answerFileDialogs({copy});
-    s.command(v, ID_FILE_SAVE_AS);
-    CVelkarionView& back = s.openSheet(copy);
-    ASSERT_EQ(back.m_componentCount, static_cast<int>(names.size()));
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        EXPECT_EQ(back.m_type[i], kTypePicture) << i;
-        EXPECT_EQ(back.m_paramText[i], names[i]) << i;
-    }
 }
 
 TEST(SheetPictures, OneFileUnderManyNamesIsDecodedOnce) {
@@ -159,9 +120,7 @@ TEST(SheetPictures, PicturesPastTheSheetsMemoryShowAnEmptyFrameAfterOneMessage) 
     } imports[] = {{"photo5.bmp", {unreadable[0], unreadable[1]}}, {"photo0.bmp", {}}};
     for (const auto& imported : imports) {
         SCOPED_TRACE(imported.file);
-        s.answerDialog(kPictureDialog, chooseAndConfirm);
-        s.answerFileDialogs({s.workDir() + "/" + imported.file});
-        s.command(v, ID_FILE_IMPORT_PICTURE);
+        importPicture(s, v, s.workDir() + "/" + imported.file);
         EXPECT_EQ(messagesOf(s), imported.messages);
         s.clearMessages();
     }
@@ -209,9 +168,7 @@ TEST(SheetPictures, AFileLargerThanTheLargestBitmapIsNotRead) {
         const std::int64_t start = peakResident();
         if (row.import) {
             CVelkarionView& v = s.newSheet();
-            s.answerDialog(kPictureDialog, chooseAndConfirm);
-            s.answerFileDialogs({big});
-            s.command(v, ID_FILE_IMPORT_PICTURE);
+            importPicture(s, v, big);
             EXPECT_EQ(v.m_componentCount, 0);
             EXPECT_FALSE(s.document(v).isModified());
         } else {
@@ -228,6 +185,92 @@ TEST(SheetPictures, AFileLargerThanTheLargestBitmapIsNotRead) {
             expectSaveKeepsEveryItem(s, *s.views().front(), names);
         }
     }
+}
+
+// A header that claims more pixels than the file holds used to be decoded into
+// the whole picture before the missing rows were found: 64 MB and a fifth of a
+// second for each file of sixty bytes, three minutes for a sheet naming 999 of
+// them. The claim is held against the file's size first, so a sheet of such files
+// opens at the cost of its small ones.
+TEST(SheetPictures, PicturesThatClaimMoreThanTheyHoldCostNothing) {
+    struct Row {
+        const char* name;
+        int bitCount;
+        std::size_t pixelBytes;  // what the file holds of the rows it claims
+    };
+    const Row rows[] = {
+        {"24 bits, no rows", 24, 0},
+        {"32 bits, one row", 32, 4 * kSide},
+        {"1 bit, all rows but the last", 1, (kSide / 8) * (kSide - 1)},
+        {"8 bits, a sixteenth of the rows", 8, kSide * kSide / 16},
+    };
+    constexpr int kClaims = 20;
+    const std::vector<std::string> refused = {"Error al leer el fichero .bmp", "No se puede leer el archivo"};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Session s;
+        std::vector<Color> palette;
+        if (row.bitCount <= 8) palette = {rgb(0, 0, 0), rgb(255, 255, 255)};
+        const std::string claim =
+            bmptest::buildBmp({40, kSide, kSide, row.bitCount, 0, palette, {}, std::string(row.pixelBytes, '\0')});
+        std::vector<std::string> names;
+        for (int i = 0; i < kClaims; ++i) {
+            names.push_back("claim" + std::to_string(i) + ".bmp");
+            s.writeFile(names.back(), claim);
+        }
+        names.push_back("small.bmp");
+        s.writeFile("small.bmp", readBytes(fixturePath("two_by_two.bmp")));
+        s.writeFile("plan.cad", pictureSheet(names));
+
+        resetPeakResident();
+        const std::int64_t start = peakResident();
+        CVelkarionView& v = s.openSheet(s.workDir() + "/plan.cad");
+        // Reading the files is all it may cost: a decoded claim alone takes 64 MB.
+        const std::int64_t grown = peakResident() - start;
+        const std::int64_t read = static_cast<std::int64_t>(kClaims * claim.size());
+        EXPECT_LT(grown, read + 16 * kMiB) << grown / kMiB << " MB more at the peak";
+        std::vector<std::string> told;
+        for (int i = 0; i < kClaims; ++i) told.insert(told.end(), refused.begin(), refused.end());
+        EXPECT_EQ(messagesOf(s), told);
+        ASSERT_EQ(v.m_componentCount, kClaims + 1);
+        EXPECT_EQ(insideOf(s, v, 0), kWhite) << "an empty frame for a refused file";
+        EXPECT_NE(insideOf(s, v, kClaims), kWhite) << "the small picture is there";
+        s.clearMessages();
+        expectSaveKeepsEveryItem(s, v, names);
+    }
+}
+
+// Each bitmap keeps its whole file besides its pixels. Files padded to the largest
+// size read, around a picture of one pixel, counted for nothing: forty of them
+// held 2.7 GB without a word. What the files keep counts as well, so the fifth
+// such file is told and shows an empty frame, and every item is still saved.
+TEST(SheetPictures, WhatEachPictureKeepsOfItsFileCountsTowardTheSheetsMemory) {
+    Session s;
+    const Color colors[] = {rgb(200, 0, 0), rgb(0, 200, 0), rgb(0, 0, 200),
+                            rgb(200, 200, 0), rgb(0, 200, 200), rgb(200, 0, 200)};
+    std::vector<std::string> names;
+    for (const Color color : colors) {
+        names.push_back("padded" + std::to_string(names.size()) + ".bmp");
+        const std::string path = s.workDir() + "/" + names.back();
+        const std::string pixel = bmptest::bytes({blueOf(color), greenOf(color), redOf(color), 0});
+        writeBytes(path, bmptest::buildBmp({40, 1, 1, 24, 0, {}, {}, pixel}));
+        fs::resize_file(path, kMaxBmpFileBytes);  // sparse: no disk is spent on the padding
+    }
+    s.writeFile("plan.cad", pictureSheet(names));
+    ASSERT_EQ(kSheetPictureFileBytes, 4 * static_cast<std::int64_t>(kMaxBmpFileBytes));
+
+    const std::int64_t before = heapInUse();
+    CVelkarionView& v = s.openSheet(s.workDir() + "/plan.cad");
+    const std::int64_t held = heapInUse() - before;
+    EXPECT_EQ(messagesOf(s), std::vector<std::string>{cp1250(kBudgetMessage)});
+    EXPECT_LT(held, kSheetPictureFileBytes + 32 * kMiB) << held / kMiB << " MB held";
+    ASSERT_EQ(v.m_componentCount, 6);
+    for (int i = 0; i < 6; ++i) {
+        SCOPED_TRACE(names[i]);
+        EXPECT_EQ(insideOf(s, v, i), i < 4 ? colors[i] : kWhite);
+    }
+    s.clearMessages();
+    expectSaveKeepsEveryItem(s, v, names);
 }
 
 // The writer stores bare names only; a name with a folder part would read a file

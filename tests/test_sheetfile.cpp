@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/VelkarionDoc.h"
+#include "model/ConfigFile.h"
 #include "file_test_support.h"
 #include "memory_figures.h"
 #include "model/VelkarionView.h"
@@ -21,6 +22,7 @@ namespace velk {
 namespace {
 
 using filetest::Answers;
+using filetest::kDefaultTail;
 using filetest::fixturePath;
 using filetest::readBytes;
 using filetest::ScratchFolder;
@@ -30,13 +32,6 @@ using filetest::writeBytes;
 const char kSheetFilter[] = "Archivos Velkarion (*.cad)|*.cad|Todos los archivos (*.*) |*.*||";
 const char kEndGroup[] = "***$$$&&&";
 
-// The sheet group and title block of a default document with empty title texts.
-const std::string kDefaultTail =
-    "*1*1*1*2*2*0*1*0*0*333*3234&&&"
-    "*           *           *           *           "
-    "*                         *                         "
-    "*           *           *           *                     "
-    "*1*1*1*1*1*1*1*1*1*1*1*1*1*1";
 
 // The fixture copied into a scratch folder under its own name, so that the title
 // block's file name is the name it is loaded from.
@@ -299,17 +294,9 @@ TEST(SheetFile, TitleTextsAreCutToTheirFieldsAndComeBackRightTrimmed) {
     }
 }
 
-std::string manyRecords(int count) {
-    std::string text = "Velkarion";
-    for (int i = 0; i < count; ++i)
-        text += "*" + std::to_string(i) + "*8##########*0*0*0*0*0*0*0*0*" + std::to_string(i) +
-                "*0*0*0*0*0*0*0*0*0*0*0*0*0*0#L" + std::to_string(i);
-    return text + "$$$*1*1*1*2*5*0*1*0*0*333*3234&&&";
-}
-
 TEST(SheetFile, LoadsTheFirst999RecordsOfALongerFile) {
     Sheet sheet;
-    ASSERT_TRUE(sheet.view.ReadSheetText(manyRecords(1200), ""));
+    ASSERT_TRUE(sheet.view.ReadSheetText(filetest::sheetOfTexts(1200), ""));
     EXPECT_EQ(sheet.view.m_componentCount, 999);
     EXPECT_EQ(sheet.view.m_paramText[0], "L0");
     EXPECT_EQ(sheet.view.m_paramText[998], "L998");
@@ -355,14 +342,22 @@ TEST(SheetFile, NumbersThatSizeTheSheetAreBroughtIntoRangeOthersAreKept) {
     auto zoom = [](const Sheet& s) { return static_cast<long long>(s.doc.m_zoom); };
     auto format = [](const Sheet& s) { return s.doc.m_pageFormat; };
     auto color = [](const Sheet& s) { return static_cast<long long>(s.view.m_color[0]); };
+    auto pageWidth = [](const Sheet& s) { return s.doc.m_pageWidth; };
+    auto pageHeight = [](const Sheet& s) { return s.doc.m_pageHeight; };
     const std::vector<Row> rows = {
         {"zoom 0", group, "*4*1*0*1*0*1*0*1*1*210*395&&&", zoom, 1, false},
         {"zoom 99", group, "*4*1*0*1*99*1*0*1*1*210*395&&&", zoom, 20, false},
         {"zoom with a huge number", group, "*4*1*0*1*99999999999999999999*1*0*1*1*210*395&&&", zoom, 20, false},
         {"page format 9", group, "*9*1*0*1*12*1*0*1*1*210*395&&&", format, 4, false},
         {"page format -2", group, "*-2*1*0*1*12*1*0*1*1*210*395&&&", format, 0, false},
-        {"page width 5000", group, "*4*1*0*1*12*1*0*1*1*210*35000&&&", [](const Sheet& s) { return s.doc.m_pageWidth; }, 999, false},
-        {"page height 0", group, "*4*1*0*1*12*1*0*1*1*  0*395&&&", [](const Sheet& s) { return s.doc.m_pageHeight; }, 1, false},
+        // The page's sides are taken in the range config.cfg takes them, 0 (the
+        // settings' own default) included, so that a size from either file reads
+        // back unchanged from the other.
+        {"page width 5000", group, "*4*1*0*1*12*1*0*1*1*210*35000&&&", pageWidth, kPageWidthMax, false},
+        {"page height 999", group, "*4*1*0*1*12*1*0*1*1*999*395&&&", pageHeight, kPageHeightMax, false},
+        {"page width 0", group, "*4*1*0*1*12*1*0*1*1*210*30&&&", pageWidth, 0, true},
+        {"page height 0", group, "*4*1*0*1*12*1*0*1*1*  0*395&&&", pageHeight, 0, true},
+        {"largest page", group, "*4*1*0*1*12*1*0*1*1*896*3891&&&", pageHeight, 896, true},
         {"position far off", slot0, "*99999999999*45*130*60*-6*-3*9*15*255*5*3", [](const Sheet& s) { return s.view.m_x[0]; }, 10000, false},
         {"box far off", slot0, "*120*45*130*60*-6*-3*9*-77777*255*5*3", [](const Sheet& s) { return s.view.m_boxY2[0]; }, -10000, false},
         {"negative colour", slot0, "*120*45*130*60*-6*-3*9*15*-5*5*3", color, 0, false},
