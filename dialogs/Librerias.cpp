@@ -49,16 +49,29 @@ bool isSafeLibraryName(const std::string& name) {
     return name.find_first_of("*#$/\\:") == std::string::npos && name.find("..") == std::string::npos;
 }
 
-// A combo box text as a name of at most `limit` characters. The library field
-// holds up to the list file's limit: choosing an entry puts the whole name there,
-// whatever was allowed for typing.
-std::string toBytes(const std::string& utf8, int limit) {
+// A combo box text as the bytes of a name of at most `limit` characters; false
+// (and no name) when a character has no Windows-1250 byte: such a name can be
+// neither a list entry nor a file name, so it is never cut down to one that is.
+bool toBytes(const std::string& utf8, int limit, std::string& name) {
     std::string bytes;
-    if (!TextCodec1250::fromUtf8(utf8, bytes)) return {};
-    return bytes.substr(0, static_cast<std::size_t>(limit));
+    name.clear();
+    if (!TextCodec1250::fromUtf8(utf8, bytes)) return false;
+    name = bytes.substr(0, static_cast<std::size_t>(limit));
+    return true;
 }
-std::string libraryBytes(const std::string& utf8) { return toBytes(utf8, kLibraryNameMax); }
-std::string symbolBytes(const std::string& utf8) { return toBytes(utf8, kLibraryEntryMax); }
+
+// The library a combo box text names. A listed name is taken as stored: one read
+// from a hand-made list may hold a byte without a character, which the screen
+// cannot give back. The library field holds up to the list file's limit:
+// choosing an entry puts the whole name there, whatever was allowed for typing.
+bool libraryBytes(const std::string& utf8, std::string& name) {
+    for (const std::string& n : g_libraryNames)
+        if (!n.empty() && TextCodec1250::toUtf8(n) == utf8) {
+            name = n;
+            return true;
+        }
+    return toBytes(utf8, kLibraryNameMax, name);
+}
 
 }  // namespace
 
@@ -155,12 +168,12 @@ void CLibreriasDlg::loadLibrary() {
         return;
     }
     for (const std::string& s : symbols) addItem(kSymbol, TextCodec1250::toUtf8(s));
-    if (itemCount(kSymbol) > 0) symbolBytes(itemText(kSymbol, 0)).swap(m_symbolName);
+    if (itemCount(kSymbol) > 0) toBytes(itemText(kSymbol, 0), kLibraryEntryMax, m_symbolName);
 }
 
 void CLibreriasDlg::readControls() {
-    m_libraryName = libraryBytes(text(kLibrary));
-    m_symbolName = symbolBytes(text(kSymbol));
+    m_libraryNameHeld = libraryBytes(text(kLibrary), m_libraryName);
+    m_symbolNameHeld = toBytes(text(kSymbol), kLibraryEntryMax, m_symbolName);
 }
 
 void CLibreriasDlg::showNames() {
@@ -176,15 +189,17 @@ void CLibreriasDlg::showNames() {
 void CLibreriasDlg::OnSelChangeLibrary() {
     const int at = selection(kLibrary);
     if (at < 0) return;
-    m_libraryName = libraryBytes(itemText(kLibrary, at));
+    libraryBytes(itemText(kLibrary, at), m_libraryName);
     loadLibrary();
     showNames();
 }
 
 void CLibreriasDlg::OnNewLibrary() {
     readControls();
+    // A name the list cannot hold is refused like any other bad name: it can
+    // match no listed one, the full list is still told, and nothing is added.
     for (const std::string& n : g_libraryNames)
-        if (n == m_libraryName) {
+        if (m_libraryNameHeld && n == m_libraryName) {
             messageBox(cp1250("Esa librería ya exite"));
             return;
         }
@@ -192,7 +207,9 @@ void CLibreriasDlg::OnNewLibrary() {
         messageBox(cp1250("Excedido el número máximo de librerias"));
         return;
     }
-    if (m_libraryName.empty() || !isAsciiLetter(m_libraryName[0]) || !isSafeLibraryName(m_libraryName)) return;
+    if (!m_libraryNameHeld || m_libraryName.empty() || !isAsciiLetter(m_libraryName[0]) ||
+        !isSafeLibraryName(m_libraryName))
+        return;
     addItem(kLibrary, TextCodec1250::toUtf8(m_libraryName));
     g_libraryNames[g_libraryCount++] = m_libraryName;
     if (writeWholeFile(kListFile, formatLibraryList(g_libraryNames)) != WriteResult::Ok)
@@ -202,7 +219,8 @@ void CLibreriasDlg::OnNewLibrary() {
 void CLibreriasDlg::OnDeleteLibrary() {
     const int at = selection(kLibrary);
     if (at < 0) return;
-    const std::string name = libraryBytes(itemText(kLibrary, at));
+    std::string name;
+    libraryBytes(itemText(kLibrary, at), name);
     // Deleting is rebuilding the list without the entry.
     std::vector<std::string> kept;
     for (int i = 0; i < itemCount(kLibrary); ++i)
@@ -221,16 +239,22 @@ void CLibreriasDlg::OnDeleteLibrary() {
 
 void CLibreriasDlg::OnNewSymbol() {
     readControls();
+    if (!m_symbolNameHeld) return;
+    // Compared as shown: a listed name with a byte without a character does not
+    // come back from the screen.
+    const std::string shown = TextCodec1250::toUtf8(m_symbolName);
     for (int i = 0; i < itemCount(kSymbol); ++i)
-        if (symbolBytes(itemText(kSymbol, i)) == m_symbolName) {
+        if (itemText(kSymbol, i) == shown) {
             messageBox(cp1250("Ese símbolo ya exite"));
             return;
         }
-    if (!m_symbolName.empty() && isAsciiLetter(m_symbolName[0])) addItem(kSymbol, TextCodec1250::toUtf8(m_symbolName));
+    if (!m_symbolName.empty() && isAsciiLetter(m_symbolName[0])) addItem(kSymbol, shown);
 }
 
 void CLibreriasDlg::OnEditSymbol() {
     readControls();
+    // The editor is not opened for a name that no library or symbol can have.
+    if (!m_libraryNameHeld || !m_symbolNameHeld) return;
     g_editorLibraryName = m_libraryName;
     g_editorSymbolName = m_symbolName;
     CSimboloDlg editor;

@@ -47,6 +47,11 @@ public:
     std::string m_symbolName;
 
 private:
+    // False for a field whose text has a character without a Windows-1250 byte;
+    // its name is then empty.
+    bool m_libraryNameHeld = true;
+    bool m_symbolNameHeld = true;
+
     void readControls();
     void showNames();
     void loadLibrary();

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
 
 #include "model/TypeCodes.h"
 #include "model/VelkarionView.h"
@@ -57,6 +58,31 @@ void setCorners(CVelkarionView& v, int n, Point a, Point b) {
     v.m_y2[n] = b.y;
 }
 
+// A drag whose item would show nothing, and so could never be found on the
+// sheet again: such a release is refused like a shape dragged backwards, with
+// the tool left armed. A shape opens only to the right and downwards; one dragged
+// the other way keeps the press point as its end, since pointer motion stops
+// following it. A rectangle of no width or height still shows one side, an
+// ellipse or a filled shape nothing.
+bool drawsNothing(int tool, Point start, Point end) {
+    switch (tool) {
+        case kTypeLine: return end == start;
+        case kTypeRectangle: return end.x < start.x || end.y < start.y || end == start;
+        case kTypeEllipse:
+        case kTypeFilledRectangle:
+        case kTypeFilledEllipse: return end.x <= start.x || end.y <= start.y;
+        default: return false;
+    }
+}
+
+// A text of nothing but blanks (the no-break space of the code page among them)
+// shows nothing either.
+bool isBlankText(const std::string& text) {
+    return std::all_of(text.begin(), text.end(), [](char c) {
+        return c == ' ' || (c >= '\t' && c <= '\r') || static_cast<unsigned char>(c) == 0xA0;
+    });
+}
+
 enum class Release { Placed, Nothing, EndHandler };
 
 Release completeTool(CVelkarionView& v, Point releaseSheet) {
@@ -79,12 +105,7 @@ Release completeTool(CVelkarionView& v, Point releaseSheet) {
         g_currentTool = kTypeNone;
         return Release::Placed;
     }
-    // A shape opens only to the right and downwards. One dragged the other way
-    // keeps the press point as its end, since pointer motion stops following it,
-    // and would leave an item of no size that nobody sees: it is refused as well.
-    if ((tool >= kTypeRectangle && tool <= kTypeFilledEllipse) &&
-        (end.x < start.x || end.y < start.y || end == start))
-        return Release::EndHandler;
+    if (drawsNothing(tool, start, end)) return Release::EndHandler;
     if (!roomForItem(v)) {
         messageBeep();
         return Release::Nothing;
@@ -130,6 +151,8 @@ int textExtentFactor(double zoom) {
 void CVelkarionView::PlaceText() {
     SheetDocument* doc = GetDocument();
     if (!doc) return;
+    // Refused without a trace; the tool stays for a text that shows.
+    if (isBlankText(g_textToolText)) return;
     if (!roomForItem(*this)) {
         messageBeep();
         return;

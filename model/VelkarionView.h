@@ -543,13 +543,14 @@ public:
     static bool HasEditCommand(int id);
     // Free drawing and zoom window (edit/FreeDrawingTools.cpp), steps of the button
     // handlers. The press with the text tool: places g_textToolText at the snapped
-    // press point (m_dragStartX/Y) and goes back to the select tool.
+    // press point (m_dragStartX/Y) and goes back to the select tool; a text of
+    // nothing but blanks is not placed and the tool stays.
     void PlaceText();
     // The release with a drawing tool 1 to 8 at the unsnapped release point in
     // sheet pixels (window point plus the scroll positions): writes the line or
     // shape of the drag, fills the screen there and keeps the fill point, or takes
     // the colour under the press. False when the release handler must end at once
-    // (a shape dragged left or up, the text tool).
+    // (a line or shape that would show nothing, the text tool).
     bool CompletePrimitive(Point releaseSheet);
     // The whole release with a drawing tool: CompletePrimitive for a drag that was
     // pressed in this view, then the closing steps. False as CompletePrimitive.

@@ -1,16 +1,20 @@
 // The free-drawing tools at the press and release: text extents, line corners,
-// shapes refused when dragged backwards, fills on the screen and in the table,
-// the colour picker, the placement limit, and the zoom window.
+// drags and texts refused when their item would show nothing, fills on the screen
+// and in the table, the colour picker, the placement limit, and the zoom window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "circuit_sheet.h"
+#include "dialogs/Texto.h"
 #include "edit/FreeDrawingTools.h"
 #include "edit_sheet.h"
+#include "file_test_support.h"
 #include "model/TypeCodes.h"
 #include "model/VelkarionView.h"
 #include "platform/msgbox.h"
+#include "platform/text1250.h"
 #include "res/Resource.h"
 #include "testkit/testkit.h"
 
@@ -19,8 +23,20 @@ using velk::testing::EditSheet;
 
 namespace {
 
+// The text dialog's edit.
+constexpr int kTextEdit = 1040;
+
 // A sheet whose drawing tool was pressed at one point and dragged to another,
 // both given in drawing units, with the scroll at 0.
+// The text tool chosen from its command, the text dialog answered with `typed`.
+void chooseTextTool(testkit::Session& session, CVelkarionView& view, const std::string& typed) {
+    session.answerDialog(IDD_TEXTO, [&](testkit::DialogDriver& d) {
+        d.setText(kTextEdit, TextCodec1250::toUtf8(typed));
+        d.click(IDOK);
+    });
+    session.command(view, ID_TOOL_TEXT);
+}
+
 struct DrawSheet : EditSheet {
     explicit DrawSheet(double zoom = 2.0, int width = 400, int height = 300) : EditSheet(width, height) {
         doc.m_zoom = zoom;
@@ -55,7 +71,6 @@ TEST(FreeDrawingTools, TextGoesDownAtThePressWithItsExtent) {
         {"three characters at zoom 2", 2.0, "abc", {30, 21}, {30, 21, 36, 25}},
         {"three characters at zoom 4", 4.0, "abc", {30, 21}, {30, 21, 35, 24}},
         {"a zoom between whole numbers gives no extent", 2.5, "abc", {30, 20}, {30, 20, 30, 20}},
-        {"an empty text", 2.0, "", {12, 9}, {12, 9, 12, 13}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -92,7 +107,6 @@ TEST(FreeDrawingTools, LineIsStoredAscendingWithTheCornerItWasDraggedFrom) {
         {{9, 12}, {30, 27}, {9, 12, 30, 27}, 1},
         {{30, 27}, {9, 12}, {9, 12, 30, 27}, 3},
         {{9, 27}, {30, 12}, {9, 12, 30, 27}, 4},
-        {{15, 15}, {15, 15}, {15, 15, 15, 15}, 1},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE("corner " + std::to_string(row.corner));
@@ -274,47 +288,150 @@ TEST(FreeDrawingToolsSession, ZoomWindowDragWithTheMouse) {
     EXPECT_EQ(view.m_componentCount, 0);
 }
 
-TEST(FreeDrawingToolsSession, ShapesOpenOnlyRightAndDown) {
+// A sheet of two coils placed with the mouse, the second taken back by Undo (so
+// that it is there to redo) and nothing modified since.
+CVelkarionView& sheetWithAnUndoneCoil(testkit::Session& session, circuittest::Circuit& c) {
+    c.draw({{{ID_PLACE_COIL, {150, 150}, ""}, {ID_PLACE_COIL, {150, 210}, ""}}, {}});
+    session.command(c.view(), ID_EDIT_UNDO);
+    session.document(c.view()).setModified(false);
+    return c.view();
+}
+
+// A refused release leaves no trace: no item, no closing steps, so the document
+// is unmodified and the coil Undo hid is still there to redo.
+void expectNothingWritten(testkit::Session& session, CVelkarionView& view) {
+    EXPECT_EQ(view.m_componentCount, 1);
+    EXPECT_FALSE(session.document(view).isModified());
+    EXPECT_EQ(view.m_type[1], kTypeCoil);
+    EXPECT_EQ(view.m_deleted[1], 1);
+}
+
+// A drag whose item would show nothing (a line of no length, an ellipse or a
+// filled shape of no width or height, any shape opened up or to the left) writes
+// no item and leaves the tool armed, without the closing steps: the document stays
+// unmodified and an item hidden by Undo can still be redone. A rectangle of no
+// width or height shows a side, and a line may run any way.
+TEST(FreeDrawingToolsSession, DragsThatWouldShowNothingWriteNoItem) {
+    struct Tool {
+        int command;
+        int type;
+    };
+    const Tool tools[] = {{ID_TOOL_LINE, kTypeLine},
+                          {ID_TOOL_RECTANGLE, kTypeRectangle},
+                          {ID_TOOL_ELLIPSE, kTypeEllipse},
+                          {ID_TOOL_FILLED_RECTANGLE, kTypeFilledRectangle},
+                          {ID_TOOL_FILLED_ELLIPSE, kTypeFilledEllipse}};
     struct Row {
         const char* name;
         Point from, to;  // drawing units of the press and the release
+        bool placed[5];  // per tool, in the order above
+    };
+    const Row rows[] = {
+        {"right and down", {30, 21}, {60, 45}, {true, true, true, true, true}},
+        {"straight down", {30, 21}, {30, 45}, {true, true, false, false, false}},
+        {"straight across", {30, 21}, {60, 21}, {true, true, false, false, false}},
+        {"straight up", {60, 60}, {60, 30}, {true, false, false, false, false}},
+        {"straight to the left", {60, 60}, {30, 60}, {true, false, false, false, false}},
+        {"up and left", {60, 60}, {30, 30}, {true, false, false, false, false}},
+        {"left and down", {60, 60}, {30, 90}, {true, false, false, false, false}},
+        {"up and right", {60, 60}, {90, 30}, {true, false, false, false, false}},
+        {"a click without a drag", {60, 60}, {60, 60}, {false, false, false, false, false}},
+    };
+    testkit::Session session;
+    for (int t = 0; t < 5; ++t) {
+        for (const Row& row : rows) {
+            SCOPED_TRACE(std::string(row.name) + ", tool " + std::to_string(tools[t].type));
+            circuittest::Circuit c(session);
+            CVelkarionView& view = sheetWithAnUndoneCoil(session, c);
+            session.command(view, tools[t].command);
+            ASSERT_EQ(g_currentTool, tools[t].type);
+            c.drag(row.from, row.to);
+
+            EXPECT_EQ(g_currentTool, tools[t].type) << "the tool stays armed";
+            if (row.placed[t]) {
+                const Rect expected = tools[t].type == kTypeLine
+                                          ? Rect{std::min(row.from.x, row.to.x), std::min(row.from.y, row.to.y),
+                                                 std::max(row.from.x, row.to.x), std::max(row.from.y, row.to.y)}
+                                          : Rect{row.from.x, row.from.y, row.to.x, row.to.y};
+                ASSERT_EQ(view.m_componentCount, 2);
+                EXPECT_EQ(view.m_type[1], tools[t].type);
+                EXPECT_EQ((Rect{view.m_x[1], view.m_y[1], view.m_x2[1], view.m_y2[1]}), expected);
+                EXPECT_TRUE(session.document(view).isModified());
+                continue;
+            }
+            expectNothingWritten(session, view);
+            // The armed tool draws the next drag that shows something.
+            c.drag({90, 90}, {120, 120});
+            ASSERT_EQ(view.m_componentCount, 2);
+            EXPECT_EQ(view.m_type[1], tools[t].type);
+            EXPECT_EQ(view.m_deleted[1], 0);
+        }
+    }
+}
+
+// The text tool chosen with a text of nothing but blanks places nothing where the
+// sheet is clicked, and stays chosen; a text with something to show is placed.
+TEST(FreeDrawingToolsSession, ABlankTextIsNotPlaced) {
+    struct Row {
+        const char* name;
+        std::string typed;
         bool placed;
     };
     const Row rows[] = {
-        {"right and down", {30, 21}, {60, 45}, true},
-        {"straight down: a shape of no width still shows its side", {30, 21}, {30, 45}, true},
-        {"up and left", {60, 60}, {30, 30}, false},
-        {"left", {60, 60}, {30, 90}, false},
-        {"up", {60, 60}, {90, 30}, false},
-        {"a click without a drag", {60, 60}, {60, 60}, false},
+        {"an empty text", "", false},
+        {"three blanks", "   ", false},
+        {"blanks and a tab", " \t ", false},
+        {"no-break blanks", "\xA0\xA0", false},
+        {"a word", "Motor", true},
+        {"one letter among blanks", " a ", true},
     };
-    const int tools[] = {ID_TOOL_RECTANGLE, ID_TOOL_ELLIPSE, ID_TOOL_FILLED_RECTANGLE, ID_TOOL_FILLED_ELLIPSE};
     testkit::Session session;
-    for (int command : tools) {
-        for (const Row& row : rows) {
-            SCOPED_TRACE(std::string(row.name) + ", command " + std::to_string(command));
-            circuittest::Circuit c(session);
-            c.draw({{{ID_PLACE_COIL, {150, 150}, ""}}, {}});
-            CVelkarionView& view = c.view();
-            session.command(view, command);
-            const int tool = g_currentTool;
-            session.document(view).setModified(false);
-            c.drag(row.from, row.to);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        circuittest::Circuit c(session);
+        CVelkarionView& view = sheetWithAnUndoneCoil(session, c);
+        chooseTextTool(session, view, row.typed);
+        ASSERT_EQ(g_currentTool, kTypeText);
+        c.click({60, 60});
 
-            EXPECT_EQ(g_currentTool, tool) << "the tool stays armed";
-            if (row.placed) {
-                EXPECT_EQ(view.m_componentCount, 2);
-                EXPECT_EQ(view.m_type[1], tool);
-                EXPECT_EQ((Rect{view.m_x[1], view.m_y[1], view.m_x2[1], view.m_y2[1]}),
-                          (Rect{row.from.x, row.from.y, row.to.x, row.to.y}));
-                EXPECT_TRUE(session.document(view).isModified());
-            } else {
-                EXPECT_EQ(view.m_componentCount, 1);
-                EXPECT_EQ(view.m_type[1], kTypeNone);
-                EXPECT_FALSE(session.document(view).isModified());
-            }
+        if (row.placed) {
+            ASSERT_EQ(view.m_componentCount, 2);
+            EXPECT_EQ(view.m_type[1], kTypeText);
+            EXPECT_EQ(view.m_paramText[1], row.typed);
+            EXPECT_EQ(g_currentTool, kTypeNone) << "each text needs the tool again";
+            EXPECT_TRUE(session.document(view).isModified());
+            continue;
         }
+        EXPECT_EQ(g_currentTool, kTypeText) << "the tool stays armed";
+        expectNothingWritten(session, view);
+        // A text with something to show goes down at the next click.
+        chooseTextTool(session, view, "Motor");
+        c.click({60, 60});
+        ASSERT_EQ(view.m_componentCount, 2);
+        EXPECT_EQ(view.m_type[1], kTypeText);
+        EXPECT_EQ(view.m_paramText[1], "Motor");
     }
+}
+
+// Sheets written before such items were refused still hold them: they load,
+// paint, and save back to the same bytes.
+TEST(FreeDrawingToolsSession, SheetWithItemsThatShowNothingLoadsAndSavesUnchanged) {
+    testkit::Session session;
+    const std::string path = session.workDir() + "/invisible_items.cad";
+    const std::string original = filetest::fixtureText("invisible_items.cad");
+    filetest::writeBytes(path, original);
+    CVelkarionView& view = session.openSheet(path);
+    ASSERT_EQ(view.m_componentCount, 3);
+    EXPECT_EQ(view.m_type[0], kTypeLine);
+    EXPECT_EQ(view.m_type[1], kTypeEllipse);
+    EXPECT_EQ(view.m_type[2], kTypeText);
+    EXPECT_EQ(view.m_paramText[2], "   ");
+    session.surface(view);
+    EXPECT_TRUE(session.messages().empty());
+
+    EXPECT_EQ(session.command(view, ID_FILE_SAVE), CommandResult::Handled);
+    EXPECT_TRUE(session.messages().empty());
+    EXPECT_EQ(filetest::readBytes(path), original);
 }
 
 TEST(FreeDrawingToolsSession, LineDrawnWithTheMouseIsKeptAndSaved) {

@@ -2,6 +2,10 @@
 // lists, and the messages of its buttons.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -35,6 +39,17 @@ std::vector<std::string> items(DialogDriver& d, int id) {
 std::vector<std::string> texts(const Session& s) {
     std::vector<std::string> out;
     for (const BoxRecord& b : s.messages()) out.push_back(TextCodec1250::toUtf8(b.text));
+    return out;
+}
+
+// Every file of the working directory with its bytes.
+std::map<std::string, std::string> filesIn(const std::string& dir) {
+    std::map<std::string, std::string> out;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        std::ifstream in(entry.path(), std::ios::binary);
+        out[entry.path().filename().string()] =
+            std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
     return out;
 }
 
@@ -303,6 +318,84 @@ TEST_F(Libraries, EditSymbolRunsTheEditorForTheChosenNames) {
     EXPECT_EQ(g_editorLibraryName, "AB");
     EXPECT_EQ(g_editorSymbolName, "abc");
     EXPECT_EQ(session.modalRuns(), (std::vector<int>{IDD_LIBRERIAS, 133}));
+}
+
+// A typed name with a character outside the code page can be no list entry and
+// no file name: every button that takes a typed name refuses it as it refuses a
+// name that starts with a digit, and nothing is written.
+TEST(LibrariesTyped, NamesOutsideTheCodePageAreRefusedLikeBadNames) {
+    struct Row {
+        const char* name;
+        int field;
+        const char* typed;
+        int button;
+        bool fullList;
+        std::vector<std::string> messages;
+    };
+    const std::vector<std::string> full = {"Excedido el número máximo de librerias"};
+    const Row rows[] = {
+        {"new library of a letter and two outside", kLibrary, "A日本", 1008, false, {}},
+        {"new library of nothing but characters outside", kLibrary, "日本", 1008, false, {}},
+        {"new library of a bad name, for comparison", kLibrary, "1abc", 1008, false, {}},
+        {"new library with the list full", kLibrary, "A日本", 1008, true, full},
+        {"new symbol", kSymbol, "M日", 1009, false, {}},
+        {"editor for the typed library", kLibrary, "A日本", 1012, false, {}},
+        {"editor for the typed symbol", kSymbol, "m日", 1012, false, {}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Session s;
+        std::vector<std::string> names = {"AB"};
+        for (int i = 1; row.fullList && i < kLibrarySlots; ++i) names.push_back("Lib" + std::to_string(i));
+        s.writeFile("LIBRERIAS.CFG", listFile(names));
+        s.writeFile("AB.lib", "Velkarion_LIBabc*");
+        const auto filesBefore = filesIn(s.workDir());
+        const std::string editorLibrary = g_editorLibraryName;
+        std::vector<std::string> librariesBefore, librariesAfter, symbolsAfter;
+        s.answerDialog(IDD_LIBRERIAS, [&](DialogDriver& d) {
+            librariesBefore = items(d, kLibrary);
+            d.setText(row.field, row.typed);
+            ASSERT_EQ(d.text(row.field), row.typed) << "the field takes what was typed";
+            d.click(row.button);
+            librariesAfter = items(d, kLibrary);
+            symbolsAfter = items(d, kSymbol);
+            d.click(IDOK);
+        });
+        // Answered in case it runs, so that a fault shows as a run, not a throw.
+        s.answerDialog(133, [](DialogDriver& d) { d.click(IDCANCEL); });
+        s.openLibraries();
+
+        EXPECT_EQ(texts(s), row.messages);
+        EXPECT_EQ(librariesAfter, librariesBefore);
+        EXPECT_EQ(symbolsAfter, std::vector<std::string>{"abc"});
+        EXPECT_EQ(s.modalRuns(), std::vector<int>{IDD_LIBRERIAS}) << "no editor";
+        EXPECT_EQ(g_editorLibraryName, editorLibrary);
+        EXPECT_EQ(filesIn(s.workDir()), filesBefore) << "no list change, no library file";
+    }
+}
+
+// A hand-made list may name a library with a byte that has no character; the
+// name is shown with a replacement mark and is still chosen, compared and
+// deleted as the name the list holds.
+TEST_F(Libraries, AListedNameWithAByteWithoutACharacterIsTakenAsStored) {
+    const std::string odd = "K\x81L";
+    session.writeFile("LIBRERIAS.CFG", listFile({"AB", odd}));
+    session.writeFile("AB.lib", "Velkarion_LIBabc*");
+    // On disk the file is named as the name is shown.
+    session.writeFile(TextCodec1250::toUtf8(odd) + ".lib", "Velkarion_LIBmotor*");
+    session.answerDialog(133, [](DialogDriver& d) { d.click(IDCANCEL); });
+    open([&](DialogDriver& d) {
+        const std::string shown = TextCodec1250::toUtf8(odd);
+        d.select(kLibrary, shown);
+        EXPECT_EQ(items(d, kSymbol), std::vector<std::string>{"motor"});
+        d.click(1012);
+        EXPECT_EQ(g_editorLibraryName, odd);
+        d.click(1008);
+        d.click(1010);
+        EXPECT_EQ(items(d, kLibrary), std::vector<std::string>{"AB"});
+    });
+    EXPECT_EQ(texts(session), std::vector<std::string>{"Esa librería ya exite"});
+    EXPECT_EQ(read("LIBRERIAS.CFG"), listFile({"AB"}));
 }
 
 }  // namespace

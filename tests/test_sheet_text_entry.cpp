@@ -50,6 +50,10 @@ TEST(SheetTextEntry, RefusedCharactersNeverReachASavedFile) {
         const Point at = session.unitsToWindow(v, 60, 60);
         session.press(v, at.x, at.y);
         session.release(v, at.x, at.y);
+        if (row.kept.empty()) {
+            EXPECT_EQ(v.m_componentCount, 0) << "a text with nothing to show is not placed";
+            continue;
+        }
         ASSERT_EQ(v.m_componentCount, 1);
         EXPECT_EQ(v.m_paramText[0], row.kept);
 
