@@ -3,6 +3,8 @@
 // changes asks before it goes, and the captions and prompt read as written.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -10,7 +12,9 @@
 #include "model/TypeCodes.h"
 #include "model/VelkarionView.h"
 #include "platform/app.h"
+#include "platform/dc.h"
 #include "platform/frame.h"
+#include "platform/surface.h"
 #include "platform/text1250.h"
 #include "res/Resource.h"
 #include "testkit/testkit.h"
@@ -120,6 +124,27 @@ TEST(SheetWindows, StandardDialogsSpeakPolish) {
         SCOPED_TRACE(row.english);
         EXPECT_EQ(Toolkit::standardText(row.english), row.polish);
     }
+}
+
+// Whatever part of the program needs the toolkit first, its standard dialogs speak
+// Polish: here text is drawn before the program starts. Only a fresh process shows
+// it (once started, the toolkit stays for the whole run), so the test runs itself
+// again as a new process that does just that.
+TEST(SheetWindows, StandardDialogsSpeakPolishWhenTextWasDrawnFirst) {
+    if (std::getenv("VELK_FRESH_TOOLKIT")) {
+        Surface surface(80, 20);
+        Dc dc(surface);
+        dc.textOut(2, 2, "-K1");
+        Session session;
+        EXPECT_EQ(Toolkit::standardText("&Yes"), "Tak");
+        EXPECT_EQ(Toolkit::standardText("Cancel"), "Anuluj");
+        return;
+    }
+    const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
+    const std::string run = "VELK_FRESH_TOOLKIT=1 '" + self +
+                            "' --gtest_filter=SheetWindows.StandardDialogsSpeakPolishWhenTextWasDrawnFirst"
+                            " > /dev/null 2>&1";
+    EXPECT_EQ(std::system(run.c_str()), 0) << "a fresh run of this test failed: " << run;
 }
 
 // The grid flag is saved with the sheet, so switching it is a change that Close
