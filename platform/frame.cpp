@@ -901,13 +901,15 @@ void MdiFrame::removeChild(MdiChild* child) {
 
 void MdiFrame::childActivated(MdiChild* child) {
     MdiChild* previous = m_active;
+    // The views hear of the change once it is made, so the one coming forward
+    // already finds itself the active one.
+    m_active = child;
     if (previous != child) {
         if (previous && std::find(m_children.begin(), m_children.end(), previous) != m_children.end() &&
             previous->view())
             previous->view()->onActivate(false);
         if (child && child->view()) child->view()->onActivate(true);
     }
-    m_active = child;
     if (m_impl && m_impl->area && child && child->impl() && child->impl()->window)
         m_impl->area->setActiveSubWindow(child->impl()->window);
     m_active = child;
