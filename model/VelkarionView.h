@@ -16,6 +16,7 @@
 #include "platform/color.h"
 #include "platform/dc.h"
 #include "platform/geometry.h"
+#include "platform/text1250.h"
 #include "platform/window.h"
 
 namespace velk {
@@ -125,6 +126,10 @@ public:
     int m_floatingBlock = 0;
     int m_pasteSingle = 0;
     StatusPanes* m_statusBar = nullptr;
+    // What status panes 1 (mode) and 2 (run state) say of this sheet, Windows-1250.
+    // The panes show them only while this window is the active one.
+    std::string m_modeText = cp1250("Edición");
+    std::string m_runStateText = "Stop";
     int m_simulating = 0;
     int m_paused = 0;
     int m_stepMode = 0;
@@ -381,7 +386,8 @@ public:
     void DrawTitleBlock2(Dc& dc, double zoom, int x0, int y0);
     // One free-drawing item (types 1 to 6, 8 and 9) of a live slot.
     void DrawFreeItem(Dc& dc, int slot);
-    // Status panes 0 to 2 as the program starts: "Velkarion", "Edición", "Stop".
+    // Status panes as the program starts: "Velkarion", then this sheet's mode and
+    // run state ("Edición", "Stop").
     void SetStartStatusTexts();
     // Test seams of the paint, empty in the program. When set, the paint calls
     // m_routineProbe instead of the component routine it would call (with the type
@@ -578,7 +584,14 @@ public:
     }
     void onActivate(bool active) override { OnActivateView(active); }
     void onKillFocus() override { OnKillFocus(); }
-    // The status panes 1 and 2 show this view's mode and run state (render/Clock.cpp).
+    // Status panes 1 and 2 belong to the active sheet window (render/Clock.cpp).
+    // ModePanes: the status bar while this window is the active one (a view
+    // without a main window has its panes to itself), else null. SetModeTexts
+    // records this sheet's mode and run state (UTF-8; a null mode keeps the mode)
+    // and shows what it set on ModePanes; ShowModeTexts shows both again, as the
+    // window comes forward.
+    StatusPanes* ModePanes() const;
+    void SetModeTexts(const char* modeUtf8, const char* runStateUtf8);
     void ShowModeTexts();
     // The window is closing: the panes let go of this sheet's pointer position,
     // mode and run state (render/Clock.cpp).

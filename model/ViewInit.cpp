@@ -9,7 +9,6 @@
 #include "model/VelkarionView.h"
 #include "platform/app.h"
 #include "platform/statusbar.h"
-#include "platform/text1250.h"
 #include "render/Clock.h"
 #include "render/Paint.h"
 
@@ -75,8 +74,7 @@ void CVelkarionView::OnInitialUpdate() {
         m_statusBar = &detached;
     }
     m_statusBar->setPaneText(0, "Velkarion");
-    m_statusBar->setPaneText(1, cp1250("Edición"));
-    m_statusBar->setPaneText(2, "Stop");
+    SetModeTexts("Edición", "Stop");
 
     m_zoomWindowArmed = 0;
     m_dragStartX = 0;

@@ -33,12 +33,15 @@ std::string recentEntry(int i) { return "File" + std::to_string(i + 1); }
 // ---------------------------------------------------------------------------------------
 // Toolkit
 
-Toolkit::Toolkit(int& argc, char** argv) {
+namespace {
+
+// The one place the application object is made, whoever needs it first: the
+// program's start, the test kit, or text drawing before either. Everything the
+// program relies on in it is set here, so it is the same whichever way it came.
+void startApplicationObject(char* programName) {
     if (QCoreApplication::instance()) return;
     // The toolkit keeps the argument vector for its whole life.
-    if (argc > 0 && argv) {
-        g_toolkitArgv[0] = argv[0];
-    }
+    if (programName) g_toolkitArgv[0] = programName;
     g_toolkitArgc = 1;
     new QApplication(g_toolkitArgc, g_toolkitArgv);
     QApplication::setQuitOnLastWindowClosed(false);
@@ -50,6 +53,19 @@ Toolkit::Toolkit(int& argc, char** argv) {
         QCoreApplication::installTranslator(translator);
     else
         delete translator;
+}
+
+}  // namespace
+
+Toolkit::Toolkit(int& argc, char** argv) { startApplicationObject(argc > 0 && argv ? argv[0] : nullptr); }
+
+void Toolkit::ensureStarted() {
+    if (QCoreApplication::instance()) return;
+    // Without a screen (a test or benchmark drawing text) the toolkit runs headless.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsSet("DISPLAY") &&
+        !qEnvironmentVariableIsSet("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    startApplicationObject(nullptr);
 }
 
 std::string Toolkit::standardText(const char* english) {

@@ -16,10 +16,14 @@ class MdiChild;
 class MdiFrame;
 class View;
 
-// Starts the toolkit for this process (once; later calls reuse it).
+// Starts the toolkit for this process (once; later calls reuse it), with the
+// standard dialogs in Polish, whichever of these starts it.
 class Toolkit {
 public:
     Toolkit(int& argc, char** argv);
+    // For a part that needs the toolkit before the program or the test kit has
+    // started it (fonts for drawing text): headless when there is no display.
+    static void ensureStarted();
     // Runs the event loop until the program quits; its exit code.
     static int exec();
     static bool running();

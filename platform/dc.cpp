@@ -1,6 +1,5 @@
 #include "platform/dc.h"
 
-#include <QApplication>
 #include <QColor>
 #include <QFont>
 #include <QFontMetrics>
@@ -20,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/app.h"
 #include "platform/dc_paper.h"
 #include "platform/text1250.h"
 
@@ -35,21 +35,6 @@ constexpr std::uint32_t kAlpha = 0xff000000u;
 constexpr std::uint32_t kRgbBits = 0x00ffffffu;
 // Cell height of a font created with height 0.
 constexpr int kDefaultCellHeight = 16;
-
-// Fonts need the toolkit's application object. The program creates it before any
-// window; a test or benchmark that draws text on a bare surface gets one here.
-void needToolkit() {
-    if (QCoreApplication::instance() != nullptr) return;
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && !qEnvironmentVariableIsSet("DISPLAY") &&
-        !qEnvironmentVariableIsSet("WAYLAND_DISPLAY")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static int argc = 1;
-    static char name[] = "velkarion";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    (void)app;
-}
 
 inline std::uint32_t combine(std::uint32_t dest, std::uint32_t src, bool notXor) {
     return notXor ? (kAlpha | (~(src ^ dest) & kRgbBits)) : src;
@@ -870,7 +855,8 @@ FontCache& fontCache() {
 // Fonts stay for the life of the program (a device context may hold one), so
 // only the texts are ever forgotten.
 ScreenFont& screenFontFor(const Font& f) {
-    needToolkit();
+    // Fonts need the toolkit's application object.
+    Toolkit::ensureStarted();
     FontCache& cache = fontCache();
     const std::string key = fontKey(f);
     auto it = cache.fonts.find(key);
@@ -985,7 +971,8 @@ void rasterise(const ScreenFont& font, const QString& shown, int width, Point bo
 }  // namespace
 
 QFont toolkitFont(const Font& font) {
-    needToolkit();
+    // Fonts need the toolkit's application object.
+    Toolkit::ensureStarted();
     return makeQFont(font, fontCache().cellSizes);
 }
 

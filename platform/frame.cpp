@@ -78,11 +78,13 @@ public:
     }
     void setPaneText(int pane, const std::string& text) override {
         if (pane < 0 || pane >= static_cast<int>(m_labels.size())) return;
-        m_texts[static_cast<std::size_t>(pane)] = text;
-        QLabel* label = m_labels[static_cast<std::size_t>(pane)];
-        if (!label) return;
-        label->setText(toDisplay(text));
-        if (label->isVisible()) label->repaint();  // shown at once, even inside a long handler
+        std::string& held = m_texts[static_cast<std::size_t>(pane)];
+        // Views set their texts often (every pointer move, every window coming
+        // forward): a pane is drawn anew only when its text changes, and then by
+        // the window's next paint like everything else.
+        if (held == text) return;
+        held = text;
+        if (QLabel* label = m_labels[static_cast<std::size_t>(pane)]) label->setText(toDisplay(text));
     }
     std::string paneText(int pane) const override {
         if (pane < 0 || pane >= static_cast<int>(m_texts.size())) return std::string();
@@ -901,13 +903,15 @@ void MdiFrame::removeChild(MdiChild* child) {
 
 void MdiFrame::childActivated(MdiChild* child) {
     MdiChild* previous = m_active;
+    // The views hear of the change once it is made, so the one coming forward
+    // already finds itself the active one.
+    m_active = child;
     if (previous != child) {
         if (previous && std::find(m_children.begin(), m_children.end(), previous) != m_children.end() &&
             previous->view())
             previous->view()->onActivate(false);
         if (child && child->view()) child->view()->onActivate(true);
     }
-    m_active = child;
     if (m_impl && m_impl->area && child && child->impl() && child->impl()->window)
         m_impl->area->setActiveSubWindow(child->impl()->window);
     m_active = child;

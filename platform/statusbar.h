@@ -8,7 +8,8 @@ namespace velk {
 class StatusPanes {
 public:
     virtual ~StatusPanes() = default;
-    // Texts are Windows-1250 bytes; the pane shows the new text at once.
+    // Texts are Windows-1250 bytes; the pane shows a new text at the main
+    // window's next paint.
     virtual void setPaneText(int pane, const std::string& text) = 0;
     virtual std::string paneText(int pane) const = 0;
 };

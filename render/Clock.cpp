@@ -4,6 +4,7 @@
 #include "render/Clock.h"
 
 #include "model/VelkarionView.h"
+#include "platform/frame.h"
 #include "platform/statusbar.h"
 #include "platform/text1250.h"
 #include "render/Potentials.h"
@@ -36,33 +37,46 @@ bool isChartLine(int type) { return type >= kTypeGrafcetAndDivergence && type <=
 
 }  // namespace
 
-void showModeTexts(StatusPanes* panes, const char* modeUtf8, const char* runStateUtf8) {
-    if (!panes) return;
-    if (modeUtf8) panes->setPaneText(1, cp1250(modeUtf8));
-    panes->setPaneText(2, cp1250(runStateUtf8));
+StatusPanes* CVelkarionView::ModePanes() const {
+    // A sheet behind another one keeps its texts for when it comes forward: its
+    // faults, ticks and commands never overwrite what the front sheet shows.
+    if (m_mainWnd) {
+        const MdiChild* front = m_mainWnd->activeChild();
+        if (!front || front->view() != this) return nullptr;
+    }
+    return m_statusBar;
 }
 
 void CVelkarionView::ShowModeTexts() {
-    if (m_simulating != 1)
-        showModeTexts(m_statusBar, "Edición", "Stop");
-    else if (m_paused == 1)
-        showModeTexts(m_statusBar, "Simulación", "Pausa");
-    else if (m_stepMode == 1)
-        showModeTexts(m_statusBar, "Simulación", "Paso a Paso");
-    else
-        showModeTexts(m_statusBar, "Simulación", "Run");
+    if (StatusPanes* panes = ModePanes()) {
+        panes->setPaneText(1, m_modeText);
+        panes->setPaneText(2, m_runStateText);
+    }
+}
+
+void CVelkarionView::SetModeTexts(const char* modeUtf8, const char* runStateUtf8) {
+    if (modeUtf8) m_modeText = cp1250(modeUtf8);
+    m_runStateText = cp1250(runStateUtf8);
+    StatusPanes* panes = ModePanes();
+    if (!panes) return;
+    if (modeUtf8) panes->setPaneText(1, m_modeText);
+    panes->setPaneText(2, m_runStateText);
 }
 
 void CVelkarionView::OnDestroy() {
     if (!m_statusBar) return;
     m_statusBar->setPaneText(0, "Velkarion");
-    m_statusBar->setPaneText(1, "");
-    m_statusBar->setPaneText(2, "");
+    // The window coming forward shows its own mode; only the front one leaves
+    // the mode panes empty behind it.
+    if (StatusPanes* panes = ModePanes()) {
+        panes->setPaneText(1, "");
+        panes->setPaneText(2, "");
+    }
 }
 
 void CVelkarionView::OnModeRun() {
     m_simulating = 1;
-    showModeTexts(m_statusBar, "Simulación", "Run");
+    SetModeTexts("Simulación", "Run");
     if (m_paused == 1) {
         m_paused = 0;  // resume: nothing is reset
         return;
@@ -125,7 +139,7 @@ void CVelkarionView::OnModeRun() {
 }
 
 void CVelkarionView::OnModeEdit() {
-    showModeTexts(m_statusBar, "Edición", "Stop");
+    SetModeTexts("Edición", "Stop");
     // Only the inverter panel goes; a DC panel stays until the next one replaces it.
     CloseInverterPanel();
     m_simulating = 0;
@@ -151,14 +165,14 @@ void CVelkarionView::OnModeEdit() {
 }
 
 void CVelkarionView::OnModePause() {
-    showModeTexts(m_statusBar, nullptr, "Pausa");
+    SetModeTexts(nullptr, "Pausa");
     m_paused = 1;
     m_stepMode = 0;
     m_stepPending = 0;
 }
 
 void CVelkarionView::OnModeStep() {
-    showModeTexts(m_statusBar, nullptr, "Paso a Paso");
+    SetModeTexts(nullptr, "Paso a Paso");
     m_stepMode = 1;
     m_stepPending = 1;
 }

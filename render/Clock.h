@@ -4,8 +4,6 @@
 
 namespace velk {
 
-class StatusPanes;
-
 constexpr int kSimulationTimerId = 1;
 // The view's timer runs at this period from its initial update until the first tick.
 constexpr int kInitialTimerPeriodMs = 250;
@@ -20,9 +18,5 @@ int simulationTimerPeriod(int speed);
 // Sheets of this many slots or more get their erasing repaint from the next tick
 // rather than from Simulate itself.
 constexpr int kDeferredRedrawCount = 140;
-
-// Status panes 1 (mode) and 2 (run state); a null mode leaves pane 1 alone.
-// Texts are UTF-8 literals. Without a status bar nothing is shown.
-void showModeTexts(StatusPanes* panes, const char* modeUtf8, const char* runStateUtf8);
 
 }  // namespace velk

@@ -3,7 +3,6 @@
 #include "model/VelkarionView.h"
 #include "platform/msgbox.h"
 #include "platform/text1250.h"
-#include "render/Clock.h"
 #include "render/Potentials.h"
 
 namespace velk {
@@ -28,7 +27,7 @@ void reportFault(CVelkarionView& v, const char* utf8Text) {
     }
     v.invalidate(true);
     messageBox(cp1250(utf8Text), "Error", BoxIcon::Stop);
-    showModeTexts(v.m_statusBar, "Edición", "Stop");
+    v.SetModeTexts("Edición", "Stop");
     v.invalidate(true);
 }
 

@@ -5,7 +5,6 @@
 
 #include "model/VelkarionView.h"
 #include "platform/statusbar.h"
-#include "platform/text1250.h"
 #include "render/Colors.h"
 #include "render/SheetCoords.h"
 #include "render/SlotLookups.h"
@@ -123,8 +122,7 @@ private:
 void CVelkarionView::SetStartStatusTexts() {
     if (!m_statusBar) return;
     m_statusBar->setPaneText(0, "Velkarion");
-    m_statusBar->setPaneText(1, cp1250("Edición"));
-    m_statusBar->setPaneText(2, "Stop");
+    ShowModeTexts();
 }
 
 void CVelkarionView::OnDraw(Dc& dc) {

@@ -1,16 +1,22 @@
 // Several windows on one sheet: Window > New window shows the same sheet, the
 // Window menu lists the windows, Ctrl+F6 and Ctrl+Tab cycle them, a window with
-// changes asks before it goes, and the captions and prompt read as written.
+// changes asks before it goes, the captions and prompt read as written, and the
+// mode panes speak of the window in front.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "app/MainFrm.h"
+#include "file_test_support.h"
 #include "model/TypeCodes.h"
 #include "model/VelkarionView.h"
 #include "platform/app.h"
+#include "platform/dc.h"
 #include "platform/frame.h"
+#include "platform/surface.h"
 #include "platform/text1250.h"
 #include "res/Resource.h"
 #include "testkit/testkit.h"
@@ -122,6 +128,27 @@ TEST(SheetWindows, StandardDialogsSpeakPolish) {
     }
 }
 
+// Whatever part of the program needs the toolkit first, its standard dialogs speak
+// Polish: here text is drawn before the program starts. Only a fresh process shows
+// it (once started, the toolkit stays for the whole run), so the test runs itself
+// again as a new process that does just that.
+TEST(SheetWindows, StandardDialogsSpeakPolishWhenTextWasDrawnFirst) {
+    if (std::getenv("VELK_FRESH_TOOLKIT")) {
+        Surface surface(80, 20);
+        Dc dc(surface);
+        dc.textOut(2, 2, "-K1");
+        Session session;
+        EXPECT_EQ(Toolkit::standardText("&Yes"), "Tak");
+        EXPECT_EQ(Toolkit::standardText("Cancel"), "Anuluj");
+        return;
+    }
+    const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
+    const std::string run = "VELK_FRESH_TOOLKIT=1 '" + self +
+                            "' --gtest_filter=SheetWindows.StandardDialogsSpeakPolishWhenTextWasDrawnFirst"
+                            " > /dev/null 2>&1";
+    EXPECT_EQ(std::system(run.c_str()), 0) << "a fresh run of this test failed: " << run;
+}
+
 // The grid flag is saved with the sheet, so switching it is a change that Close
 // asks about; once the window has gone its mode panes are empty again.
 TEST(SheetWindows, GridIsAChangeAndClosingClearsTheModePanes) {
@@ -181,5 +208,70 @@ TEST(SheetWindows, ClosingTheFrontWindowShowsTheModeOfTheNextOne) {
         EXPECT_EQ(session.activeView(), &a);
         EXPECT_EQ(session.paneText(1), cp1250(row.mode));
         EXPECT_EQ(session.paneText(2), cp1250(row.run));
+    }
+}
+
+// The mode panes belong to the window in front. Sheet A runs behind sheet B;
+// pressing A's push button shorts the supply at A's next tick. Nothing A does or
+// is made to do behind B (its fault, a mode command reaching it, its window
+// closing) changes what the panes say of B, and A shows its own mode once it
+// comes forward.
+TEST(SheetWindows, ModePanesShowTheFrontWindowWhateverTheOneBehindDoes) {
+    struct Row {
+        const char* name;
+        bool buttonHeld;           // A's button pressed with the mouse before B comes forward
+        std::vector<int> modeOfB;  // commands given in B, in front
+        void (*behind)(Session&, CVelkarionView& a);
+        const char* modeOfA;  // A's panes once it comes forward; null when A has gone
+        const char* runOfA;
+    };
+    const Row rows[] = {
+        {"short circuit behind", true, {ID_MODE_RUN}, [](Session& s, CVelkarionView& a) { s.tick(a, 3); },
+         "Edición", "Stop"},
+        {"Edit reaches the window behind", false, {ID_MODE_RUN}, [](Session&, CVelkarionView& a) { a.OnModeEdit(); },
+         "Edición", "Stop"},
+        {"Pause reaches the window behind", false, {ID_MODE_RUN},
+         [](Session&, CVelkarionView& a) { a.OnModePause(); }, "Simulación", "Pausa"},
+        {"Step reaches the window behind", false, {ID_MODE_RUN, ID_MODE_PAUSE},
+         [](Session&, CVelkarionView& a) { a.OnModeStep(); }, "Simulación", "Paso a Paso"},
+        {"Simulate reaches the window behind", false, {ID_MODE_RUN, ID_MODE_EDIT},
+         [](Session&, CVelkarionView& a) { a.OnModeRun(); }, "Simulación", "Run"},
+        {"the window behind closes", false, {ID_MODE_RUN, ID_MODE_STEP},
+         [](Session& s, CVelkarionView& a) { ASSERT_TRUE(s.closeWindow(a)); }, nullptr, nullptr},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Session session;
+        CVelkarionView& a = session.openSheet(filetest::fixturePath("button_shorts_supply.cad"));
+        CVelkarionView& b = session.newSheet();
+        session.command(a, ID_MODE_RUN);
+        session.tick(a);
+        if (row.buttonHeld) {
+            int button = -1;
+            for (int i = 0; i < a.m_componentCount; ++i)
+                if (a.m_type[i] == kTypePushButtonNO) button = i;
+            ASSERT_GE(button, 0);
+            const Point p = session.unitsToWindow(a, a.m_x[button] - 3, a.m_y[button] + 6);
+            session.move(a, p.x, p.y);
+            session.press(a, p.x, p.y);
+        }
+        ASSERT_TRUE(session.messages().empty());
+
+        // B comes forward as by a click on its window, and is given its commands.
+        for (int id : row.modeOfB) session.command(b, id);
+        ASSERT_EQ(session.activeView(), &b);
+        const std::string modeOfB = session.paneText(1), runOfB = session.paneText(2);
+        ASSERT_NE(runOfB, "");
+
+        row.behind(session, a);
+        EXPECT_EQ(session.messages().size(), row.buttonHeld ? 1u : 0u) << "the fault is A's own";
+        EXPECT_EQ(session.activeView(), &b);
+        EXPECT_EQ(session.paneText(1), modeOfB);
+        EXPECT_EQ(session.paneText(2), runOfB);
+        if (!row.modeOfA) continue;
+        session.command(b, kCmdSheetWindow1);  // A from the Window menu
+        ASSERT_EQ(session.activeView(), &a);
+        EXPECT_EQ(session.paneText(1), cp1250(row.modeOfA));
+        EXPECT_EQ(session.paneText(2), cp1250(row.runOfA));
     }
 }
