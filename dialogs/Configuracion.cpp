@@ -123,6 +123,12 @@ bool writeSettingsFile(const std::string& line) {
     return writeWholeFile(kConfigFileName, line) == WriteResult::Ok;
 }
 
+// A user sheet side from its field: the stored side itself while the field shows
+// the millimetres it was opened with, else the millimetres converted.
+int sideFromField(int mm, const std::optional<int>& kept, int (*toMm)(int), int (*toUnits)(int)) {
+    return kept && toMm(*kept) == mm ? *kept : toUnits(mm);
+}
+
 }  // namespace
 
 ConfigSettings exchangeSettings() {
@@ -261,6 +267,8 @@ void CConfiguracionDlg::fillFromSettings() {
 
 bool CConfiguracionDlg::OnInitDialog() {
     m_speedAtOpen = g_simSpeed;
+    m_keptWidth = g_cfgPageWidth;
+    m_keptHeight = g_cfgPageHeight;
     fillFromSettings();
     return true;
 }
@@ -284,8 +292,8 @@ bool CConfiguracionDlg::applyToSettings() {
     g_cfgPrintLineWidth = m_printLineWidth;
     g_cfgPrintInColor = m_printInColor;
     g_cfgShowZoneReferences = m_showZoneRefs;
-    g_cfgPageWidth = mmToPageWidth(m_widthMm);
-    g_cfgPageHeight = mmToPageHeight(m_heightMm);
+    g_cfgPageWidth = sideFromField(m_widthMm, m_keptWidth, pageWidthToMm, mmToPageWidth);
+    g_cfgPageHeight = sideFromField(m_heightMm, m_keptHeight, pageHeightToMm, mmToPageHeight);
     for (int t = 0; t < 3; ++t)
         if (m_titleBlock[t] == 0) g_cfgTitleBlockKind = t;
     g_simSpeed = g_speedSliderPos;
@@ -315,6 +323,8 @@ void CConfiguracionDlg::OnSave() {
 void CConfiguracionDlg::OnRestoreDefaults() {
     setExchangeSettings(ConfigSettings{});
     g_simSpeed = ConfigSettings{}.simSpeed;
+    m_keptWidth.reset();
+    m_keptHeight.reset();
     fillFromSettings();
 }
 

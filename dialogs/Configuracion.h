@@ -3,6 +3,8 @@
 // print settings of the active document and the program-wide simulation speed,
 // passed in and out through the exchange variables below; "Zapisz" also writes
 // them into "config.cfg".
+#include <optional>
+
 #include "model/ConfigFile.h"
 #include "platform/dialog.h"
 
@@ -84,6 +86,11 @@ private:
     // Steps shared by OK and "Zapisz": false when a value is refused.
     bool applyToSettings();
     int m_speedAtOpen = 0;
+    // The user sheet size as stored when the dialog opened. Millimetres do not
+    // convert back to the same drawing units, so a size field that still shows
+    // what it showed for them keeps them as they are; "Przywróć" drops them, and
+    // the A4 sizes it shows are then taken like typed ones.
+    std::optional<int> m_keptWidth, m_keptHeight;
 };
 
 }  // namespace velk

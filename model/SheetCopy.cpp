@@ -35,6 +35,7 @@ void CVelkarionView::CopySheetOf(const CVelkarionView& original) {
     m_netCounter = original.m_netCounter;
     m_bundleCounter = original.m_bundleCounter;
     m_filePath = original.m_filePath;
+    m_openedFolder = original.m_openedFolder;
     // The copy starts in edit mode: no run-time state comes along.
     for (int i = 0; i < kSlotCount; ++i) {
         m_potential[i].clear();

@@ -492,6 +492,7 @@ bool CVelkarionView::LoadDrawing(const std::string& path) {
     m_bundleCounter = 1;
     if (doc) doc->forgetPictures();
     m_filePath = path;
+    m_openedFolder = wholeFolderOf(path);
 
     std::string text;
     const ReadResult read = readWholeFileUpTo(path, kMaxSheetFileBytes, text);

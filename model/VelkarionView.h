@@ -118,6 +118,10 @@ public:
     int m_toolVariant = 0;
     int m_drawingPlaced = 0;
     std::string m_filePath;
+    // The whole folder of the file the window was opened from, kept when the
+    // reader clears the path of a file it could not read whole; "" when the
+    // window was not opened from a file.
+    std::string m_openedFolder;
     int m_lastKey = 0;
     int m_grabX = 0, m_grabY = 0;
     int m_rubberBandActive = 0;

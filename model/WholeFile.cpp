@@ -187,4 +187,15 @@ std::string folderOf(const std::string& path) {
     return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
 }
 
+std::string wholeFolderOf(const std::string& path) {
+    const std::string folder = folderOf(path);
+    if (!folder.empty() && folder.front() == '/') return folder;
+    // Names are Windows-1250 bytes; the system gives its folder in UTF-8.
+    std::error_code ec;
+    const fs::path here = fs::current_path(ec);
+    std::string bytes;
+    if (ec || !TextCodec1250::fromUtf8(here.string(), bytes)) return std::string();
+    return bytes + "/" + folder;
+}
+
 }  // namespace velk

@@ -49,5 +49,8 @@ WriteResult writeWholeFile(const std::string& path, const std::string& bytes);
 std::string bareFileName(const std::string& path);
 // The folder part with its last separator ("/a/b/"), or "" for a bare name.
 std::string folderOf(const std::string& path);
+// The same as a whole path: a bare or relative name's folder is taken from the
+// current directory. "" when that directory cannot be spelt in Windows-1250.
+std::string wholeFolderOf(const std::string& path);
 
 }  // namespace velk

@@ -87,10 +87,16 @@ std::filesystem::path onDisk(const std::string& bytes) {
 // "circuit" gives "circuit.cad"; a name ending in its dot only gets the extension.
 std::string withDefaultExtension(const std::string& path, const std::string& ext) {
     if (ext.empty() || hasFileExtension(path)) return path;
-    return path + (!path.empty() && path.back() == '.' ? ext : "." + ext);
+    return withFileExtension(path, ext);
 }
 
 }  // namespace
+
+std::string withFileExtension(const std::string& path, const std::string& ext) {
+    // The extension's dot is the last one: it lies in the name, after the folder.
+    const std::string stem = hasFileExtension(path) ? path.substr(0, path.rfind('.')) : path;
+    return stem + (!stem.empty() && stem.back() == '.' ? ext : "." + ext);
+}
 
 std::optional<std::string> chosenPathBytes(const std::string& utf8) {
     std::string bytes;

@@ -39,6 +39,11 @@ void clearOpenDialogPreset();
 // Windows-1250 cannot be kept: the user is told so and nothing is chosen.
 std::optional<std::string> chosenPathBytes(const std::string& utf8);
 
+// The name with its extension replaced by `ext`, by the rule of the default
+// extension above: "plan.cad" gives "plan.pdf"; "v1.2", "v1.2 sheet" and ".cad"
+// have none and get it added; "plan." only gets it after its dot.
+std::string withFileExtension(const std::string& path, const std::string& ext);
+
 // The description|pattern pairs of a filter text ("a|*.x|b|*.*||").
 struct FilterEntry {
     std::string description;

@@ -2,12 +2,11 @@
 // zoom of its page format and scale, hides the screen-only decorations, paints
 // each page with the ordinary paint and puts everything back afterwards.
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 
 #include "model/VelkarionView.h"
 #include "model/WholeFile.h"
 #include "platform/command.h"
+#include "platform/filedlg.h"
 #include "platform/print.h"
 #include "platform/text1250.h"
 #include "render/Paint.h"
@@ -63,24 +62,18 @@ bool landscapeSheet(const SheetDocument& doc) {
 }
 
 // The PDF a print to a file is offered: the sheet's own name beside its file, or,
-// for a sheet never saved (or whose file could not be read whole), the window's
-// title in the current folder.
+// for a sheet never saved, the window's title in the current folder. A sheet whose
+// file could not be read whole has no path to save to, but it is still offered
+// beside that file, under its window title.
 std::string pdfFileFor(const CVelkarionView& view, const SheetDocument* doc) {
     const std::string& saved = view.m_filePath;
     const bool hasFile = !saved.empty() && saved.find('*') == std::string::npos;
-    std::string name = bareFileName(hasFile ? saved : (doc ? doc->sheetTitle() : std::string()));
-    const std::size_t dot = name.rfind('.');
-    if (dot != std::string::npos && dot > 0) name.resize(dot);
+    const std::string name = bareFileName(hasFile ? saved : (doc ? doc->sheetTitle() : std::string()));
     if (name.empty()) return std::string();
-    std::string folder = hasFile ? folderOf(saved) : std::string();
-    if (folder.empty() || folder.front() != '/') {
-        // Names are Windows-1250 bytes; the system gives its folder in UTF-8.
-        std::error_code ec;
-        std::string here;
-        if (!TextCodec1250::fromUtf8(std::filesystem::current_path(ec).string(), here) || ec) return std::string();
-        folder = here + "/" + folder;
-    }
-    return folder + name + ".pdf";
+    const std::string folder =
+        hasFile ? wholeFolderOf(saved) : (view.m_openedFolder.empty() ? wholeFolderOf("") : view.m_openedFolder);
+    if (folder.empty()) return std::string();
+    return folder + withFileExtension(name, "pdf");
 }
 
 }  // namespace

@@ -3,10 +3,12 @@
 // dialog driven as a user would (Zapisz, Przywróć, Anuluj, a file that cannot be written).
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "app/VelkarionDoc.h"
 #include "dialogs/Configuracion.h"
@@ -105,6 +107,82 @@ TEST(ConfigDialog, MillimetresAndDrawingUnits) {
     }
     EXPECT_EQ(pageWidthToMm(0), 210);
     EXPECT_EQ(pageHeightToMm(0), 297);
+}
+
+// Millimetres do not convert back to the same drawing units, so a size field the
+// user leaves alone keeps the stored units exactly, however often the dialog is
+// opened and closed; a size typed in converts as it always does.
+TEST(ConfigDialog, UntouchedSheetSizesKeepTheirUnits) {
+    constexpr int kOk = IDOK, kZapisz = 1101;
+    constexpr int kWidthMm = 1059, kHeightMm = 1058;
+    struct Row {
+        const char* name;
+        int width, height;                    // stored before
+        std::vector<std::string> typedWidth;  // typed in turn; none: left alone
+        std::vector<std::string> typedHeight;
+        int button;
+        int storedWidth, storedHeight;        // after, in the sheet and in config.cfg
+        const char* shownWidth;               // on opening again
+        const char* shownHeight;
+    };
+    const Row rows[] = {
+        {"297 x 297 mm left alone, OK", 330, 333, {}, {}, kOk, 330, 333, "296", "297"},
+        {"297 x 210 mm left alone, Zapisz", 330, 235, {}, {}, kZapisz, 330, 235, "296", "209"},
+        {"never set, Zapisz", 0, 0, {}, {}, kZapisz, 0, 0, "210", "297"},
+        {"never set, OK", 0, 0, {}, {}, kOk, 0, 0, "210", "297"},
+        {"800 mm left alone", 891, 896, {}, {}, kZapisz, 891, 896, "799", "799"},
+        {"1 unit, shown as A4, left alone", 1, 1, {}, {}, kOk, 1, 1, "210", "297"},
+        {"210 mm wide typed", 330, 235, {"210"}, {}, kZapisz, 234, 235, "210", "209"},
+        {"297 mm wide typed", 0, 0, {"297"}, {}, kOk, 330, 0, "296", "297"},
+        {"297 mm high typed", 330, 235, {}, {"297"}, kZapisz, 330, 333, "296", "297"},
+        {"210 mm high typed", 0, 0, {}, {"210"}, kOk, 0, 235, "210", "209"},
+        {"typed, then back to what was shown", 330, 235, {"", "2", "296"}, {"29", "209"}, kZapisz, 330, 235, "296",
+         "209"},
+    };
+    SpeedReset speedReset;
+    Session session;
+    CVelkarionView& view = session.newSheet();
+    CVelkarionDoc& doc = session.document(view);
+    const auto expectStored = [&](const Row& r, int button) {
+        EXPECT_EQ(doc.m_pageWidth, r.storedWidth);
+        EXPECT_EQ(doc.m_pageHeight, r.storedHeight);
+        if (button != kZapisz) return;
+        const std::string line = readSettingsFile(session);
+        ASSERT_EQ(line.size(), 64u);
+        char sizes[8];
+        std::snprintf(sizes, sizeof sizes, "%3d*%3d", r.storedWidth, r.storedHeight);
+        EXPECT_EQ(line.substr(45, 7), sizes);
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        doc.m_pageWidth = r.width;
+        doc.m_pageHeight = r.height;
+        doc.setModified(false);
+        session.answerDialog(IDD_CONFIGURACION, [&](DialogDriver& d) {
+            for (const std::string& t : r.typedWidth) d.setText(kWidthMm, t);
+            for (const std::string& t : r.typedHeight) d.setText(kHeightMm, t);
+            d.click(r.button);
+        });
+        session.command(view, ID_FILE_CONFIGURATION);
+        expectStored(r, r.button);
+        const bool changed = r.storedWidth != r.width || r.storedHeight != r.height;
+        EXPECT_EQ(doc.isModified(), changed) << "only a changed size makes the sheet modified";
+
+        // Opened again and again and left alone: nothing moves.
+        for (int button : {kOk, kZapisz, kOk}) {
+            std::string shownWidth, shownHeight;
+            session.answerDialog(IDD_CONFIGURACION, [&](DialogDriver& d) {
+                shownWidth = d.text(kWidthMm);
+                shownHeight = d.text(kHeightMm);
+                d.click(button);
+            });
+            session.command(view, ID_FILE_CONFIGURATION);
+            EXPECT_EQ(shownWidth, r.shownWidth);
+            EXPECT_EQ(shownHeight, r.shownHeight);
+            expectStored(r, button);
+        }
+        EXPECT_TRUE(session.messages().empty());
+    }
 }
 
 TEST(ConfigDialog, OkSizesTheScrollAreaByPageFormat) {

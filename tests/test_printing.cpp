@@ -18,6 +18,7 @@
 #include "render/Colors.h"
 #include "render/Paint.h"
 #include "res/Resource.h"
+#include "file_test_support.h"
 #include "kept_pictures.h"
 #include "print_support.h"
 #include "testkit/testkit.h"
@@ -364,14 +365,20 @@ TEST(PrintingScenario, PageWhileSimulatingShowsTheRunAsTheScreenDoes) {
     session.command(v, ID_MODE_EDIT);
 }
 
-// Printing to a PDF file offers the sheet's own name: beside its file when it has
-// one, else its window title in the current folder.
+// Printing to a PDF file offers the sheet's own name with its extension replaced
+// by the rule Save As uses for one (a dot before digits only, or before a blank,
+// starts none): beside its file when it has one, beside the file it was opened
+// from when that file could not be read whole, else its window title in the
+// current folder.
 TEST(PrintingScenario, PrintToFileOffersTheSheetsOwnName) {
     struct Row {
         const char* name;
         std::function<CVelkarionView&(testkit::Session&)> sheet;
         std::string offered;  // in the session's folder
     };
+    const std::string sheet = filetest::fixtureText("wires_only.cad");
+    // Cut before its end group, the sheet reads as damaged: its path is let go.
+    const std::string damaged = sheet.substr(0, sheet.find("***$$$&&&"));
     const auto savedAs = [](const std::string& file) {
         return [file](testkit::Session& s) -> CVelkarionView& {
             CVelkarionView& v = s.newSheet();
@@ -381,16 +388,49 @@ TEST(PrintingScenario, PrintToFileOffersTheSheetsOwnName) {
             return v;
         };
     };
+    // Opened from `file` holding `bytes`, with the message it gives, if any.
+    const auto opened = [](const std::string& file, const std::string& bytes, const std::string& message) {
+        return [=](testkit::Session& s) -> CVelkarionView& {
+            std::filesystem::create_directories(std::filesystem::path(s.workDir() + "/" + file).parent_path());
+            s.writeFile(file, bytes);
+            s.clearMessages();
+            CVelkarionView& v = s.openSheet(s.workDir() + "/" + file);
+            std::vector<std::string> shown;
+            for (const BoxRecord& box : s.messages()) shown.push_back(box.text);
+            EXPECT_EQ(shown, message.empty() ? std::vector<std::string>{} : std::vector<std::string>{message});
+            return v;
+        };
+    };
+    const std::string damagedMessage = cp1250("El archivo está deteriorado: pueden faltar elementos");
+    const auto openedDamagedThenAnother = [&](testkit::Session& s) -> CVelkarionView& {
+        CVelkarionView& v = opened("plans/pump.cad", damaged, damagedMessage)(s);
+        // Open moves the current folder to the other window's file.
+        opened("other/fan.cad", sheet, "")(s);
+        return v;
+    };
     const Row rows[] = {
         {"saved in another folder", savedAs("plans/motor.cad"), "plans/motor.pdf"},
-        {"opened from its file",
-         [](testkit::Session& s) -> CVelkarionView& {
-             std::filesystem::create_directories(std::filesystem::path(s.workDir()) / "plans");
-             s.writeFile("plans/pump.cad", "Velkarion$$$");
-             return s.openSheet(s.workDir() + "/plans/pump.cad");
+        {"opened from its file", opened("plans/pump.cad", sheet, ""), "plans/pump.pdf"},
+        {"opened, no extension but a version", opened("plans/v1.2", sheet, ""), "plans/v1.2.pdf"},
+        {"opened, a version and a blank", opened("plans/v1.2 sheet", sheet, ""), "plans/v1.2 sheet.pdf"},
+        {"opened, a sheet", opened("plans/plan.cad", sheet, ""), "plans/plan.pdf"},
+        {"opened, a dot in the name", opened("plans/a.b.cad", sheet, ""), "plans/a.b.pdf"},
+        {"saved with a version", savedAs("plans/v1.2"), "plans/v1.2.pdf"},
+        {"damaged, another window opened later elsewhere", openedDamagedThenAnother, "plans/pump.pdf"},
+        {"damaged, a new window of it", [&](testkit::Session& s) -> CVelkarionView& {
+             openedDamagedThenAnother(s);
+             s.command(*s.views()[0], ID_WINDOW_NEW);
+             return *s.views().back();
          },
          "plans/pump.pdf"},
         {"never saved", [](testkit::Session& s) -> CVelkarionView& { return s.newSheet(); }, "Velkar1.pdf"},
+        {"never saved, after another window was opened elsewhere",
+         [&](testkit::Session& s) -> CVelkarionView& {
+             CVelkarionView& v = s.newSheet();
+             opened("other/fan.cad", sheet, "")(s);
+             return v;
+         },
+         "other/Velkar1.pdf"},
         {"saved under a name outside ASCII", savedAs("plans/obwód.cad"), "plans/obwód.pdf"},
     };
     for (const Row& row : rows) {
