@@ -123,6 +123,14 @@ bool writeSettingsFile(const std::string& line) {
     return writeWholeFile(kConfigFileName, line) == WriteResult::Ok;
 }
 
+// The stored side a size field keeps while it is left alone. A side below one
+// millimetre (0, the settings' own default, among them) shows the A4 side rather
+// than itself, so OK takes what the field shows, as if it had been typed.
+std::optional<int> keptSide(int units, double showDivisor) {
+    if (static_cast<int>(units / showDivisor) == 0) return std::nullopt;
+    return units;
+}
+
 // A user sheet side from its field: the stored side itself while the field shows
 // the millimetres it was opened with, else the millimetres converted.
 int sideFromField(int mm, const std::optional<int>& kept, int (*toMm)(int), int (*toUnits)(int)) {
@@ -267,8 +275,8 @@ void CConfiguracionDlg::fillFromSettings() {
 
 bool CConfiguracionDlg::OnInitDialog() {
     m_speedAtOpen = g_simSpeed;
-    m_keptWidth = g_cfgPageWidth;
-    m_keptHeight = g_cfgPageHeight;
+    m_keptWidth = keptSide(g_cfgPageWidth, kWidthShowDivisor);
+    m_keptHeight = keptSide(g_cfgPageHeight, kHeightShowDivisor);
     fillFromSettings();
     return true;
 }

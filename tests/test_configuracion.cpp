@@ -128,14 +128,16 @@ TEST(ConfigDialog, UntouchedSheetSizesKeepTheirUnits) {
     const Row rows[] = {
         {"297 x 297 mm left alone, OK", 330, 333, {}, {}, kOk, 330, 333, "296", "297"},
         {"297 x 210 mm left alone, Zapisz", 330, 235, {}, {}, kZapisz, 330, 235, "296", "209"},
-        {"never set, Zapisz", 0, 0, {}, {}, kZapisz, 0, 0, "210", "297"},
-        {"never set, OK", 0, 0, {}, {}, kOk, 0, 0, "210", "297"},
+        // A side too small to show itself is shown as the A4 side, and OK stores
+        // what the field shows: a user page picked then is A4, not one of no size.
+        {"never set, Zapisz", 0, 0, {}, {}, kZapisz, 234, 333, "210", "297"},
+        {"never set, OK", 0, 0, {}, {}, kOk, 234, 333, "210", "297"},
         {"800 mm left alone", 891, 896, {}, {}, kZapisz, 891, 896, "799", "799"},
-        {"1 unit, shown as A4, left alone", 1, 1, {}, {}, kOk, 1, 1, "210", "297"},
+        {"1 unit, shown as A4, left alone", 1, 1, {}, {}, kOk, 234, 333, "210", "297"},
         {"210 mm wide typed", 330, 235, {"210"}, {}, kZapisz, 234, 235, "210", "209"},
-        {"297 mm wide typed", 0, 0, {"297"}, {}, kOk, 330, 0, "296", "297"},
+        {"297 mm wide typed", 0, 0, {"297"}, {}, kOk, 330, 333, "296", "297"},
         {"297 mm high typed", 330, 235, {}, {"297"}, kZapisz, 330, 333, "296", "297"},
-        {"210 mm high typed", 0, 0, {}, {"210"}, kOk, 0, 235, "210", "209"},
+        {"210 mm high typed", 0, 0, {}, {"210"}, kOk, 234, 235, "210", "209"},
         {"typed, then back to what was shown", 330, 235, {"", "2", "296"}, {"29", "209"}, kZapisz, 330, 235, "296",
          "209"},
     };
