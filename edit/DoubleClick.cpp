@@ -109,6 +109,9 @@ void CVelkarionView::EditTextItem(int i) {
     g_textDialogPrefill = 1;
     g_exchangeText = m_paramText[i];
     if (runTextDialog() != DialogResult::Ok) return;
+    // Emptied, the item would show nothing and could no longer be found to edit
+    // or delete: the text stays as it was, as after Cancel.
+    if (isBlankText(g_exchangeText)) return;
 
     bool changed = false;
     assign(m_paramText[i], g_exchangeText, changed);

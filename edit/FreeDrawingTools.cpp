@@ -75,14 +75,6 @@ bool drawsNothing(int tool, Point start, Point end) {
     }
 }
 
-// A text of nothing but blanks (the no-break space of the code page among them)
-// shows nothing either.
-bool isBlankText(const std::string& text) {
-    return std::all_of(text.begin(), text.end(), [](char c) {
-        return c == ' ' || (c >= '\t' && c <= '\r') || static_cast<unsigned char>(c) == 0xA0;
-    });
-}
-
 enum class Release { Placed, Nothing, EndHandler };
 
 Release completeTool(CVelkarionView& v, Point releaseSheet) {
@@ -141,6 +133,12 @@ Release completeTool(CVelkarionView& v, Point releaseSheet) {
 }
 
 }  // namespace
+
+bool isBlankText(const std::string& text) {
+    return std::all_of(text.begin(), text.end(), [](char c) {
+        return c == ' ' || (c >= '\t' && c <= '\r') || static_cast<unsigned char>(c) == 0xA0;
+    });
+}
 
 int textExtentFactor(double zoom) {
     for (int whole = 1; whole <= 20; ++whole)
