@@ -16,8 +16,7 @@ using namespace velk;
 
 int itemsOf(const CVelkarionView& view) {
     int items = 0;
-    for (int i = 0; i < view.m_componentCount; ++i)
-        items += (view.m_type[i] >= 1 || view.m_type[i] == kTypeCompanionSlot) && view.m_deleted[i] == 0;
+    for (int i = 0; i < view.m_componentCount; ++i) items += view.IsSavedSlot(i);
     return items;
 }
 

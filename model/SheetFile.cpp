@@ -44,9 +44,6 @@ constexpr char kUnknownTypesMessage[] =
 // Terminal names and their flags in a record: eight, nine for the autotransformer.
 int savedTerminals(int type) { return type == kTypeAutotransformer ? 9 : 8; }
 
-bool isSavedSlot(const CVelkarionView& v, int i) {
-    return (v.m_type[i] >= 1 || v.m_type[i] == kTypeCompanionSlot) && v.m_deleted[i] == 0;
-}
 
 // --- the numbers of a record after its texts, in file order ---------------------------
 
@@ -338,6 +335,10 @@ bool endsWithEndGroups(std::string_view rest) {
 
 // --- composing the file ----------------------------------------------------------------------
 
+bool CVelkarionView::IsSavedSlot(int i) const {
+    return (m_type[i] >= 1 || m_type[i] == kTypeCompanionSlot) && m_deleted[i] == 0;
+}
+
 std::string CVelkarionView::ComposeSheetText(int endGroups) const {
     static const SheetDocument kDefaults;
     const SheetDocument& doc = GetDocument() ? *GetDocument() : kDefaults;
@@ -348,7 +349,7 @@ std::string CVelkarionView::ComposeSheetText(int endGroups) const {
     // sheet read and saved again gives the same bytes.
     int identifier = 0;
     for (int i = 0; i < kSlotCount; ++i) {
-        if (!isSavedSlot(*this, i)) continue;
+        if (!IsSavedSlot(i)) continue;
         putNumber(out, '*', identifier++);
         putNumber(out, '*', m_type[i]);
         putText(out, '#', m_label[i]);

@@ -447,6 +447,9 @@ public:
     void OnFileSaveAs();
     // The whole text of the sheet file, the end group written `endGroups` times.
     std::string ComposeSheetText(int endGroups) const;
+    // Slot `i` is written to the file: of type 1 or above, or a companion, and not
+    // hidden.
+    bool IsSavedSlot(int i) const;
     // What the reader found beside the items it took.
     struct SheetTextCheck {
         bool complete = false;  // every part was whole through the end group

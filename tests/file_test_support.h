@@ -134,8 +134,7 @@ public:
 // The items Save would write: the live slots below the count, companions included.
 inline int savedItems(const CVelkarionView& v) {
     int items = 0;
-    for (int i = 0; i < v.m_componentCount; ++i)
-        items += (v.m_type[i] >= 1 || v.m_type[i] == kTypeCompanionSlot) && v.m_deleted[i] == 0;
+    for (int i = 0; i < v.m_componentCount; ++i) items += v.IsSavedSlot(i);
     return items;
 }
 
